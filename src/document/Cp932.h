@@ -1,0 +1,18 @@
+// Conversion between the CP932 (Shift-JIS) bytes the drawing and its files hold and UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantro {
+
+// Invalid or truncated CP932 sequences become U+FFFD, one per offending byte.
+std::string Cp932ToUtf8(std::string_view cp932);
+
+// Characters CP932 cannot hold, and invalid UTF-8 bytes, become the geta mark "〓" (0x81 0xAC).
+std::string Utf8ToCp932(std::string_view utf8);
+
+inline constexpr std::string_view kCp932Replacement = "\x81\xAC";
+inline constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
+
+}  // namespace vantro

@@ -1,0 +1,46 @@
+// The element store operations: append, delete, compacting removal and reset.
+#pragma once
+
+#include "document/Drawing.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace vantro {
+
+inline constexpr const char* kCapacityMessage =
+    "設定最大数を超えました、パラメータを設定しなおすか新規作図して下さい。";
+inline constexpr const char* kMemoryMessage =
+    "メモリーの確保に失敗しました。直ちにファイル保存して再起動してください！";
+
+// Reserves slot Count + 1 as a zeroed record; with assignId it takes the next creation number.
+// Refused (false) at the capacity, on memory failure and while AppendFailed is set.
+bool Append(Drawing& drawing, bool assignId);
+
+// Removes one element, shifting the later ones down; with recordUndo it opens a step of its own.
+void Delete(Drawing& drawing, int index, bool recordUndo);
+
+// Removes every selected element in one pass, all under one new undo step. Returns how many.
+int DeleteSelected(Drawing& drawing);
+
+// The compacting pass behind DeleteSelected: removes the elements the predicate names, recording
+// each under UndoStep + 1, and advances the step once when anything went.
+int DeleteWhere(Drawing& drawing, const std::function<bool(const TCadData&)>& remove);
+
+// Drops the provisional candidates from the end of the store.
+void RemoveCandidates(Drawing& drawing);
+
+// Layer names for a reset; a null pointer clears them.
+using LayerNames = std::array<std::string, kLayerCount>;
+
+// Makes the drawing empty: arrays, history, counters, fill memo, groups and layers.
+void Reset(Drawing& drawing, const LayerNames* namesFromSettings);
+
+// Points the id-to-index table at index, growing it when an id lies beyond it.
+void SetIndexOfId(Drawing& drawing, int32_t id, int index);
+
+// Current index of an element id, or 0 when the id is not in the table.
+int FindIndexOfId(const Drawing& drawing, int32_t id);
+
+}  // namespace vantro

@@ -1,0 +1,236 @@
+#include "document/UndoHistory.h"
+
+#include "document/ElementStore.h"
+
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace vantro {
+namespace {
+
+// Raised inside undo or redo when the history names an element the store does not hold.
+struct HistoryInconsistent : std::runtime_error {
+    HistoryInconsistent() : std::runtime_error("undo history inconsistent") {}
+};
+
+void NotifyButtons(const Drawing& drawing)
+{
+    if (drawing.Listener != nullptr)
+        drawing.Listener->UndoButtonsChanged(CanUndo(drawing), CanRedo(drawing));
+}
+
+void ClearAllAfterFailure(Drawing& drawing, const char* message)
+{
+    ClearUndo(drawing);
+    ClearRedo(drawing);
+    Tell(drawing, message);
+}
+
+// Drops the oldest records while they are UndoDepth or more steps older than UndoStep.
+void Trim(UndoHistory& history)
+{
+    while (!history.UndoRecords.empty() &&
+           history.UndoStep - history.UndoDepth >= history.UndoRecords.front().Step) {
+        if (history.UndoRecords.front().Action != kActionAdded) history.UndoCopies.pop_front();
+        history.UndoRecords.pop_front();
+    }
+}
+
+int IndexOrThrow(const Drawing& drawing, int32_t id)
+{
+    const int index = FindIndexOfId(drawing, id);
+    if (index < 1 || index > drawing.Count || drawing[index].Id != id) throw HistoryInconsistent();
+    return index;
+}
+
+TCadData Unselected(const TCadData& element)
+{
+    TCadData copy = element;
+    copy.Selected = 0;
+    return copy;
+}
+
+// Undo and redo put elements back at the end of the drawing order, without a new id.
+void AppendRestored(Drawing& drawing, TCadData element)
+{
+    const auto needed = static_cast<size_t>(drawing.Count) + 2;
+    if (drawing.Elements.size() < needed) drawing.Elements.resize(needed + 100);
+    ++drawing.Count;
+    SetIndexOfId(drawing, element.Id, drawing.Count);
+    drawing[drawing.Count] = std::move(element);
+}
+
+// Removes the marked indices in one pass, keeping the order of the rest.
+void Compact(Drawing& drawing, const std::vector<bool>& marked)
+{
+    int kept = 0;
+    for (int i = 1; i <= drawing.Count; ++i) {
+        if (marked[static_cast<size_t>(i)]) continue;
+        ++kept;
+        if (kept != i) {
+            drawing[kept] = std::move(drawing[i]);
+            SetIndexOfId(drawing, drawing[kept].Id, kept);
+        }
+    }
+    drawing.Count = kept;
+}
+
+void UndoNewestStep(Drawing& drawing)
+{
+    UndoHistory& h = drawing.History;
+    ++h.RedoStep;
+    std::vector<bool> marked(static_cast<size_t>(drawing.Count) + 1, false);
+    bool anyMarked = false;
+    for (;;) {
+        const UndoRecord record = h.UndoRecords.back();
+        switch (record.Action) {
+        case kActionAdded: {
+            const int index = IndexOrThrow(drawing, record.ElementId);
+            h.RedoRecords.push_back({kActionAdded, h.RedoStep, record.ElementId});
+            h.RedoCopies.push_back(Unselected(drawing[index]));
+            marked[static_cast<size_t>(index)] = true;
+            anyMarked = true;
+            break;
+        }
+        case kActionModified: {
+            const int index = IndexOrThrow(drawing, record.ElementId);
+            h.RedoRecords.push_back({kActionModified, h.RedoStep, record.ElementId});
+            h.RedoCopies.push_back(Unselected(drawing[index]));
+            drawing[index] = std::move(h.UndoCopies.back());
+            h.UndoCopies.pop_back();
+            break;
+        }
+        default:
+            h.RedoRecords.push_back({kActionDeleted, h.RedoStep, record.ElementId});
+            AppendRestored(drawing, std::move(h.UndoCopies.back()));
+            h.UndoCopies.pop_back();
+            marked.push_back(false);
+            break;
+        }
+        h.UndoRecords.pop_back();
+        if (h.UndoRecords.empty() || h.UndoRecords.back().Step < h.UndoStep) break;
+    }
+    if (anyMarked) Compact(drawing, marked);
+    --h.UndoStep;
+}
+
+void RedoNewestStep(Drawing& drawing)
+{
+    UndoHistory& h = drawing.History;
+    ++h.UndoStep;
+    for (;;) {
+        const UndoRecord record = h.RedoRecords.back();
+        switch (record.Action) {
+        case kActionAdded:
+            h.UndoRecords.push_back({kActionAdded, h.UndoStep, record.ElementId});
+            AppendRestored(drawing, std::move(h.RedoCopies.back()));
+            h.RedoCopies.pop_back();
+            break;
+        case kActionModified: {
+            const int index = IndexOrThrow(drawing, record.ElementId);
+            h.UndoRecords.push_back({kActionModified, h.UndoStep, record.ElementId});
+            h.UndoCopies.push_back(Unselected(drawing[index]));
+            drawing[index] = std::move(h.RedoCopies.back());
+            h.RedoCopies.pop_back();
+            break;
+        }
+        default: {
+            const int index = IndexOrThrow(drawing, record.ElementId);
+            h.UndoRecords.push_back({kActionDeleted, h.UndoStep, record.ElementId});
+            h.UndoCopies.push_back(Unselected(drawing[index]));
+            Delete(drawing, index, false);
+            break;
+        }
+        }
+        h.RedoRecords.pop_back();
+        if (h.RedoRecords.empty() || h.RedoRecords.back().Step < h.RedoStep) break;
+    }
+    --h.RedoStep;
+}
+
+// Runs one undo or redo; a failure inside leaves the store as far as it got and drops history.
+template <typename Body>
+void RunHistoryOperation(Drawing& drawing, Body body)
+{
+    try {
+        body(drawing);
+    } catch (const std::bad_alloc&) {
+        ClearAllAfterFailure(drawing, kUndoHistoryFailedMessage);
+    } catch (const HistoryInconsistent&) {
+        ClearAllAfterFailure(drawing, kUndoHistoryFailedMessage);
+    }
+    NotifyButtons(drawing);
+    if (drawing.Listener != nullptr) drawing.Listener->RepaintAll();
+}
+
+}  // namespace
+
+bool CanUndo(const Drawing& drawing) { return !drawing.History.UndoRecords.empty(); }
+bool CanRedo(const Drawing& drawing) { return !drawing.History.RedoRecords.empty(); }
+
+int32_t BeginUndoStep(Drawing& drawing) { return ++drawing.History.UndoStep; }
+
+void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index)
+{
+    UndoHistory& h = drawing.History;
+    TCadData& element = drawing[index];
+    const uint8_t wasSelected = element.Selected;
+    try {
+        if (!h.UndoRecords.empty() && step >= h.UndoRecords.front().Step + h.UndoDepth) Trim(h);
+        element.Selected = 0;
+        SetIndexOfId(drawing, element.Id, index);
+        if (action == kActionAdded) {
+            h.UndoRecords.push_back({action, step, element.Id});
+        } else {
+            if (drawing.Listener != nullptr) drawing.Listener->EraseElement(index);
+            h.UndoCopies.push_back(element);
+            h.UndoRecords.push_back({action, step, element.Id});
+        }
+    } catch (const std::bad_alloc&) {
+        // Keep the two lists paired: a copy without its record is dropped with the rest.
+        ClearAllAfterFailure(drawing, kUndoRecordFailedMessage);
+    }
+    element.Selected = wasSelected;
+    NotifyButtons(drawing);
+}
+
+void Undo(Drawing& drawing)
+{
+    if (drawing.CandidateCount > 0) return;
+    if (drawing.History.UndoRecords.empty()) {
+        drawing.History.UndoStep = 0;
+        NotifyButtons(drawing);
+        return;
+    }
+    RunHistoryOperation(drawing, UndoNewestStep);
+}
+
+void Redo(Drawing& drawing)
+{
+    if (drawing.CandidateCount > 0) return;
+    if (drawing.History.RedoRecords.empty()) {
+        drawing.History.RedoStep = 0;
+        NotifyButtons(drawing);
+        return;
+    }
+    RunHistoryOperation(drawing, RedoNewestStep);
+}
+
+void ClearUndo(Drawing& drawing)
+{
+    drawing.History.UndoRecords.clear();
+    drawing.History.UndoCopies.clear();
+    drawing.History.UndoStep = 0;
+    NotifyButtons(drawing);
+}
+
+void ClearRedo(Drawing& drawing)
+{
+    drawing.History.RedoRecords.clear();
+    drawing.History.RedoCopies.clear();
+    drawing.History.RedoStep = 0;
+    NotifyButtons(drawing);
+}
+
+}  // namespace vantro

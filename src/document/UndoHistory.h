@@ -1,0 +1,31 @@
+// Undo and redo: records naming elements by Id, grouped by step number.
+#pragma once
+
+#include "document/Drawing.h"
+
+namespace vantro {
+
+inline constexpr const char* kUndoRecordFailedMessage =
+    "図形データ又はアンドゥー用のメモリー確保に失敗しました。過去のアンドゥーデータを消去してメモリーを確保します！";
+inline constexpr const char* kUndoHistoryFailedMessage =
+    "アンドゥーの書込み操作でエラーが発生しました。過去のアンドゥーデータは無効になりました！";
+
+// Records one change of the element at index under step. Actions 1 and 2 keep a copy of the
+// element as it is now, so they are recorded before the change.
+void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index);
+
+// Opens a new step and returns its number; every record of one user action uses it.
+int32_t BeginUndoStep(Drawing& drawing);
+
+// Reverts, or replays, every record of the newest step. Both do nothing while candidates are
+// pending.
+void Undo(Drawing& drawing);
+void Redo(Drawing& drawing);
+
+void ClearUndo(Drawing& drawing);
+void ClearRedo(Drawing& drawing);
+
+bool CanUndo(const Drawing& drawing);
+bool CanRedo(const Drawing& drawing);
+
+}  // namespace vantro

@@ -1,0 +1,249 @@
+#include "document/ElementStore.h"
+#include "document/UndoHistory.h"
+#include "support/Fixtures.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace vantro {
+namespace {
+
+using testing::AddLine;
+using testing::PutElement;
+
+std::vector<TCadData> Snapshot(const Drawing& drawing)
+{
+    return {drawing.Elements.begin() + 1, drawing.Elements.begin() + 1 + drawing.Count};
+}
+
+// Moves every element of the list by dx under one step, as the move command does.
+void MoveAll(Drawing& drawing, const std::vector<int>& indices, double dx)
+{
+    const int32_t step = BeginUndoStep(drawing);
+    for (const int i : indices) {
+        RecordUndo(drawing, step, kActionModified, i);
+        drawing[i].X1 += dx;
+        drawing[i].X2 += dx;
+    }
+}
+
+TEST(UndoHistory, UndoOfACreatedLineRemovesItAndRedoBringsItBackWithTheSameId)
+{
+    Drawing drawing;
+    AddLine(drawing, 0, 0, 5, 0);
+    AddLine(drawing, 0, 0, 0, 5);
+    const TCadData second = drawing[2];
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 1);
+    EXPECT_TRUE(CanRedo(drawing));
+    Redo(drawing);
+    ASSERT_EQ(drawing.Count, 2);
+    EXPECT_EQ(drawing[2], second);
+    EXPECT_EQ(drawing.IndexOfId[2], 2);
+}
+
+TEST(UndoHistory, UndoOfADeleteBringsTheElementBackAtTheEnd)
+{
+    Drawing drawing;
+    for (int i = 1; i <= 3; ++i) PutElement(drawing, testing::Line(i, 0, i, 1));
+    const TCadData first = drawing[1];
+    Delete(drawing, 1, true);
+    Undo(drawing);
+    ASSERT_EQ(drawing.Count, 3);
+    EXPECT_EQ(drawing[3], first);
+    EXPECT_EQ(drawing.IndexOfId[1], 3);
+    EXPECT_EQ(drawing.History.UndoStep, 0);
+
+    Redo(drawing);
+    ASSERT_EQ(drawing.Count, 2);
+    EXPECT_EQ(drawing[1].Id, 2);
+    EXPECT_EQ(drawing[2].Id, 3);
+}
+
+TEST(UndoHistory, AMultiElementStepIsUndoneAndRedoneWhole)
+{
+    Drawing drawing;
+    for (int i = 1; i <= 6; ++i) AddLine(drawing, i, 0, i, 1);
+    const auto original = Snapshot(drawing);
+    MoveAll(drawing, {1, 2, 3, 4, 5}, 10);
+    const auto moved = Snapshot(drawing);
+
+    Undo(drawing);
+    EXPECT_EQ(Snapshot(drawing), original);
+    Redo(drawing);
+    EXPECT_EQ(Snapshot(drawing), moved);
+    Undo(drawing);
+    EXPECT_EQ(Snapshot(drawing), original);
+
+    // The next undo takes only the newest creation step.
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 5);
+}
+
+TEST(UndoHistory, UndoOfAStepThatAddedAndDeletedRestoresBoth)
+{
+    Drawing drawing;
+    for (int i = 1; i <= 4; ++i) PutElement(drawing, testing::Line(i, 0, i, 1));
+    const auto original = Snapshot(drawing);
+    // One step: delete two, add one (as a join does).
+    drawing[2].Selected = 1;
+    drawing[3].Selected = 1;
+    DeleteSelected(drawing);
+    const int32_t step = drawing.History.UndoStep;
+    Append(drawing, true);
+    drawing[drawing.Count] = testing::Line(2, 0, 3, 1);
+    drawing[drawing.Count].Id = static_cast<int32_t>(drawing.LastId);
+    RecordUndo(drawing, step, kActionAdded, drawing.Count);
+    Undo(drawing);
+    ASSERT_EQ(drawing.Count, 4);
+    // The added one is gone; the deleted ones come back at the end, newest record first.
+    EXPECT_EQ(drawing[1], original[0]);
+    EXPECT_EQ(drawing[2], original[3]);
+    EXPECT_EQ(drawing[3], original[2]);
+    EXPECT_EQ(drawing[4], original[1]);
+}
+
+TEST(UndoHistory, TrimmingKeepsTheNewestUndoDepthSteps)
+{
+    Drawing drawing;
+    drawing.History.UndoDepth = 2;
+    AddLine(drawing, 0, 0, 1, 0);
+    AddLine(drawing, 0, 0, 2, 0);
+    AddLine(drawing, 0, 0, 3, 0);
+    Undo(drawing);
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 1);
+    EXPECT_FALSE(CanUndo(drawing));
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 1) << "the first step was trimmed away";
+    EXPECT_EQ(drawing.History.UndoStep, 0);
+}
+
+TEST(UndoHistory, TheDefaultDepthDropsStepOneAtTheFirstRecordOfStepEleven)
+{
+    Drawing drawing;
+    for (int i = 1; i <= 10; ++i) AddLine(drawing, 0, 0, i, 0);
+    EXPECT_EQ(drawing.History.UndoRecords.front().Step, 1);
+    AddLine(drawing, 0, 0, 11, 0);
+    EXPECT_EQ(drawing.History.UndoRecords.front().Step, 2);
+    EXPECT_EQ(drawing.History.UndoRecords.size(), 10u);
+}
+
+TEST(UndoHistory, TrimmingDropsTheCopiesWithTheirRecords)
+{
+    Drawing drawing;
+    drawing.History.UndoDepth = 1;
+    AddLine(drawing, 0, 0, 1, 0);
+    MoveAll(drawing, {1}, 5);
+    MoveAll(drawing, {1}, 5);
+    EXPECT_EQ(drawing.History.UndoRecords.size(), 1u);
+    EXPECT_EQ(drawing.History.UndoCopies.size(), 1u);
+    Undo(drawing);
+    EXPECT_EQ(drawing[1].X2, 6);
+}
+
+TEST(UndoHistory, ANewCommandDiscardsRedo)
+{
+    Drawing drawing;
+    AddLine(drawing, 0, 0, 1, 0);
+    AddLine(drawing, 0, 0, 2, 0);
+    Undo(drawing);
+    Undo(drawing);
+    EXPECT_TRUE(CanRedo(drawing));
+    ClearRedo(drawing);  // what starting any command does
+    EXPECT_FALSE(CanRedo(drawing));
+    EXPECT_EQ(drawing.History.RedoStep, 0);
+    Redo(drawing);
+    EXPECT_EQ(drawing.Count, 0);
+}
+
+TEST(UndoHistory, UndoWithAnEmptyHistorySetsTheStepToZeroAndChangesNothing)
+{
+    Drawing drawing;
+    PutElement(drawing, testing::Line(0, 0, 1, 0));
+    drawing.History.UndoStep = 4;
+    Undo(drawing);
+    EXPECT_EQ(drawing.History.UndoStep, 0);
+    EXPECT_EQ(drawing.Count, 1);
+}
+
+TEST(UndoHistory, UndoAndRedoDoNothingWhileCandidatesArePending)
+{
+    Drawing drawing;
+    AddLine(drawing, 0, 0, 1, 0);
+    Append(drawing, false);
+    drawing.CandidateCount = 1;
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 2);
+    EXPECT_TRUE(CanUndo(drawing));
+    RemoveCandidates(drawing);
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 0);
+    Append(drawing, false);
+    drawing.CandidateCount = 1;
+    Redo(drawing);
+    EXPECT_EQ(drawing.Count, 1);
+    EXPECT_TRUE(CanRedo(drawing));
+}
+
+TEST(UndoHistory, SelectionIsKeptOnTheElementButNotInTheCopy)
+{
+    Drawing drawing;
+    PutElement(drawing, testing::Line(0, 0, 1, 0));
+    drawing[1].Selected = 1;
+    RecordUndo(drawing, BeginUndoStep(drawing), kActionModified, 1);
+    EXPECT_EQ(drawing[1].Selected, 1);
+    EXPECT_EQ(drawing.History.UndoCopies.back().Selected, 0);
+}
+
+class ButtonListener : public DrawingListener {
+public:
+    void UndoButtonsChanged(bool canUndo, bool canRedo) override
+    {
+        undoEnabled = canUndo;
+        redoEnabled = canRedo;
+    }
+    void EraseElement(int index) override { erased.push_back(index); }
+    bool undoEnabled = true;
+    bool redoEnabled = true;
+    std::vector<int> erased;
+};
+
+TEST(UndoHistory, TheButtonsFollowTheListsAndChangesAreErasedBeforeTheirCopy)
+{
+    Drawing drawing;
+    ButtonListener listener;
+    drawing.Listener = &listener;
+    AddLine(drawing, 0, 0, 1, 0);
+    EXPECT_TRUE(listener.undoEnabled);
+    EXPECT_TRUE(listener.erased.empty()) << "an added element is not erased";
+    MoveAll(drawing, {1}, 1);
+    EXPECT_EQ(listener.erased, std::vector<int>{1});
+    Undo(drawing);
+    EXPECT_TRUE(listener.undoEnabled);
+    EXPECT_TRUE(listener.redoEnabled);
+    Undo(drawing);
+    EXPECT_FALSE(listener.undoEnabled);
+    ClearUndo(drawing);
+    ClearRedo(drawing);
+    EXPECT_FALSE(listener.undoEnabled);
+    EXPECT_FALSE(listener.redoEnabled);
+}
+
+TEST(UndoHistory, AnInconsistentHistoryIsDroppedWithItsMessage)
+{
+    Drawing drawing;
+    testing::ScriptedDialogs dialogs;
+    drawing.Dialogs = &dialogs;
+    AddLine(drawing, 0, 0, 1, 0);
+    drawing.History.UndoRecords.back().ElementId = 99;
+    Undo(drawing);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0], kUndoHistoryFailedMessage);
+    EXPECT_FALSE(CanUndo(drawing));
+    EXPECT_EQ(drawing.History.UndoStep, 0);
+    EXPECT_EQ(drawing.Count, 1);
+}
+
+}  // namespace
+}  // namespace vantro
