@@ -38,6 +38,9 @@ struct UndoHistory {
     int32_t UndoStep = 0;
     int32_t RedoStep = 0;
     uint8_t UndoDepth = kDefaultUndoDepth;
+    // While an UndoStepGroup is open every record shares its step (0 until the first record).
+    bool GroupOpen = false;
+    int32_t GroupStep = 0;
 };
 
 // The six kind filters of the layer panel; all ticked after a reset.
@@ -70,6 +73,8 @@ struct Drawing {
     bool Saved = true;
     // Provisional candidates at the end of the store, waiting for the user's choice.
     int32_t CandidateCount = 0;
+    // Set by multi-element operations: constructors then give no id and write no undo record.
+    bool BatchMode = false;
     // Preview records, addressed by the painters as indices -1 and -2.
     std::array<TCadData, 2> Scratch{};
 

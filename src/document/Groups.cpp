@@ -38,10 +38,10 @@ int32_t FormGroup(Drawing& drawing, UserDialogs& dialogs)
         return 0;
     }
     const int32_t group = NewGroupNumber(drawing);
-    const int32_t step = BeginUndoStep(drawing);
+    UndoStepGroup step(drawing);
     for (int i = 1; i <= drawing.Count; ++i) {
         if (drawing[i].Selected != 1) continue;
-        RecordUndo(drawing, step, kActionModified, i);
+        RecordUndo(drawing, step.Step(), kActionModified, i);
         drawing[i].Group = group;
         drawing[i].Selected = 0;
     }
@@ -84,10 +84,10 @@ bool DissolveGroupCommand(Drawing& drawing, UserDialogs& dialogs, int index)
 
 void DissolveGroup(Drawing& drawing, int32_t group)
 {
-    const int32_t step = BeginUndoStep(drawing);
+    UndoStepGroup step(drawing);
     for (int i = 1; i <= drawing.Count; ++i) {
         if (drawing[i].Group != group) continue;
-        RecordUndo(drawing, step, kActionModified, i);
+        RecordUndo(drawing, step.Step(), kActionModified, i);
         LeaveGroup(drawing[i]);
     }
     if (drawing.Listener != nullptr) drawing.Listener->RepaintAll();
@@ -99,8 +99,7 @@ void AddToGroup(Drawing& drawing, int groupIndex, int memberIndex)
     const int32_t group = owner.Group;
     const bool crossGroup = owner.Kind == kKindCrossCircle;
     const double crossStyle = owner.Value == 1 ? 1 : -1;
-    const int32_t step = BeginUndoStep(drawing);
-    RecordUndo(drawing, step, kActionModified, memberIndex);
+    RecordUndo(drawing, StepForRecord(drawing), kActionModified, memberIndex);
     TCadData& member = drawing[memberIndex];
     member.Group = group;
     // Only a circle can take the centre cross; other kinds keep their kind and their Value.
@@ -112,8 +111,7 @@ void AddToGroup(Drawing& drawing, int groupIndex, int memberIndex)
 
 void RemoveFromGroup(Drawing& drawing, int index)
 {
-    const int32_t step = BeginUndoStep(drawing);
-    RecordUndo(drawing, step, kActionModified, index);
+    RecordUndo(drawing, StepForRecord(drawing), kActionModified, index);
     const uint8_t selected = drawing[index].Selected;
     LeaveGroup(drawing[index]);
     drawing[index].Selected = selected;

@@ -166,7 +166,7 @@ bool CopyLayerTo(Drawing& drawing, UserDialogs& dialogs, int source, int target)
     std::vector<int> sources;
     for (int i = 1; i <= drawing.Count; ++i)
         if (drawing[i].Layer == source) sources.push_back(i);
-    const int32_t step = BeginUndoStep(drawing);
+    UndoStepGroup step(drawing);
     for (const int index : sources) {
         TCadData copy = drawing[index];
         if (!Append(drawing, true)) return false;
@@ -174,7 +174,7 @@ bool CopyLayerTo(Drawing& drawing, UserDialogs& dialogs, int source, int target)
         copy.Layer = static_cast<uint8_t>(target);
         copy.Selected = 0;
         drawing[drawing.Count] = std::move(copy);
-        RecordUndo(drawing, step, kActionAdded, drawing.Count);
+        RecordUndo(drawing, step.Step(), kActionAdded, drawing.Count);
     }
     dialogs.ShowMessage(TargetLayerText(drawing.Layers, target) + " にコピーしました");
     return true;
@@ -186,10 +186,10 @@ bool MoveLayerTo(Drawing& drawing, UserDialogs& dialogs, int source, int target)
         dialogs.ShowMessage("移動先は同一レイヤーです！移動を中止します");
         return true;
     }
-    const int32_t step = BeginUndoStep(drawing);
+    UndoStepGroup step(drawing);
     for (int i = 1; i <= drawing.Count; ++i) {
         if (drawing[i].Layer != source) continue;
-        RecordUndo(drawing, step, kActionModified, i);
+        RecordUndo(drawing, step.Step(), kActionModified, i);
         drawing[i].Layer = static_cast<uint8_t>(target);
     }
     dialogs.ShowMessage(TargetLayerText(drawing.Layers, target) + " に移動しました");

@@ -1,5 +1,6 @@
 #include "document/UndoHistory.h"
 
+#include "document/Assert.h"
 #include "document/ElementStore.h"
 
 #include <new>
@@ -170,6 +171,27 @@ bool CanUndo(const Drawing& drawing) { return !drawing.History.UndoRecords.empty
 bool CanRedo(const Drawing& drawing) { return !drawing.History.RedoRecords.empty(); }
 
 int32_t BeginUndoStep(Drawing& drawing) { return ++drawing.History.UndoStep; }
+
+int32_t StepForRecord(Drawing& drawing)
+{
+    UndoHistory& h = drawing.History;
+    if (!h.GroupOpen) return BeginUndoStep(drawing);
+    if (h.GroupStep == 0) h.GroupStep = BeginUndoStep(drawing);
+    return h.GroupStep;
+}
+
+UndoStepGroup::UndoStepGroup(Drawing& drawing) : drawing_(drawing)
+{
+    VANTRO_ASSERT(!drawing.History.GroupOpen);
+    drawing.History.GroupOpen = true;
+    drawing.History.GroupStep = 0;
+}
+
+UndoStepGroup::~UndoStepGroup()
+{
+    drawing_.History.GroupOpen = false;
+    drawing_.History.GroupStep = 0;
+}
 
 void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index)
 {

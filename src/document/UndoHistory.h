@@ -17,6 +17,24 @@ void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index);
 // Opens a new step and returns its number; every record of one user action uses it.
 int32_t BeginUndoStep(Drawing& drawing);
 
+// The step for the next record of a single-element change: the open group's, or a new one.
+int32_t StepForRecord(Drawing& drawing);
+
+// Makes every record written while it lives one undo step. The step is opened at the first record,
+// so an action that ends up changing nothing leaves the counter alone: an empty step would stop
+// the next undo part-way through the step before it.
+class UndoStepGroup {
+public:
+    explicit UndoStepGroup(Drawing& drawing);
+    ~UndoStepGroup();
+    UndoStepGroup(const UndoStepGroup&) = delete;
+    UndoStepGroup& operator=(const UndoStepGroup&) = delete;
+    int32_t Step() { return StepForRecord(drawing_); }
+
+private:
+    Drawing& drawing_;
+};
+
 // Reverts, or replays, every record of the newest step. Both do nothing while candidates are
 // pending.
 void Undo(Drawing& drawing);

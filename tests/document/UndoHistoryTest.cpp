@@ -103,6 +103,25 @@ TEST(UndoHistory, UndoOfAStepThatAddedAndDeletedRestoresBoth)
     EXPECT_EQ(drawing[4], original[1]);
 }
 
+TEST(UndoHistory, AGroupThatRecordsNothingLeavesTheStepCounterAlone)
+{
+    Drawing drawing;
+    for (int i = 1; i <= 3; ++i) PutElement(drawing, testing::Line(i, 0, i, 1));
+    MoveAll(drawing, {1, 2, 3}, 5);
+    { UndoStepGroup nothing(drawing); }
+    EXPECT_EQ(drawing.History.UndoStep, 1);
+    {
+        UndoStepGroup two(drawing);
+        RecordUndo(drawing, two.Step(), kActionModified, 1);
+        RecordUndo(drawing, two.Step(), kActionModified, 2);
+    }
+    EXPECT_EQ(drawing.History.UndoStep, 2);
+    EXPECT_EQ(drawing.History.UndoRecords.back().Step, 2);
+    Undo(drawing);
+    Undo(drawing);
+    EXPECT_EQ(drawing[3].X1, 3) << "the whole move came back";
+}
+
 TEST(UndoHistory, TrimmingKeepsTheNewestUndoDepthSteps)
 {
     Drawing drawing;
