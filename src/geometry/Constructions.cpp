@@ -153,6 +153,31 @@ bool ArcBetweenTwoLines(Drawing& drawing, const CurrentAttributes& attributes, c
     return arc && AppendArc(drawing, attributes, true, true, arc->Start, arc->End, arc->Centre, arc->Radius);
 }
 
+int MakeIntersectionPoints(Drawing& drawing, const CurrentAttributes& attributes, const TCadData& first,
+                           const TCadData& second)
+{
+    auto isRound = [](const TCadData& e) { return e.Kind == kKindArc || e.Kind == kKindCircle; };
+    IntersectionResult crossings;
+    if (first.Kind == kKindLine && second.Kind == kKindLine) {
+        Point x;
+        if (IntersectLines(StartOf(first), EndOf(first), StartOf(second), EndOf(second), x)) {
+            crossings.Count = 1;
+            crossings.Points[0] = x;
+        }
+    } else if (first.Kind == kKindLine && isRound(second)) {
+        crossings = IntersectLineCircle(StartOf(first), EndOf(first), {second.Cx, second.Cy}, second.R);
+    } else if (isRound(first) && second.Kind == kKindLine) {
+        crossings = IntersectLineCircle(StartOf(second), EndOf(second), {first.Cx, first.Cy}, first.R);
+    } else if (isRound(first) && isRound(second)) {
+        crossings = IntersectCircles({first.Cx, first.Cy}, first.R, {second.Cx, second.Cy}, second.R);
+    }
+    UndoStepGroup step(drawing);
+    int made = 0;
+    for (int i = 0; i < crossings.Count; ++i)
+        made += AppendPoint(drawing, attributes, crossings.Points[static_cast<size_t>(i)]) ? 1 : 0;
+    return made;
+}
+
 bool CenterLine(Drawing& drawing, const CurrentAttributes& attributes, const TCadData& element)
 {
     if (element.Kind == kKindLine) {

@@ -58,6 +58,11 @@ std::optional<ArcGeometry> ArcBetweenTwoLinesGeometry(const TCadData& line1, Poi
 bool ArcBetweenTwoLines(Drawing& drawing, const CurrentAttributes& attributes, const TCadData& line1, Point pick1,
                         const TCadData& line2, Point pick2, Point x, double radius);
 
+// A point element at every crossing of the two elements' infinite lines and full circles (line and
+// line, line and circle or arc, circle or arc and circle or arc), in one undo step. Returns how many.
+int MakeIntersectionPoints(Drawing& drawing, const CurrentAttributes& attributes, const TCadData& first,
+                           const TCadData& second);
+
 // The perpendicular bisector of a line (√3 times its length), or the radius through the middle of an
 // arc, reaching twice the radius.
 bool CenterLine(Drawing& drawing, const CurrentAttributes& attributes, const TCadData& element);

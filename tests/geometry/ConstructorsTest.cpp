@@ -297,6 +297,63 @@ TEST_F(Constructors, ArcBetweenTwoLinesRunsFromLineOneToLineTwo)
     EXPECT_EQ(drawing.Count, 2);
 }
 
+TEST_F(Constructors, IntersectionPointsOfTheInfiniteLinesAndFullCircles)
+{
+    TCadData horizontal{};
+    horizontal.Kind = kKindLine;
+    horizontal.X1 = 0;
+    horizontal.X2 = 1;
+    TCadData parallel = horizontal;
+    parallel.Y1 = parallel.Y2 = 3;
+    TCadData tangent = horizontal;
+    tangent.Y1 = tangent.Y2 = 10;
+    TCadData vertical{};
+    vertical.Kind = kKindLine;
+    vertical.X1 = vertical.X2 = 7;
+    vertical.Y1 = 5;
+    vertical.Y2 = 9;
+    TCadData touching{};
+    touching.Kind = kKindCircle;
+    touching.Cx = 20;
+    touching.Cy = 5;
+    touching.R = 5;
+    TCadData arc = touching;
+    arc.Kind = kKindArc;
+    arc.Cx = 28;
+    arc.Cy = 5;
+    TCadData text{};
+    text.Kind = kKindText;
+    struct Case {
+        const char* name;
+        const TCadData& first;
+        const TCadData& second;
+        int points;
+    };
+    const Case cases[] = {
+        {"parallel lines", horizontal, parallel, 0},
+        {"lines beyond their ends", horizontal, vertical, 1},
+        {"a line touching a circle", touching, tangent, 1},
+        {"a line through a circle", parallel, touching, 2},
+        {"a circle and an arc's full circle", touching, arc, 2},
+        {"a text", text, horizontal, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing d;
+        EXPECT_EQ(MakeIntersectionPoints(d, attributes, c.first, c.second), c.points);
+        EXPECT_EQ(d.Count, c.points);
+        if (c.points > 0) {
+            Undo(d);
+            EXPECT_EQ(d.Count, 0) << "all points of one command are one step";
+        }
+    }
+    Drawing d;
+    MakeIntersectionPoints(d, attributes, horizontal, vertical);
+    EXPECT_EQ(d[1].Kind, kKindPoint);
+    EXPECT_EQ(d[1].Cx, 7);
+    EXPECT_EQ(d[1].Cy, 0);
+}
+
 TEST_F(Constructors, CentreLinesOfALineAnArcAndACircle)
 {
     TCadData line{};

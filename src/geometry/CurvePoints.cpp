@@ -1,0 +1,27 @@
+#include "geometry/CurvePoints.h"
+
+#include <charconv>
+
+namespace vantro {
+
+std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text)
+{
+    std::vector<double> values;
+    while (!text.empty()) {
+        const size_t comma = text.find(',');
+        const std::string_view field = text.substr(0, comma);
+        double value = 0;
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (field.empty() || error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+        values.push_back(value);
+        if (comma == std::string_view::npos) break;
+        text.remove_prefix(comma + 1);
+    }
+    if (values.size() % 2 != 0) return std::nullopt;
+    std::vector<Point> points;
+    points.reserve(values.size() / 2);
+    for (size_t i = 0; i < values.size(); i += 2) points.push_back({values[i], values[i + 1]});
+    return points;
+}
+
+}  // namespace vantro
