@@ -1,0 +1,51 @@
+// The drawing surface over a QPainter: the canvas image, bitmaps and the printer page.
+#pragma once
+
+#include "view/Surface.h"
+
+#include <QPainter>
+
+namespace vantro {
+
+// 0x00BBGGRR to a QColor.
+QColor ToQColor(uint32_t colour);
+
+class QPainterSurface final : public Surface {
+public:
+    // The device must outlive the surface. Antialiasing stays off so that not mode restores exactly.
+    explicit QPainterSurface(QPaintDevice& device);
+
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+
+    void SetPen(const Pen& pen) override;
+    const Pen& CurrentPen() const override { return pen_; }
+    void SetBrush(const Brush& brush) override;
+    void SetFont(const Font& font) override;
+
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Polyline(const std::vector<PixelPoint>& points) override;
+    void Polygon(const std::vector<PixelPoint>& points) override;
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void TextOut(int x, int y, const QString& text) override;
+    int TextWidth(const QString& text) override;
+
+private:
+    void ApplyPen();
+    // The pen's width and dashes, rebuilt only when they change; the colour is set per use.
+    QPen MakeQPen() const;
+
+    QPainter painter_;
+    int width_;
+    int height_;
+    Pen pen_;
+    QPen qpen_;
+    Brush brush_;
+    Font font_;
+    QPoint position_;
+};
+
+}  // namespace vantro
