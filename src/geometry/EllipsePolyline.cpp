@@ -21,13 +21,31 @@ int ClampFineness(int fineness)
     return std::min(fineness, kMaxFineness);
 }
 
-Point EllipsePoint(const TCadData& ellipse, double t)
+namespace {
+
+// The ellipse's turn, taken once per polyline: the same numbers RotatePointDeg would compute for
+// every vertex.
+struct Turn {
+    double Cos;
+    double Sin;
+    explicit Turn(const TCadData& ellipse)
+    {
+        const double radians = DegToRad(RadToDeg(ellipse.Angle));
+        Cos = std::cos(radians);
+        Sin = std::sin(radians);
+    }
+};
+
+Point PointOf(const TCadData& ellipse, const Turn& turn, double t)
 {
-    const double a = ellipse.R;
-    const Point centre{ellipse.Cx, ellipse.Cy};
-    const Point upright{centre.X + a * std::cos(t), centre.Y + ellipse.Y1 * a * std::sin(t)};
-    return RotatePointDeg(upright, centre, RadToDeg(ellipse.Angle));
+    const double dx = ellipse.R * std::cos(t);
+    const double dy = ellipse.Y1 * ellipse.R * std::sin(t);
+    return {ellipse.Cx + turn.Cos * dx - turn.Sin * dy, ellipse.Cy + turn.Sin * dx + turn.Cos * dy};
 }
+
+}  // namespace
+
+Point EllipsePoint(const TCadData& ellipse, double t) { return PointOf(ellipse, Turn(ellipse), t); }
 
 std::vector<Point> EllipsePolyline(const TCadData& ellipse, int fineness)
 {
@@ -44,12 +62,13 @@ std::vector<Point> EllipsePolyline(const TCadData& ellipse, int fineness)
     const double span = std::trunc(steps * RadToDeg(t1 - t0) / 180);
     const int fullSteps = std::clamp(static_cast<int>(std::max(span, 0.0)), 0, steps);
 
+    const Turn turn(ellipse);
     vertices.reserve(static_cast<size_t>(fullSteps) + 2);
-    for (int j = 0; j <= fullSteps; ++j) vertices.push_back(EllipsePoint(ellipse, t0 + j * step));
+    for (int j = 0; j <= fullSteps; ++j) vertices.push_back(PointOf(ellipse, turn, t0 + j * step));
     // When the last step lands on t1 the end point takes its place: a closing segment of no length
     // would only feed rounding noise to the intersection walks.
-    if (std::abs(t1 - (t0 + fullSteps * step)) < kEndTolerance) vertices.back() = EllipsePoint(ellipse, t1);
-    else vertices.push_back(EllipsePoint(ellipse, t1));
+    if (std::abs(t1 - (t0 + fullSteps * step)) < kEndTolerance) vertices.back() = PointOf(ellipse, turn, t1);
+    else vertices.push_back(PointOf(ellipse, turn, t1));
     return vertices;
 }
 

@@ -49,8 +49,8 @@ double ParameterAngle(double cx, double cy, double a, double b, int x, int y)
 
 QColor ToQColor(uint32_t colour)
 {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    return QColor::fromRgb(qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                                static_cast<int>((colour >> 16) & 0xFF)));
 }
 
 QPainterSurface::QPainterSurface(QPaintDevice& device)
@@ -59,9 +59,14 @@ QPainterSurface::QPainterSurface(QPaintDevice& device)
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
+    painter_.setCompositionMode(CompositionOf(pen_.Mode));
     qpen_ = MakeQPen();
     ApplyPen();
 }
+
+QPainterSurface::~QPainterSurface() { FlushLines(); }
+
+void QPainterSurface::Flush() { FlushLines(); }
 
 QPen QPainterSurface::MakeQPen() const
 {
@@ -83,26 +88,28 @@ void QPainterSurface::ApplyPen()
 {
     const uint32_t colour = pen_.Mode == PenMode::NotCopy ? (~pen_.Colour & 0xFFFFFFu) : pen_.Colour;
     qpen_.setColor(ToQColor(colour));
-    painter_.setCompositionMode(CompositionOf(pen_.Mode));
     painter_.setPen(qpen_);
-    if (brush_.Solid) painter_.setBrush(ToQColor(brush_.Colour));
-    else painter_.setBrush(Qt::NoBrush);
 }
 
 void QPainterSurface::SetPen(const Pen& pen)
 {
     if (pen == pen_) return;
+    FlushLines();
     const bool shapeChanged = pen.Width != pen_.Width || pen.Style != pen_.Style;
+    const bool modeChanged = pen.Mode != pen_.Mode;
     pen_ = pen;
     if (shapeChanged) qpen_ = MakeQPen();
+    if (modeChanged) painter_.setCompositionMode(CompositionOf(pen_.Mode));
     ApplyPen();
 }
 
 void QPainterSurface::SetBrush(const Brush& brush)
 {
     if (brush == brush_) return;
+    FlushLines();
     brush_ = brush;
-    ApplyPen();
+    if (brush_.Solid) painter_.setBrush(ToQColor(brush_.Colour));
+    else painter_.setBrush(Qt::NoBrush);
 }
 
 void QPainterSurface::SetFont(const Font& font) { font_ = font; }
@@ -113,16 +120,28 @@ void QPainterSurface::LineTo(int x, int y)
 {
     const QPoint to(x, y);
     if (to != position_) {
-        painter_.drawLine(position_, to);
-        // A line stops short of its end pixel, so that a chain of LineTo calls in not mode inverts
-        // each shared vertex once.
-        if (pen_.Mode == PenMode::Not && pen_.Width <= 1 && pen_.Style == kStyleSolid) painter_.drawPoint(to);
+        if (pen_.Mode == PenMode::Copy) {
+            pendingLines_.append(QLine(position_, to));
+        } else {
+            painter_.drawLine(position_, to);
+            // A line stops short of its end pixel, so that a chain of LineTo calls in not mode
+            // inverts each shared vertex once.
+            if (pen_.Mode == PenMode::Not && pen_.Width <= 1 && pen_.Style == kStyleSolid) painter_.drawPoint(to);
+        }
     }
     position_ = to;
 }
 
+void QPainterSurface::FlushLines()
+{
+    if (pendingLines_.isEmpty()) return;
+    painter_.drawLines(pendingLines_);
+    pendingLines_.clear();
+}
+
 void QPainterSurface::Polyline(const std::vector<PixelPoint>& points)
 {
+    FlushLines();
     if (points.empty()) return;
     QPolygon polygon;
     polygon.reserve(static_cast<int>(points.size()));
@@ -132,6 +151,7 @@ void QPainterSurface::Polyline(const std::vector<PixelPoint>& points)
 
 void QPainterSurface::Polygon(const std::vector<PixelPoint>& points)
 {
+    FlushLines();
     if (points.empty()) return;
     QPolygon polygon;
     polygon.reserve(static_cast<int>(points.size()));
@@ -141,18 +161,21 @@ void QPainterSurface::Polygon(const std::vector<PixelPoint>& points)
 
 void QPainterSurface::Rectangle(int x1, int y1, int x2, int y2)
 {
+    FlushLines();
     painter_.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                             QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
 }
 
 void QPainterSurface::Ellipse(int x1, int y1, int x2, int y2)
 {
+    FlushLines();
     painter_.drawEllipse(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                                QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
 }
 
 void QPainterSurface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+    FlushLines();
     const QRectF box(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
     const double a = box.width() / 2;
     const double b = box.height() / 2;
@@ -169,6 +192,7 @@ void QPainterSurface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4
 
 void QPainterSurface::TextOut(int x, int y, const QString& text)
 {
+    FlushLines();
     QFont font(font_.Face);
     font.setPixelSize(std::max(1, font_.Height));
     painter_.save();

@@ -14,6 +14,12 @@ class QPainterSurface final : public Surface {
 public:
     // The device must outlive the surface. Antialiasing stays off so that not mode restores exactly.
     explicit QPainterSurface(QPaintDevice& device);
+    ~QPainterSurface() override;
+    QPainterSurface(const QPainterSurface&) = delete;
+    QPainterSurface& operator=(const QPainterSurface&) = delete;
+
+    // Draws the lines still held back; the destructor does it too.
+    void Flush();
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
@@ -35,6 +41,7 @@ public:
 
 private:
     void ApplyPen();
+    void FlushLines();
     // The pen's width and dashes, rebuilt only when they change; the colour is set per use.
     QPen MakeQPen() const;
 
@@ -46,6 +53,8 @@ private:
     Brush brush_;
     Font font_;
     QPoint position_;
+    // Lines in copy mode are collected and drawn in one call when anything else is drawn.
+    QList<QLine> pendingLines_;
 };
 
 }  // namespace vantro

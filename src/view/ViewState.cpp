@@ -72,11 +72,15 @@ std::string FormatFixed(double value, int decimals)
         else scaled.insert(scaled.begin(), '1');
     }
     const bool zero = scaled.find_first_not_of('0') == std::string::npos;
-    if (scaled.size() < static_cast<size_t>(decimals) + 1)
-        scaled.insert(0, static_cast<size_t>(decimals) + 1 - scaled.size(), '0');
+    const size_t width = static_cast<size_t>(decimals) + 1;
+    if (scaled.size() < width) scaled = std::string(width - scaled.size(), '0') + scaled;
+    const size_t point = scaled.size() - static_cast<size_t>(decimals);
     std::string text = (value < 0 && !zero) ? "-" : "";
-    text += scaled.substr(0, scaled.size() - static_cast<size_t>(decimals));
-    if (decimals > 0) text += "." + scaled.substr(scaled.size() - static_cast<size_t>(decimals));
+    text.append(scaled, 0, point);
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(scaled, point, std::string::npos);
+    }
     return text;
 }
 
@@ -464,20 +468,20 @@ void UpdateSizeText(ViewState& view)
 
 std::string ReadoutX(const ViewState& view, int px, bool snapped, double snappedX)
 {
-    if (snapped) return "@X" + FormatFixed(snappedX, 3);
+    if (snapped) return std::string("@X").append(FormatFixed(snappedX, 3));
     double x = 0;
     double y = 0;
     CanvasToWorld(view, px, view.OriginY, x, y);
-    return "X" + FormatFixed(x, 3);
+    return std::string("X").append(FormatFixed(x, 3));
 }
 
 std::string ReadoutY(const ViewState& view, int py, bool snapped, double snappedY)
 {
-    if (snapped) return "@Y" + FormatFixed(snappedY, 3);
+    if (snapped) return std::string("@Y").append(FormatFixed(snappedY, 3));
     double x = 0;
     double y = 0;
     CanvasToWorld(view, view.OriginX, py, x, y);
-    return "Y" + FormatFixed(y, 3);
+    return std::string("Y").append(FormatFixed(y, 3));
 }
 
 CanvasPoint ConstrainThroughPoint(const ViewState& view, CanvasPoint mouse, double lastX, double lastY)
