@@ -154,6 +154,7 @@ void RedoNewestStep(Drawing& drawing)
 template <typename Body>
 void RunHistoryOperation(Drawing& drawing, Body body)
 {
+    drawing.Saved = false;
     try {
         body(drawing);
     } catch (const std::bad_alloc&) {
@@ -214,6 +215,8 @@ void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index)
         ClearAllAfterFailure(drawing, kUndoRecordFailedMessage);
     }
     element.Selected = wasSelected;
+    // Every recorded change is a change to the drawing, whether or not a command was started.
+    drawing.Saved = false;
     NotifyButtons(drawing);
 }
 

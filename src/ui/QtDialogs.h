@@ -19,4 +19,21 @@ private:
     QWidget* parent_;
 };
 
+// Forwards to whichever seam is installed, so that parts holding the window's seam follow a
+// replacement (tests install a scripted one after the window exists).
+class DialogRelay final : public UserDialogs {
+public:
+    void SetTarget(UserDialogs* target) { target_ = target; }
+    void ShowMessage(const std::string& text) override { target_->ShowMessage(text); }
+    DialogAnswer Ask(const std::string& text, QuestionButtons buttons) override { return target_->Ask(text, buttons); }
+    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
+                                         const std::string& initial) override
+    {
+        return target_->InputLine(caption, prompt, initial);
+    }
+
+private:
+    UserDialogs* target_ = nullptr;
+};
+
 }  // namespace vantro

@@ -205,6 +205,21 @@ TEST(UndoHistory, UndoAndRedoDoNothingWhileCandidatesArePending)
     EXPECT_TRUE(CanRedo(drawing));
 }
 
+TEST(UndoHistory, RecordingUndoingAndRedoingMarkTheDrawingUnsaved)
+{
+    Drawing drawing;
+    PutElement(drawing, testing::Line(0, 0, 1, 0));
+    EXPECT_TRUE(drawing.Saved);
+    RecordUndo(drawing, BeginUndoStep(drawing), kActionModified, 1);
+    EXPECT_FALSE(drawing.Saved);
+    drawing.Saved = true;
+    Undo(drawing);
+    EXPECT_FALSE(drawing.Saved);
+    drawing.Saved = true;
+    Redo(drawing);
+    EXPECT_FALSE(drawing.Saved);
+}
+
 TEST(UndoHistory, SelectionIsKeptOnTheElementButNotInTheCopy)
 {
     Drawing drawing;

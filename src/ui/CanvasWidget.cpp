@@ -1,0 +1,81 @@
+#include "ui/CanvasWidget.h"
+
+#include "ui/CommandState.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace vantro {
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PaintBox1"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    image_ = QImage(1, 1, QImage::Format_RGB32);
+    image_.fill(Qt::lightGray);
+}
+
+int CanvasWidget::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
+{
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= kShiftKey;
+    if (modifiers & Qt::AltModifier) shift |= kAltKey;
+    if (modifiers & Qt::ControlModifier) shift |= kCtrlKey;
+    if (buttons & Qt::LeftButton) shift |= kLeftButton;
+    if (buttons & Qt::RightButton) shift |= kRightButton;
+    if (buttons & Qt::MiddleButton) shift |= kMiddleButton;
+    return shift;
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent*)
+{
+    if (width() <= 0 || height() <= 0) return;
+    image_ = QImage(width(), height(), QImage::Format_RGB32);
+    image_.fill(Qt::lightGray);
+    if (events_.Resized) events_.Resized();
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (events_.MouseDown)
+        events_.MouseDown(event->button(), p.x(), p.y(), ShiftState(event->modifiers(), event->buttons()));
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (events_.MouseMove) events_.MouseMove(p.x(), p.y(), ShiftState(event->modifiers(), event->buttons()));
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (events_.MouseUp)
+        events_.MouseUp(event->button(), p.x(), p.y(), ShiftState(event->modifiers(), event->buttons()));
+}
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is also a press, as on the system this program follows.
+    mousePressEvent(event);
+    if (events_.DoubleClick) events_.DoubleClick();
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    const int delta = event->angleDelta().y();
+    if (delta != 0 && events_.Wheel) events_.Wheel(delta > 0);
+}
+
+}  // namespace vantro

@@ -1,0 +1,47 @@
+// PaintBox1: the drawing area. Everything is drawn into a persistent image; the paint event only
+// copies the image to the screen, and mouse events are handed to the window untranslated but for
+// the shift state.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace vantro {
+
+struct CanvasEvents {
+    // button: Qt::LeftButton, Qt::RightButton or Qt::MiddleButton; shift: the window's bit set.
+    std::function<void(Qt::MouseButton button, int x, int y, int shift)> MouseDown;
+    std::function<void(int x, int y, int shift)> MouseMove;
+    std::function<void(Qt::MouseButton button, int x, int y, int shift)> MouseUp;
+    std::function<void()> DoubleClick;
+    std::function<void(bool up)> Wheel;
+    std::function<void()> Resized;
+};
+
+class CanvasWidget final : public QWidget {
+public:
+    explicit CanvasWidget(QWidget* parent);
+
+    QImage& Image() { return image_; }
+    void SetEvents(CanvasEvents events) { events_ = std::move(events); }
+
+    // The bit set of DispatchClick: 1 Shift, 2 Alt, 4 Ctrl, 8 left, 16 right, 32 middle.
+    static int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    QImage image_;
+    CanvasEvents events_;
+};
+
+}  // namespace vantro

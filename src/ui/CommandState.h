@@ -1,0 +1,70 @@
+// The state of the running command: its step code, the points and picks it has taken, and what the
+// view overlays need to know about it.
+#pragma once
+
+#include "geometry/Primitives.h"
+#include "view/ViewState.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vantro {
+
+inline constexpr uint16_t kModeIdle = 0;
+inline constexpr uint16_t kModePrintPlacement = 7;
+inline constexpr uint16_t kModeZoomWindow = 10;
+inline constexpr uint16_t kModePan = 11;
+inline constexpr uint16_t kModeFreeSelection = 292;
+inline constexpr CanvasPoint kNoAnchor{-99999, -99999};
+
+// Entry-field layouts of StartCommand.
+inline constexpr int kLayoutNone = 0;
+inline constexpr int kLayoutX = 1;
+inline constexpr int kLayoutY = 2;
+inline constexpr int kLayoutR = 3;
+inline constexpr int kLayoutXY = 4;
+inline constexpr int kLayoutXYR = 5;
+inline constexpr int kLayoutXYRFocusR = 6;
+
+// Mouse shift states of DispatchClick, as a bit set.
+inline constexpr int kShiftKey = 1;
+inline constexpr int kAltKey = 2;
+inline constexpr int kCtrlKey = 4;
+inline constexpr int kLeftButton = 8;
+inline constexpr int kRightButton = 16;
+inline constexpr int kMiddleButton = 32;
+inline constexpr int kDoubleClick = 64;
+
+struct CommandState {
+    uint16_t CommandMode = kModeIdle;
+    uint16_t LastCommand = 0;
+    uint16_t SuspendedMode = 0;
+    std::string SuspendedPrompt;  // UTF-8, at most 60 characters
+    bool AltVariant = false;
+    CanvasPoint AnchorPixel = kNoAnchor;
+    CanvasPoint CursorPixel = kNoAnchor;
+    CanvasPoint SnapMarkerPixel{};
+    Point InputPoint1;
+    Point InputPoint2;
+    Point InputPoint3;
+    bool HasLastPoint = false;
+    Point LastPoint;
+    bool SnapFound = false;
+    Point SnapPoint;
+    int FirstPick = 0;
+    int SecondPick = 0;
+    int ThirdPick = 0;
+    bool WindowDragActive = false;
+    bool MultiSelectPending = false;
+    int SelectionCount = 0;
+
+    // Values kept from the previous run of a command, offered again as presets.
+    double LastRadius = 0;
+    double LastDiameter = 0;
+    double LastAngle = 0;
+    int LastCorners = 0;
+    double LastOffset = 0;
+    double LastFilletRadius = 0;
+};
+
+}  // namespace vantro

@@ -1,0 +1,160 @@
+#include "ui/MainWindow.h"
+
+#include "document/ElementStore.h"
+#include "document/Layers.h"
+#include "document/Maintenance.h"
+#include "document/Tolerance.h"
+#include "document/UndoHistory.h"
+#include "ui/CanvasWidget.h"
+#include "view/ElementPainter.h"
+#include "view/QPainterSurface.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vantro {
+
+TForm1::TForm1(Settings settings, QWidget* parent)
+    : QMainWindow(parent), settings_(std::move(settings)), ownDialogs_(std::make_unique<QtDialogs>(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("VantroCad"));
+    SetDialogs(ownDialogs_.get());
+    drawing_.Listener = this;
+    drawing_.Capacity = std::clamp(settings_.CadMax, kMinCapacity, kMaxCapacity);
+    drawing_.History.UndoDepth = static_cast<uint8_t>(std::clamp(settings_.Undo, 2, 95));
+    if (settings_.EpsIndex >= 0 && settings_.EpsIndex <= 6) SetEps(kEpsChoices[settings_.EpsIndex]);
+    Reset(drawing_, &settings_.LayerNames);
+    attributes_.Color = settings_.Color1;
+    view_.Wheel = settings_.Wheel;
+    view_.ReferencePosition = settings_.Senter;
+    view_.Grid = {static_cast<GridPattern>(std::clamp(settings_.Patern, 0, 2)), settings_.GridPit,
+                  static_cast<uint8_t>(std::clamp(settings_.GridCountX, 0, 100)),
+                  static_cast<uint8_t>(std::clamp(settings_.GridCountY, 0, 100)),
+                  static_cast<uint8_t>(std::clamp(settings_.GridPit2, 0, 10)), settings_.GridColor};
+    UpdateGridOrigin(view_);
+
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    setCentralWidget(central);
+    auto* canvasColumn = new QWidget(central);
+    auto* rows = new QVBoxLayout(canvasColumn);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    canvas_ = new CanvasWidget(canvasColumn);
+    rows->addWidget(canvas_, 1);
+    columns->addWidget(canvasColumn, 1);
+    BuildToolPanel();
+    BuildEntryFields();
+    BuildSnapPanel();
+    BuildStatusBar();
+    BuildMenus();
+    BuildPanels();
+    canvas_->SetEvents({
+        [this](Qt::MouseButton b, int x, int y, int s) { CanvasMouseDown(b, x, y, s); },
+        [this](int x, int y, int s) { CanvasMouseMove(x, y, s); },
+        [this](Qt::MouseButton b, int x, int y, int s) { CanvasMouseUp(b, x, y, s); },
+        [this] { CanvasDoubleClick(); },
+        [this](bool up) { CanvasWheel(up); },
+        [this] { CanvasResized(); },
+    });
+    qApp->installEventFilter(this);
+    CancelCommand();
+    drawing_.Saved = true;
+    resize(1280, 800);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    drawing_.Listener = nullptr;
+    drawing_.Dialogs = nullptr;
+}
+
+void TForm1::SetDialogs(UserDialogs* dialogs)
+{
+    relay_.SetTarget(dialogs);
+    drawing_.Dialogs = &relay_;
+}
+
+CurrentAttributes TForm1::Attributes() const
+{
+    CurrentAttributes attributes = attributes_;
+    attributes.Layer = drawing_.Layers.ActiveLayer;
+    return attributes;
+}
+
+QString TForm1::PanelText(int panel) const { return statusPanels_[panel]->text(); }
+
+void TForm1::SetPrompt(const QString& prompt) { statusPanels_[4]->setText(prompt); }
+
+void TForm1::ShowTransientMessage(const QString& text)
+{
+    panelMsg_->setText(text);
+    panelMsg_->adjustSize();
+    panelMsg_->move(canvas_->mapTo(this, QPoint(20, 20)));
+    panelMsg_->show();
+    panelMsg_->raise();
+    timer2_->start();
+}
+
+void TForm1::EraseElement(int index)
+{
+    QPainterSurface surface(canvas_->Image());
+    const PaintSettings settings = CurrentPaintSettings();
+    vantro::EraseElement({surface, view_, drawing_, settings}, index);
+    canvas_->update();
+}
+
+void TForm1::DrawElement(int index)
+{
+    QPainterSurface surface(canvas_->Image());
+    const PaintSettings settings = CurrentPaintSettings();
+    vantro::DrawElement({surface, view_, drawing_, settings}, index, true);
+    canvas_->update();
+}
+
+void TForm1::RepaintAll() { RedrawAll(true); }
+
+void TForm1::UndoButtonsChanged(bool canUndo, bool canRedo)
+{
+    if (undoButton_ == nullptr) return;
+    undoButton_->setEnabled(canUndo);
+    redoButton_->setEnabled(canRedo);
+}
+
+void TForm1::DrawingWasReset()
+{
+    setWindowTitle(QStringLiteral("VantroCad"));
+    attributes_.Color = settings_.Color1;
+    if (labelRayer_ != nullptr) labelRayer_->setText(QString::fromStdString(ActiveLayerCaption(drawing_.Layers)));
+}
+
+void TForm1::AppendRefused() { CancelCommand(); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    switch (AskBeforeClose(drawing_, *dialogs_)) {
+    case CloseChoice::Discard:
+        event->accept();
+        return;
+    case CloseChoice::Save:
+        // Saving comes with the drawing files; until then a Yes must not lose the drawing.
+        event->ignore();
+        return;
+    case CloseChoice::Cancel:
+        event->ignore();
+        return;
+    }
+}
+
+}  // namespace vantro

@@ -1,0 +1,187 @@
+// TForm1, the main window: the canvas, tool buttons, entry fields, snap options, status bar, layer
+// and colour panels, and the command state machine that clicks and typed values drive.
+#pragma once
+
+#include "document/Drawing.h"
+#include "document/DrawingListener.h"
+#include "files/Settings.h"
+#include "ui/CommandState.h"
+#include "ui/QtDialogs.h"
+#include "view/ViewState.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace vantro {
+
+class CanvasWidget;
+class ColorPanel;
+class LayerPanel;
+struct ToolButtonRow;
+
+class TForm1 final : public QMainWindow, public DrawingListener {
+public:
+    explicit TForm1(Settings settings = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The owned state, for the command code and for tests.
+    Drawing& Document() { return drawing_; }
+    CommandState& Command() { return command_; }
+    ViewState& View() { return view_; }
+    const Settings& Preferences() const { return settings_; }
+    CurrentAttributes Attributes() const;
+
+    // Tests install a scripted seam; the window keeps its own otherwise.
+    void SetDialogs(UserDialogs* dialogs);
+    UserDialogs& Dialogs() { return relay_; }
+
+    void StartCommand(int mode, int layout);
+    void CancelCommand();
+    void RepeatLastCommand(int x, int y);
+    void TakeClickPoint(int x, int y, bool advance);
+    void DispatchClick(int x, int y, int shift);
+    void DispatchEnter();
+    void RedrawAll(bool clear);
+
+    // Status bar panel 0..4.
+    QString PanelText(int panel) const;
+    void SetPrompt(const QString& prompt);
+    void ShowTransientMessage(const QString& text);
+
+    // Presses a tool button as the user would, with the left or right mouse button.
+    void PressToolButton(const ToolButtonRow& row, bool right);
+
+    // The help context the last F1 asked for (0: none).
+    int LastHelpContext() const { return lastHelpContext_; }
+
+    // DrawingListener
+    void EraseElement(int index) override;
+    void DrawElement(int index) override;
+    void RepaintAll() override;
+    void UndoButtonsChanged(bool canUndo, bool canRedo) override;
+    void DrawingWasReset() override;
+    void AppendRefused() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Layout (MainWindowLayout.cpp)
+    void BuildMenus();
+    void BuildToolPanel();
+    QToolButton* AddToolButton(const QString& name, const QString& hint, QWidget* parent);
+    void BuildEntryFields();
+    void BuildSnapPanel();
+    void BuildStatusBar();
+    void BuildPanels();
+    void PreviewLayer(int layer);
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+
+    // Commands (MainWindowCommands.cpp)
+    void ApplyLayout(int layout);
+    void SetLabelR(int mode);
+    void ApplyPreset(const ToolButtonRow& row);
+    void ClearPicksAndSelection(bool repaintWhenCandidatesRemoved);
+    void SetEditShortcutsEnabled(bool enabled);
+    void ShowPoint(Point p);
+    void FocusEntry(QLineEdit* field);
+
+    // Canvas (MainWindowCanvas.cpp)
+    void ConnectViewButtons();
+    void CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift);
+    void CanvasMouseMove(int x, int y, int shift);
+    void CanvasMouseUp(Qt::MouseButton button, int x, int y, int shift);
+    void CanvasDoubleClick();
+    void CanvasWheel(bool up);
+    void CanvasResized();
+    void DrawXorRectangle(CanvasPoint a, CanvasPoint b);
+    void DrawCrosshair(CanvasPoint at);
+    void ResumeParkedMode();
+    void ParkForViewOperation();
+    void AfterZoom();
+    Point ToWorld(int x, int y) const;
+    PaintSettings CurrentPaintSettings() const;
+    void PaintBackground();
+
+    // Keys (MainWindowKeys.cpp)
+    bool HandleKeyPress(QKeyEvent* event);
+    bool HandleEntryFieldKey(QLineEdit* field, QKeyEvent* event);
+    void RequestHelp();
+    void ShowHelp(int context);
+
+    // Steps (MainWindowSteps.cpp)
+    void RunStep(bool enter, int x, int y, int shift);
+    void LineFirstClick(int x, int y, int shift);
+    void LineSecondClick(int x, int y, int shift);
+    void LineFirstEnter();
+    void LineSecondEnter();
+    bool SnapRuleRefuses(int shift) const;
+    Point ClickPoint(int shift) const;
+    bool ReadEntryPoint(Point& point);
+    void ShowPreview(CanvasPoint cursor);
+    void ErasePreview();
+    void DrawPreview();
+    void MovePointerTo(Point world);
+
+    Settings settings_;
+    Drawing drawing_;
+    ViewState view_;
+    CommandState command_;
+    CurrentAttributes attributes_;
+    std::unique_ptr<QtDialogs> ownDialogs_;
+    DialogRelay relay_;
+    UserDialogs* dialogs_ = &relay_;
+
+    CanvasWidget* canvas_ = nullptr;
+    LayerPanel* layerPanel_ = nullptr;
+    ColorPanel* colorPanel_ = nullptr;
+    QButtonGroup* toolGroup_ = nullptr;
+    std::map<QString, QToolButton*> toolButtons_;
+    QLineEdit* editX_ = nullptr;
+    QLineEdit* editY_ = nullptr;
+    QLineEdit* editR_ = nullptr;
+    QLabel* labelR_ = nullptr;
+    QLineEdit* lastEntryField_ = nullptr;
+    QCheckBox* checkBoxLock_ = nullptr;
+    QCheckBox* checkBoxLock2_ = nullptr;
+    QCheckBox* checkBoxCrCenter_ = nullptr;
+    QCheckBox* checkBoxInt_ = nullptr;
+    QFrame* panelDim_ = nullptr;
+    QFrame* panelDim2_ = nullptr;
+    QFrame* panelMulti_ = nullptr;
+    QFrame* panelOp_ = nullptr;
+    QToolButton* speedButtonOp_ = nullptr;
+    QWidget* panelCad2_ = nullptr;
+    QComboBox* lineTypeCombo_ = nullptr;
+    QLabel* shapeDefColor_ = nullptr;
+    QLabel* labelRayer_ = nullptr;
+    QLabel* statusPanels_[5] = {};
+    QLabel* panelMsg_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    QAction* menuSentakuStert_ = nullptr;
+    QAction* crosshairAction_ = nullptr;
+    QAction* deleteOriginalsAction_ = nullptr;
+    std::map<QString, QAction*> editActions_;
+    QToolButton* undoButton_ = nullptr;
+    QToolButton* redoButton_ = nullptr;
+
+    bool previewOn_ = false;
+    CanvasPoint previewPixel_;
+    int lastHelpContext_ = 0;
+};
+
+}  // namespace vantro

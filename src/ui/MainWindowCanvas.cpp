@@ -1,0 +1,311 @@
+// The canvas: mouse handling, the view operations and the whole-drawing repaint.
+#include "ui/MainWindow.h"
+
+#include "document/Maintenance.h"
+#include "document/UndoHistory.h"
+#include "ui/CanvasWidget.h"
+#include "view/ElementPainter.h"
+#include "view/QPainterSurface.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace vantro {
+namespace {
+
+// The repaint hands the event loop a turn at most this often, so input stays responsive.
+constexpr qint64 kTurnEveryMs = 15;
+
+bool IsParkable(int mode) { return mode == kModePrintPlacement || mode > 14; }
+
+}  // namespace
+
+Point TForm1::ToWorld(int x, int y) const
+{
+    Point p;
+    CanvasToWorld(view_, x, y, p.X, p.Y);
+    return p;
+}
+
+PaintSettings TForm1::CurrentPaintSettings() const
+{
+    PaintSettings paint;
+    paint.AnnotationColour = settings_.Color2;
+    paint.HighlightColour = settings_.Color3;
+    paint.BackgroundColour = settings_.FormColor;
+    paint.Fineness = settings_.Bunkatu;
+    paint.ArcMode = settings_.Os;
+    paint.CurveFineness = settings_.PejeValue;
+    paint.FirstPick = command_.FirstPick;
+    paint.SecondPick = command_.SecondPick;
+    return paint;
+}
+
+void TForm1::PaintBackground()
+{
+    QPainterSurface surface(canvas_->Image());
+    surface.SetPen({settings_.FormColor, 1, 0, PenMode::Copy});
+    surface.SetBrush({true, settings_.FormColor});
+    surface.Rectangle(-3, -3, surface.Width() + 3, surface.Height() + 3);
+    surface.SetBrush({});
+}
+
+void TForm1::RedrawAll(bool clear)
+{
+    if (clear) PaintBackground();
+    view_.CrosshairPixel = {-1000, -1000};
+    view_.OverlayWiped = true;
+    command_.SnapFound = false;
+    command_.SnapMarkerPixel = {};
+    previewOn_ = false;
+    if (command_.HasLastPoint) {
+        command_.AnchorPixel = WorldToCanvas(view_, command_.InputPoint1.X, command_.InputPoint1.Y);
+        command_.CursorPixel = command_.AnchorPixel;
+    }
+    if (view_.Repaint == RepaintState::Idle) {
+        const PaintSettings settings = CurrentPaintSettings();
+        QElapsedTimer sinceTurn;
+        sinceTurn.start();
+        auto yieldTurn = [&sinceTurn] {
+            if (sinceTurn.elapsed() < kTurnEveryMs) return;
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceTurn.restart();
+        };
+        QPainterSurface surface(canvas_->Image());
+        PaintDrawing(surface, view_, drawing_, settings, yieldTurn, [this] { PaintBackground(); });
+    }
+    canvas_->update();
+}
+
+void TForm1::AfterZoom()
+{
+    statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
+    RedrawAll(true);
+}
+
+void TForm1::ConnectViewButtons()
+{
+    auto on = [this](const char* name, auto action) {
+        connect(toolButtons_[QString::fromUtf8(name)], &QToolButton::clicked, this, action);
+    };
+    on("SpeedButton1", [this] { RedrawAll(true); });
+    on("SpeedButton10", [this] {
+        if (!ZoomInAllowed(view_)) return;
+        ZoomAboutCentre(view_, 2);
+        AfterZoom();
+    });
+    on("SpeedButton11", [this] {
+        if (!ZoomOutAllowed(view_)) return;
+        ZoomAboutCentre(view_, 0.5f);
+        AfterZoom();
+    });
+    on("SpeedButton9", [this] {
+        if (PreviousView(view_)) AfterZoom();
+    });
+    on("SpeedButton8", [this] {
+        ResetToSheet(view_);
+        AfterZoom();
+    });
+    on("SpeedButtonFit", [this] {
+        if (FitToDrawing(view_, drawing_, 1)) AfterZoom();
+    });
+    on("SpeedButton3", [this] { ParkForViewOperation(); });
+    on("SpeedButton0", [this] { CancelCommand(); });
+    on("SpeedButtonNew1", [this] {
+        CancelCommand();
+        NewDrawingCommand(drawing_, *dialogs_, &settings_.LayerNames);
+    });
+    on("SpeedButtonUNDU", [this] {
+        Undo(drawing_);
+        RedrawAll(true);
+    });
+    on("SpeedButtonREDU", [this] {
+        Redo(drawing_);
+        RedrawAll(true);
+    });
+    on("SpeedButtonOp", [this] {
+        panelOp_->adjustSize();
+        panelOp_->move(speedButtonOp_->mapTo(this, QPoint(speedButtonOp_->width(), 0)));
+        panelOp_->setVisible(!panelOp_->isVisible());
+        panelOp_->raise();
+    });
+}
+
+void TForm1::ParkForViewOperation()
+{
+    if (command_.CommandMode != kModeIdle) {
+        command_.SuspendedMode = command_.CommandMode;
+        command_.SuspendedPrompt = PanelText(4).left(60).toStdString();
+        SetPrompt(QStringLiteral(" 一時ビュー操作(一回のみ)"));
+        command_.CommandMode = kModeIdle;
+    }
+}
+
+void TForm1::ResumeParkedMode()
+{
+    if (!IsParkable(command_.SuspendedMode)) return;
+    command_.CommandMode = command_.SuspendedMode;
+    command_.SuspendedMode = 0;
+    SetPrompt(QString::fromStdString(command_.SuspendedPrompt));
+}
+
+void TForm1::CanvasResized()
+{
+    const bool first = view_.CanvasWidth == 0;
+    view_.CanvasWidth = canvas_->width();
+    view_.CanvasHeight = canvas_->height();
+    if (first) {
+        SetSheetSize(view_, settings_.Width2);
+        statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
+    }
+    RedrawAll(true);
+}
+
+void TForm1::DrawXorRectangle(CanvasPoint a, CanvasPoint b)
+{
+    QPainterSurface surface(canvas_->Image());
+    surface.SetPen({0, 1, 0, PenMode::Not});
+    surface.SetBrush({});
+    surface.MoveTo(a.X, a.Y);
+    surface.LineTo(b.X, a.Y);
+    surface.LineTo(b.X, b.Y);
+    surface.LineTo(a.X, b.Y);
+    surface.LineTo(a.X, a.Y);
+    canvas_->update();
+}
+
+void TForm1::DrawCrosshair(CanvasPoint at)
+{
+    if (at.X < 0 && at.Y < 0) return;
+    QPainterSurface surface(canvas_->Image());
+    surface.SetPen({0, 1, 0, PenMode::Not});
+    surface.MoveTo(0, at.Y);
+    surface.LineTo(surface.Width(), at.Y);
+    surface.MoveTo(at.X, 0);
+    surface.LineTo(at.X, surface.Height());
+    canvas_->update();
+}
+
+void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
+{
+    panelOp_->hide();
+    statusPanels_[3]->setText(QString::number(command_.CommandMode));
+    if (button == Qt::RightButton) {
+        if (command_.CommandMode == kModeIdle) RepeatLastCommand(x, y);
+        else if (command_.CommandMode == kModePrintPlacement) command_.CommandMode = kModeIdle;
+        else if (command_.CommandMode > 14) CancelCommand();
+        return;
+    }
+    if (button == Qt::MiddleButton) {
+        if (IsParkable(command_.CommandMode)) {
+            command_.SuspendedMode = command_.CommandMode;
+            command_.SuspendedPrompt = PanelText(4).left(60).toStdString();
+        }
+        command_.CommandMode = kModePan;
+        canvas_->setCursor(Qt::PointingHandCursor);
+        command_.AnchorPixel = command_.CursorPixel = {x, y};
+        return;
+    }
+    if (button != Qt::LeftButton) return;
+    if (CanRedo(drawing_)) ClearRedo(drawing_);
+    if (command_.CommandMode == kModeIdle) {
+        if (!menuSentakuStert_->isVisible() && command_.SuspendedMode == 0) {
+            command_.CommandMode = kModeFreeSelection;
+            return;
+        }
+        command_.CommandMode = kModeZoomWindow;
+        command_.AnchorPixel = command_.CursorPixel = {x, y};
+        return;
+    }
+    if (command_.CommandMode >= 15 && command_.CommandMode <= 303) {
+        command_.CursorPixel = {x, y};
+        DispatchClick(x, y, shift);
+    }
+}
+
+void TForm1::CanvasMouseMove(int x, int y, int shift)
+{
+    view_.LastMousePixel = {x, y};
+    canvas_->unsetCursor();
+    statusPanels_[1]->setText(QString::fromStdString(ReadoutX(view_, x, command_.SnapFound, command_.SnapPoint.X)));
+    statusPanels_[2]->setText(QString::fromStdString(ReadoutY(view_, y, command_.SnapFound, command_.SnapPoint.Y)));
+    CanvasPoint at{x, y};
+    if ((shift & (kShiftKey | kAltKey | kCtrlKey | kLeftButton | kRightButton | kMiddleButton)) == kShiftKey &&
+        command_.AnchorPixel != kNoAnchor)
+        at = ConstrainThroughPoint(view_, at, command_.InputPoint1.X, command_.InputPoint1.Y);
+    if (view_.CrosshairOn) {
+        DrawCrosshair(view_.CrosshairPixel);
+        DrawCrosshair(at);
+        view_.CrosshairPixel = at;
+    }
+    if (command_.CommandMode == kModeZoomWindow) {
+        DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
+        command_.CursorPixel = {x, y};
+        DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
+        return;
+    }
+    if (command_.CommandMode >= 15) ShowPreview(at);
+}
+
+void TForm1::CanvasMouseUp(Qt::MouseButton, int x, int y, int)
+{
+    canvas_->unsetCursor();
+    const int minimum = settings_.Mado;
+    if (command_.CommandMode == kModeZoomWindow) {
+        DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
+        command_.CommandMode = kModeIdle;
+        const CanvasPoint a = command_.AnchorPixel;
+        if (std::abs(x - a.X) >= minimum && std::abs(y - a.Y) >= minimum) {
+            if (x < a.X) {
+                if (ZoomOutAllowed(view_)) ZoomAboutCentre(view_, 0.5f);
+            } else {
+                ZoomToRectangle(view_, a.X, a.Y, x, y);
+            }
+            AfterZoom();
+            ResumeParkedMode();
+        }
+        return;
+    }
+    if (command_.CommandMode == kModePan) {
+        command_.CursorPixel = {x, y};
+        command_.CommandMode = kModeIdle;
+        const CanvasPoint a = command_.AnchorPixel;
+        if (std::abs(x - a.X) > minimum || std::abs(y - a.Y) > minimum) {
+            Pan(view_, x - a.X, y - a.Y);
+            command_.SnapMarkerPixel = {};
+            RedrawAll(true);
+            if (command_.HasLastPoint)
+                command_.AnchorPixel = WorldToCanvasTrunc(view_, command_.InputPoint1.X, command_.InputPoint1.Y);
+        }
+    }
+    ResumeParkedMode();
+}
+
+void TForm1::CanvasDoubleClick()
+{
+    if (!settings_.WClick) return;
+    const char* name = "SpeedButton300";
+    switch (command_.LastCommand) {
+    case 15: name = "SpeedButton16"; break;
+    case 16: name = "SpeedButton15"; break;
+    case 150: name = "SpeedButton153"; break;
+    case 153: name = "SpeedButton150"; break;
+    default: break;
+    }
+    toolButtons_[QString::fromUtf8(name)]->click();
+}
+
+void TForm1::CanvasWheel(bool up)
+{
+    if (command_.CommandMode == kModePan) return;
+    if (!WheelZoom(view_, up)) return;
+    statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
+    if (view_.Repaint == RepaintState::Painting) view_.Repaint = RepaintState::RestartRequested;
+    else RedrawAll(true);
+}
+
+}  // namespace vantro

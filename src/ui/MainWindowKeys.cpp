@@ -1,0 +1,137 @@
+// Keyboard preview, the entry fields' focus keys, help, and the clicks on labels that open panels.
+#include "ui/MainWindow.h"
+
+#include "ui/CanvasWidget.h"
+#include "ui/ColorPanel.h"
+#include "ui/HelpContexts.h"
+#include "ui/LayerPanel.h"
+#include "ui/ToolButtonTable.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QUrl>
+
+namespace vantro {
+namespace {
+
+// Letter keys that start commands: the button and whether its right-button variant is meant.
+struct LetterCommand {
+    char Letter;
+    int Start;
+    bool Right;
+};
+constexpr LetterCommand kLetterCommands[] = {
+    {'A', 22, false}, {'D', 30, false}, {'E', 19, false}, {'F', 34, false}, {'G', 36, false},
+    {'Q', 21, true},  {'R', 15, false}, {'S', 23, false}, {'T', 16, false}, {'W', 17, false},
+};
+
+}  // namespace
+
+void TForm1::ShowHelp(int context)
+{
+    lastHelpContext_ = context;
+    const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/Cadhelp.chm");
+    if (!QFileInfo::exists(file)) {
+        dialogs_->ShowMessage("CADヘルプファイル（Cadhelp.chm）が見つかりません");
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void TForm1::RequestHelp()
+{
+    const int context = HelpContextFor(command_.CommandMode);
+    lastHelpContext_ = 0;
+    if (context != 0) ShowHelp(context);
+}
+
+bool TForm1::HandleKeyPress(QKeyEvent* event)
+{
+    const QString text = event->text().toUpper();
+    if (text.size() != 1) return false;
+    for (const LetterCommand& letter : kLetterCommands) {
+        if (text[0] != QChar(letter.Letter)) continue;
+        const ToolButtonRow* row = FindToolButton(letter.Start);
+        // D brings the circle back in the variant it last ran in.
+        const bool right = letter.Right || (letter.Start == 30 && command_.AltVariant);
+        PressToolButton(*row, right);
+        return true;
+    }
+    return false;
+}
+
+bool TForm1::HandleEntryFieldKey(QLineEdit* field, QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    const bool down = key == Qt::Key_Down;
+    QLineEdit* next = nullptr;
+    if (field == editX_) next = down ? editY_ : editR_;
+    else if (field == editY_) next = down ? editR_ : editX_;
+    else next = down ? editX_ : editY_;
+    if (next->isVisible()) {
+        lastEntryField_ = next;
+        FocusEntry(next);
+    }
+    return true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool ours = widget != nullptr && widget->window() == this;
+    if (event->type() == QEvent::KeyPress && ours) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && command_.CommandMode != kModeIdle) {
+            CancelCommand();
+            return true;
+        }
+        if (key->key() == Qt::Key_F1) {
+            RequestHelp();
+            return true;
+        }
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        if (auto* field = qobject_cast<QLineEdit*>(watched); field == editX_ || field == editY_ || field == editR_) {
+            if (HandleEntryFieldKey(field, key)) return true;
+        }
+        // Letters start commands only from the drawing side, not while a layer name is typed.
+        const bool typingName = qobject_cast<QLineEdit*>(watched) != nullptr && watched != editX_ &&
+                                watched != editY_ && watched != editR_;
+        return !typingName && HandleKeyPress(key);
+    }
+    if (event->type() == QEvent::FocusIn && (watched == editY_ || watched == editR_ || watched == editX_))
+        lastEntryField_ = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::MouseButtonPress && ours) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (auto* button = qobject_cast<QToolButton*>(watched)) {
+            for (const ToolButtonRow& row : ToolButtonRows()) {
+                if (button->objectName() != QString::fromUtf8(row.Name) || row.Right == RightButton::Click) continue;
+                if (!button->isEnabled()) return false;
+                PressToolButton(row, mouse->button() == Qt::RightButton);
+                return true;
+            }
+        }
+        if (watched == labelRayer_) {
+            layerPanel_->adjustSize();
+            layerPanel_->move(canvas_->mapTo(this, QPoint(std::max(0, canvas_->width() - layerPanel_->width() - 8), 8)));
+            layerPanel_->show();
+            layerPanel_->raise();
+            return true;
+        }
+        if (watched == shapeDefColor_) {
+            colorPanel_->adjustSize();
+            colorPanel_->move(canvas_->mapTo(this, QPoint(0, 0)));
+            colorPanel_->show();
+            colorPanel_->raise();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace vantro

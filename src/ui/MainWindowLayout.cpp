@@ -1,0 +1,240 @@
+// Building the main window's widgets and menus.
+#include "ui/MainWindow.h"
+
+#include "document/CadData.h"
+#include "ui/ButtonGlyphs.h"
+#include "ui/CanvasWidget.h"
+#include "ui/ToolButtonTable.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vantro {
+namespace {
+
+constexpr int kToolColumns = 4;
+constexpr int kToolButtonSize = 30;
+
+// The view and history buttons at the top of the tool panel.
+struct PlainButton {
+    const char* Name;
+    const char* Hint;
+};
+constexpr PlainButton kViewButtons[] = {
+    {"SpeedButtonNew1", "新規作成"}, {"SpeedButtonUNDU", "元に戻す"}, {"SpeedButtonREDU", "やり直し"},
+    {"SpeedButton1", "再表示"},      {"SpeedButton10", "2倍"},       {"SpeedButton11", "1/2"},
+    {"SpeedButton9", "前画面"},      {"SpeedButton8", "標準表示"},   {"SpeedButtonFit", "図形にフィット"},
+    {"SpeedButton3", "範囲拡大"},    {"SpeedButton0", "中止"},       {"SpeedButtonOp", "OP"},
+};
+
+// Rows whose buttons live on the pop-up panel PanelOp.
+bool IsOnPanelOp(const ToolButtonRow& row) { return row.Preset == ToolPreset::OnPanelOp; }
+
+QLineEdit* MakeEntryField(const QString& name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setFixedWidth(110);
+    field->hide();
+    return field;
+}
+
+}  // namespace
+
+QAction* TForm1::AddAction(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QToolButton* TForm1::AddToolButton(const QString& name, const QString& hint, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setFixedSize(kToolButtonSize, kToolButtonSize);
+    button->setIcon(ToolButtonGlyph(name));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(settings_.IconFlat);
+    button->setCheckable(true);
+    toolButtons_[name] = button;
+    return button;
+}
+
+void TForm1::BuildToolPanel()
+{
+    auto* panel = new QFrame(centralWidget());
+    panel->setObjectName(QStringLiteral("PanelCad"));
+    auto* grid = new QGridLayout(panel);
+    grid->setSpacing(1);
+    grid->setContentsMargins(2, 2, 2, 2);
+    toolGroup_ = new QButtonGroup(this);
+    toolGroup_->setExclusive(true);
+    int cell = 0;
+    auto place = [&](QToolButton* button) {
+        grid->addWidget(button, cell / kToolColumns, cell % kToolColumns);
+        ++cell;
+    };
+    for (const PlainButton& plain : kViewButtons) place(AddToolButton(plain.Name, plain.Hint, panel));
+    panelOp_ = new QFrame(this);
+    panelOp_->setObjectName(QStringLiteral("PanelOp"));
+    panelOp_->setFrameShape(QFrame::Box);
+    auto* opLayout = new QHBoxLayout(panelOp_);
+    opLayout->setContentsMargins(2, 2, 2, 2);
+    panelOp_->hide();
+    for (const ToolButtonRow& row : ToolButtonRows()) {
+        QToolButton* button = AddToolButton(row.Name, QString::fromUtf8(row.Hint), IsOnPanelOp(row) ? panelOp_ : panel);
+        toolGroup_->addButton(button);
+        if (IsOnPanelOp(row)) opLayout->addWidget(button);
+        else place(button);
+        // Buttons with a right-button variant act on mouse-down; the others on click.
+        if (row.Right != RightButton::Click) button->installEventFilter(this);
+        else connect(button, &QToolButton::clicked, this, [this, &row] { PressToolButton(row, false); });
+    }
+    for (const char* name : {"SpeedButton0", "SpeedButtonOp"}) toolGroup_->addButton(toolButtons_[name]);
+    for (const char* name : {"SpeedButtonNew1", "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButton1", "SpeedButton10",
+                             "SpeedButton11", "SpeedButton9", "SpeedButton8", "SpeedButtonFit", "SpeedButton3"})
+        toolButtons_[name]->setCheckable(false);
+    speedButtonOp_ = toolButtons_["SpeedButtonOp"];
+    speedButtonOp_->setText(QStringLiteral("OP"));
+    undoButton_ = toolButtons_["SpeedButtonUNDU"];
+    redoButton_ = toolButtons_["SpeedButtonREDU"];
+    undoButton_->setEnabled(false);
+    redoButton_->setEnabled(false);
+    grid->setRowStretch(grid->rowCount(), 1);
+    static_cast<QHBoxLayout*>(centralWidget()->layout())->insertWidget(0, panel);
+}
+
+void TForm1::BuildEntryFields()
+{
+    auto* bar = new QWidget(centralWidget());
+    bar->setObjectName(QStringLiteral("PanelEntry"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    editX_ = MakeEntryField(QStringLiteral("EditX"), bar);
+    editY_ = MakeEntryField(QStringLiteral("EditY"), bar);
+    editR_ = MakeEntryField(QStringLiteral("EditR"), bar);
+    labelR_ = new QLabel(QStringLiteral("R"), bar);
+    labelR_->setObjectName(QStringLiteral("LabelR"));
+    row->addWidget(new QLabel(QStringLiteral("X"), bar));
+    row->addWidget(editX_);
+    row->addWidget(new QLabel(QStringLiteral("Y"), bar));
+    row->addWidget(editY_);
+    row->addWidget(labelR_);
+    row->addWidget(editR_);
+    for (QLineEdit* field : {editX_, editY_, editR_}) {
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::returnPressed, this, [this] { DispatchEnter(); });
+    }
+    labelRayer_ = new QLabel(bar);
+    labelRayer_->setObjectName(QStringLiteral("LabelRayer"));
+    labelRayer_->setFrameShape(QFrame::Panel);
+    labelRayer_->setMinimumWidth(120);
+    labelRayer_->installEventFilter(this);
+    row->addStretch(1);
+    row->addWidget(new QLabel(QStringLiteral("レイヤー"), bar));
+    row->addWidget(labelRayer_);
+    static_cast<QVBoxLayout*>(canvas_->parentWidget()->layout())->insertWidget(0, bar);
+}
+
+void TForm1::BuildSnapPanel()
+{
+    auto* panel = new QWidget(centralWidget());
+    panel->setObjectName(QStringLiteral("PanelSnap"));
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 0, 4, 2);
+    const char* captions[] = {"端点", "交点", "中点", "中心", "点", "1/4円", "垂直点", "近接点", "中心(円周)"};
+    for (int n = 1; n <= 9; ++n) {
+        auto* box = new QCheckBox(QString::fromUtf8(captions[n - 1]), panel);
+        box->setObjectName(QStringLiteral("CheckBoxSnap%1").arg(n));
+        box->setChecked(settings_.Snap[static_cast<size_t>(n - 1)]);
+        row->addWidget(box);
+    }
+    auto addBox = [&](const char* name, const char* caption) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), panel);
+        box->setObjectName(QString::fromUtf8(name));
+        row->addWidget(box);
+        return box;
+    };
+    checkBoxLock2_ = addBox("CheckBoxLock2", "ロック");
+    checkBoxInt_ = addBox("CheckBox_Int", "整数");
+    addBox("CheckBoxGrp", "ｸﾞﾙｰﾌﾟﾁｪｯｸ");
+    checkBoxLock_ = addBox("CheckBoxLock", "半径固定");
+    checkBoxCrCenter_ = addBox("CheckBoxCrCenter", "中心線");
+    checkBoxLock_->hide();
+    checkBoxCrCenter_->hide();
+    for (QCheckBox* box : panel->findChildren<QCheckBox*>()) {
+        box->setFocusPolicy(Qt::NoFocus);
+        connect(box, &QCheckBox::clicked, this, [this] { FocusEntry(lastEntryField_); });
+    }
+    connect(checkBoxLock2_, &QCheckBox::toggled, this, [panel](bool locked) {
+        for (int n = 1; n <= 9; ++n) panel->findChild<QCheckBox*>(QStringLiteral("CheckBoxSnap%1").arg(n))->setEnabled(!locked);
+    });
+    row->addStretch(1);
+    static_cast<QVBoxLayout*>(canvas_->parentWidget()->layout())->insertWidget(1, panel);
+}
+
+void TForm1::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const int widths[] = {130, 75, 75, 160, 80};
+    for (int i = 0; i < 5; ++i) {
+        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusPanels_[i]->setFrameShape(QFrame::Panel);
+        statusPanels_[i]->setFrameShadow(QFrame::Sunken);
+        statusPanels_[i]->setMinimumWidth(widths[i]);
+        if (i < 4) statusPanels_[i]->setFixedWidth(widths[i]);
+        bar->addWidget(statusPanels_[i], i == 4 ? 1 : 0);
+    }
+    statusPanels_[0]->installEventFilter(this);
+    panelCad2_ = new QWidget(bar);
+    panelCad2_->setObjectName(QStringLiteral("Panelcad2"));
+    panelCad2_->setFocusPolicy(Qt::StrongFocus);
+    auto* row = new QHBoxLayout(panelCad2_);
+    row->setContentsMargins(0, 0, 0, 0);
+    lineTypeCombo_ = new QComboBox(panelCad2_);
+    lineTypeCombo_->setObjectName(QStringLiteral("ComboBox1"));
+    for (const LineTypeChoice& choice : kLineTypeChoices) lineTypeCombo_->addItem(QString::fromUtf8(choice.Caption));
+    lineTypeCombo_->setFocusPolicy(Qt::NoFocus);
+    connect(lineTypeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        attributes_.LineStyle = kLineTypeChoices[static_cast<size_t>(index)].Style;
+        attributes_.Width = kLineTypeChoices[static_cast<size_t>(index)].Width;
+    });
+    shapeDefColor_ = new QLabel(panelCad2_);
+    shapeDefColor_->setObjectName(QStringLiteral("ShapeDefColor"));
+    shapeDefColor_->setFixedSize(36, 18);
+    shapeDefColor_->setFrameShape(QFrame::Box);
+    shapeDefColor_->installEventFilter(this);
+    row->addWidget(lineTypeCombo_);
+    row->addWidget(shapeDefColor_);
+    bar->addPermanentWidget(panelCad2_);
+    panelMsg_ = new QLabel(this);
+    panelMsg_->setObjectName(QStringLiteral("PanelMsg"));
+    panelMsg_->setFrameShape(QFrame::Box);
+    panelMsg_->setAutoFillBackground(true);
+    panelMsg_->setStyleSheet(QStringLiteral("background: #FFFFE0; padding: 6px;"));
+    panelMsg_->hide();
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setSingleShot(true);
+    timer2_->setInterval(1500);
+    connect(timer2_, &QTimer::timeout, panelMsg_, &QWidget::hide);
+}
+
+}  // namespace vantro

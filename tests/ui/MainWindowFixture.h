@@ -1,0 +1,58 @@
+// The real main window, shown offscreen with a scripted dialog seam.
+#pragma once
+
+#include "support/ScriptedDialogs.h"
+#include "ui/MainWindow.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace vantro::testing {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Open(Settings{}); }
+    void TearDown() override
+    {
+        window->Document().Saved = true;
+        window.reset();
+    }
+
+    void Open(Settings settings, QSize size = QSize(1280, 800))
+    {
+        window.reset();
+        window = std::make_unique<TForm1>(std::move(settings));
+        window->SetDialogs(&dialogs);
+        window->resize(size);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename T = QWidget>
+    T* Find(const char* name) const
+    {
+        T* widget = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QWidget* Canvas() const { return Find("PaintBox1"); }
+    void ClickCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mouseClick(Canvas(), button, keys, at);
+    }
+    void Press(const char* button, Qt::MouseButton mouse = Qt::LeftButton)
+    {
+        QTest::mouseClick(Find<QToolButton>(button), mouse);
+    }
+    QString Prompt() const { return window->PanelText(4); }
+    int Mode() const { return window->Command().CommandMode; }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> window;
+};
+
+}  // namespace vantro::testing

@@ -1,0 +1,279 @@
+#include "MainWindowFixture.h"
+
+#include "document/UndoHistory.h"
+#include "ui/ToolButtonTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace vantro::testing {
+namespace {
+
+const QString kFirstPrompt = QStringLiteral(" 1点目を指定して下さい(直線-2点)");
+const QString kSecondPrompt = QStringLiteral(" 2点目を指定して下さい(直線-2点)");
+
+TEST_F(MainWindowTest, TheTwoPointLineButtonStartsStepSeventeen)
+{
+    Press("SpeedButton17");
+    EXPECT_EQ(Mode(), 17);
+    EXPECT_EQ(Prompt(), kFirstPrompt);
+    EXPECT_TRUE(Find<QLineEdit>("EditX")->isVisible());
+    EXPECT_TRUE(Find<QLineEdit>("EditY")->isVisible());
+    EXPECT_FALSE(Find<QLineEdit>("EditR")->isVisible());
+    EXPECT_TRUE(Find<QLineEdit>("EditX")->hasFocus());
+    EXPECT_TRUE(Find<QToolButton>("SpeedButton17")->isChecked());
+}
+
+TEST_F(MainWindowTest, TwoClicksDrawALineWithTheCurrentAttributesAndUndoTakesItBack)
+{
+    window->Document().Layers.ActiveLayer = 5;
+    Find<QComboBox>("ComboBox1")->setCurrentIndex(4);  // 点線（荒）
+    Press("SpeedButton17");
+    ClickCanvas({300, 200});
+    EXPECT_EQ(Mode(), 18);
+    EXPECT_EQ(Prompt(), kSecondPrompt);
+    ClickCanvas({500, 260});
+    ASSERT_EQ(window->Document().Count, 1);
+    EXPECT_EQ(Mode(), 17);
+    EXPECT_EQ(Prompt(), kFirstPrompt);
+    const TCadData line = window->Document()[1];
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    CanvasToWorld(window->View(), 300, 200, x1, y1);
+    CanvasToWorld(window->View(), 500, 260, x2, y2);
+    EXPECT_DOUBLE_EQ(line.X1, x1);
+    EXPECT_DOUBLE_EQ(line.Y1, y1);
+    EXPECT_DOUBLE_EQ(line.X2, x2);
+    EXPECT_DOUBLE_EQ(line.Y2, y2);
+    EXPECT_EQ(line.Layer, 5);
+    EXPECT_EQ(line.LineStyle, kStyleDash);
+    EXPECT_EQ(line.Width, 1);
+    EXPECT_EQ(line.Color, window->Preferences().Color1);
+    EXPECT_EQ(window->Document().History.UndoRecords.size(), 1u);
+    EXPECT_TRUE(Find<QToolButton>("SpeedButtonUNDU")->isEnabled());
+
+    Press("SpeedButtonUNDU");
+    EXPECT_EQ(window->Document().Count, 0);
+    EXPECT_TRUE(Find<QToolButton>("SpeedButtonREDU")->isEnabled());
+    Press("SpeedButtonREDU");
+    ASSERT_EQ(window->Document().Count, 1);
+    EXPECT_EQ(window->Document()[1], line);
+}
+
+TEST_F(MainWindowTest, TwoTypedPointsDrawALine)
+{
+    Press("SpeedButton17");
+    auto* x = Find<QLineEdit>("EditX");
+    auto* y = Find<QLineEdit>("EditY");
+    x->setText("10");
+    y->setText("20");
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(Mode(), 18);
+    x->setText("40");
+    y->setText("-5.5");
+    QTest::keyClick(x, Qt::Key_Return);
+    ASSERT_EQ(window->Document().Count, 1);
+    const TCadData& line = window->Document()[1];
+    EXPECT_EQ(line.X1, 10);
+    EXPECT_EQ(line.Y1, 20);
+    EXPECT_EQ(line.X2, 40);
+    EXPECT_EQ(line.Y2, -5.5);
+    EXPECT_EQ(Mode(), 17);
+    x->setText("abc");
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"入力数値を確認して下さい！"});
+    EXPECT_EQ(Mode(), 17);
+}
+
+TEST_F(MainWindowTest, EscapeAndRightClickCancel)
+{
+    for (const bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Esc" : "right click");
+        Press("SpeedButton17");
+        ClickCanvas({300, 200});
+        if (escape) QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+        else ClickCanvas({310, 210}, Qt::RightButton);
+        EXPECT_EQ(Mode(), 0);
+        EXPECT_TRUE(Prompt().isEmpty());
+        EXPECT_TRUE(Find<QToolButton>("SpeedButton0")->isChecked());
+        EXPECT_FALSE(Find<QLineEdit>("EditX")->isVisible());
+    }
+}
+
+TEST_F(MainWindowTest, RightClickWhenIdleRepeatsTheLastCommandAndCancelsAfterStartUp)
+{
+    ClickCanvas({300, 200}, Qt::RightButton);
+    EXPECT_EQ(Mode(), 0);
+    EXPECT_TRUE(Find<QToolButton>("SpeedButton0")->isChecked());
+    Press("SpeedButton30", Qt::RightButton);  // circle by diameter
+    EXPECT_TRUE(window->Command().AltVariant);
+    QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+    ClickCanvas({300, 200}, Qt::RightButton);
+    EXPECT_EQ(Mode(), 30);
+    EXPECT_TRUE(window->Command().AltVariant) << "the circle comes back as it last ran";
+    EXPECT_EQ(Prompt(), QStringLiteral(" 中心点と直径を指定して下さい(円-中心と直径)"));
+    EXPECT_EQ(window->Command().AnchorPixel, (CanvasPoint{300, 200}));
+}
+
+TEST_F(MainWindowTest, ALetterTypedIntoAnEntryFieldStartsItsCommand)
+{
+    Press("SpeedButton15");
+    auto* y = Find<QLineEdit>("EditY");
+    y->setFocus();
+    QTest::keyClicks(y, "12");
+    EXPECT_EQ(y->text(), "12");
+    Press("SpeedButton17");
+    auto* x = Find<QLineEdit>("EditX");
+    x->setText("5");
+    QTest::keyClick(x, Qt::Key_W);
+    EXPECT_EQ(Mode(), 17);
+    EXPECT_EQ(x->text(), "") << "the letter was not typed; the command started afresh";
+    QTest::keyClick(x, Qt::Key_Q);
+    EXPECT_EQ(Mode(), 247) << "Q is the intersection point";
+}
+
+TEST_F(MainWindowTest, F1AsksForTheHelpOfTheStepOrNone)
+{
+    Press("SpeedButton17");
+    QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_F1);
+    EXPECT_EQ(window->LastHelpContext(), 17);
+    ClickCanvas({300, 200});
+    QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_F1);
+    EXPECT_EQ(window->LastHelpContext(), 0);
+}
+
+TEST_F(MainWindowTest, AMiddleDragInTheSecondStepPansAndResumesTheStep)
+{
+    Press("SpeedButton17");
+    ClickCanvas({300, 200});
+    const Point first = window->Command().InputPoint1;
+    const int originX = window->View().OriginX;
+    QWidget* canvas = Canvas();
+    QTest::mousePress(canvas, Qt::MiddleButton, {}, {400, 300});
+    EXPECT_EQ(Mode(), kModePan);
+    QTest::mouseRelease(canvas, Qt::MiddleButton, {}, {460, 330});
+    EXPECT_EQ(Mode(), 18);
+    EXPECT_EQ(Prompt(), kSecondPrompt);
+    EXPECT_EQ(window->View().OriginX, originX + 60);
+    EXPECT_EQ(window->Command().InputPoint1, first);
+    EXPECT_EQ(window->Command().AnchorPixel, (CanvasPoint{360, 230}));
+}
+
+TEST_F(MainWindowTest, ClosingAfterAnyToolButtonAsksToSave)
+{
+    EXPECT_TRUE(window->close()) << "nothing changed: closes silently";
+    Open(Settings{});
+    Press("SpeedButton300");
+    dialogs.Answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.Questions.back(), "CADデータは変更されています保存しますか？");
+    dialogs.Answers = {DialogAnswer::No};
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, UndoAndLayerEditsAlsoMarkTheDrawingChanged)
+{
+    Press("SpeedButton17");
+    ClickCanvas({300, 200});
+    ClickCanvas({400, 200});
+    QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+    window->Document().Saved = true;
+    Press("SpeedButtonUNDU");
+    EXPECT_FALSE(window->Document().Saved);
+}
+
+TEST_F(MainWindowTest, SnapOnlyRefusesPlainClicksWithoutASnapPoint)
+{
+    Settings settings;
+    settings.SnapChk = true;
+    Open(settings);
+    Press("SpeedButton17");
+    ClickCanvas({300, 200});
+    EXPECT_EQ(Mode(), 17);
+    ClickCanvas({300, 200}, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(Mode(), 18);
+    ClickCanvas({400, 250}, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(window->Document().Count, 1);
+}
+
+TEST_F(MainWindowTest, ShiftClickMakesTheSecondPointOrthogonal)
+{
+    Press("SpeedButton17");
+    ClickCanvas({300, 200});
+    ClickCanvas({500, 230}, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(window->Document().Count, 1);
+    EXPECT_EQ(window->Document()[1].Y2, window->Document()[1].Y1);
+}
+
+// Every button of the table: its start code, entry layout, LabelR and first prompt, for both
+// mouse buttons.
+TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
+{
+    for (const ToolButtonRow& row : ToolButtonRows()) {
+        for (const bool right : {false, true}) {
+            if (right && row.Right == RightButton::Click) continue;
+            SCOPED_TRACE(::testing::Message() << row.Name << (right ? " right" : " left"));
+            auto* button = Find<QToolButton>(row.Name);
+            if (row.Preset == ToolPreset::OnPanelOp) {
+                window->PressToolButton(row, right);
+            } else {
+                QTest::mouseClick(button, right ? Qt::RightButton : Qt::LeftButton);
+            }
+            const bool other = right && row.Right == RightButton::OtherCommand;
+            EXPECT_EQ(Mode(), other ? row.RightStart : row.Start);
+            const int layout = other ? row.RightLayout : row.Layout;
+            const bool x = layout == 1 || layout == 4 || layout == 5 || layout == 6;
+            const bool y = layout == 2 || layout == 4 || layout == 5 || layout == 6;
+            const bool r = layout == 3 || layout == 5 || layout == 6;
+            EXPECT_EQ(Find<QLineEdit>("EditX")->isVisible(), x);
+            EXPECT_EQ(Find<QLineEdit>("EditY")->isVisible(), y);
+            EXPECT_EQ(Find<QLineEdit>("EditR")->isVisible(), r);
+            EXPECT_EQ(window->Command().AltVariant, right && row.Right == RightButton::AltVariant);
+            const char* prompt = right && row.RightPrompt != nullptr ? row.RightPrompt : row.Prompt;
+            EXPECT_EQ(Prompt(), QString::fromUtf8(prompt));
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, LabelRTellsWhatEditRHolds)
+{
+    struct Case {
+        const char* button;
+        bool right;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"SpeedButton22", false, "Q"}, {"SpeedButton41", false, "N"}, {"SpeedButton100", true, "N"},
+        {"SpeedButton100", false, ""}, {"SpeedButton200", false, "W"}, {"SpeedButton213", false, "C"},
+        {"SpeedButton30", false, "R"}, {"SpeedButton30", true, "D"},  {"SpeedButton211", false, "R"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.button << (c.right ? " right" : ""));
+        QTest::mouseClick(Find<QToolButton>(c.button), c.right ? Qt::RightButton : Qt::LeftButton);
+        EXPECT_EQ(Find<QLabel>("LabelR")->text(), QString::fromUtf8(c.label));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+    }
+}
+
+TEST_F(MainWindowTest, PresetsOfferTheLastValues)
+{
+    window->Command().LastRadius = 12.5;
+    window->Command().LastCorners = 6;
+    Press("SpeedButton30");
+    EXPECT_EQ(Find<QLineEdit>("EditR")->text(), "12.5");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxLock")->isVisible());
+    Press("SpeedButton41");
+    EXPECT_EQ(Find<QLineEdit>("EditR")->text(), "6");
+    Press("SpeedButton211");
+    EXPECT_EQ(Find<QLineEdit>("EditR")->text(), "0");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxLock2")->isChecked());
+    Press("SpeedButton17");
+    EXPECT_FALSE(Find<QCheckBox>("CheckBoxLock2")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox_Int")->isVisible());
+    Press("SpeedButton55");
+    EXPECT_FALSE(Find<QCheckBox>("CheckBox_Int")->isVisible());
+}
+
+}  // namespace
+}  // namespace vantro::testing

@@ -1,0 +1,56 @@
+// Renders the window with a small drawing at the two reference sizes. The pictures are written only
+// when VANTRO_SCREENSHOT_DIR names a folder (scripts/screenshots.sh); the test itself checks that
+// nothing of the layout is clipped away.
+#include "MainWindowFixture.h"
+
+#include "geometry/Constructions.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace vantro::testing {
+namespace {
+
+void DrawSample(TForm1& window)
+{
+    const CurrentAttributes attributes = window.Attributes();
+    Drawing& d = window.Document();
+    MakeRectangle(d, attributes, {-150, -90}, {150, 90}, false);
+    AppendCircle(d, attributes, true, {0, 0}, 60);
+    AppendCircle(d, attributes, true, {-110, 55}, 12);
+    AppendCircle(d, attributes, true, {110, 55}, 12);
+    AppendCircle(d, attributes, true, {-110, -55}, 12);
+    AppendCircle(d, attributes, true, {110, -55}, 12);
+    AppendArc(d, attributes, true, true, {40, 0}, {-40, 0}, {0, 0}, 40);
+    CurrentAttributes centre = attributes;
+    centre.LineStyle = kStyleDashDot;
+    centre.Color = 0x0000C4;
+    AppendLine(d, centre, true, true, {-180, 0}, {180, 0});
+    AppendLine(d, centre, true, true, {0, -110}, {0, 110});
+}
+
+TEST_F(MainWindowTest, TheWindowFitsAtTheReferenceSizes)
+{
+    for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+        SCOPED_TRACE(size.width());
+        Open(Settings{}, size);
+        DrawSample(*window);
+        window->RedrawAll(true);
+        Press("SpeedButton17");
+        // Every status panel and the tool panel stay fully inside the window.
+        for (const char* name : {"PanelCad", "StatusPanel4", "Panelcad2", "LabelRayer", "CheckBoxGrp"}) {
+            QWidget* widget = Find(name);
+            const QRect inWindow(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(window->rect().contains(inWindow)) << name;
+            EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << name;
+        }
+        const QByteArray folder = qgetenv("VANTRO_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            window->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(
+                QStringLiteral("vantrocad-%1x%2.png").arg(size.width()).arg(size.height())));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+    }
+}
+
+}  // namespace
+}  // namespace vantro::testing
