@@ -21,6 +21,8 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override { return std::nullopt; }
 };
 
 TCadData RandomLine(std::mt19937& random)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Renders the main window offscreen at 1280x800 and 1920x1080 into docs/.
+# Renders the main window offscreen at 1280x800 and 1920x1080 into docs/, and writes the sample
+# drawing samples/flange.dca.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh
 cmake -S . -B build -G Ninja
 cmake --build build --target ui_tests
-mkdir -p docs
-VANTRO_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen build/tests/ui_tests --gtest_filter='*TheWindowFitsAtTheReferenceSizes*'
+mkdir -p docs samples
+VANTRO_SCREENSHOT_DIR="$PWD/docs" VANTRO_SAMPLES_DIR="$PWD/samples" QT_QPA_PLATFORM=offscreen build/tests/ui_tests --gtest_filter='*TheWindowFitsAtTheReferenceSizes*'

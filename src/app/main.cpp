@@ -1,20 +1,18 @@
-// Program entry: the main window, or the usage text.
+// Program entry: the main window, or a conversion or description without one.
 #include "Version.h"
+#include "app/CommandLine.h"
+#include "app/Headless.h"
+#include "files/SettingsFile.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QTimer>
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <filesystem>
+#include <iostream>
 
 namespace {
-
-void PrintUsage()
-{
-    std::printf("VantroCad %s\n", VANTRO_VERSION);
-    std::printf("使い方: vantrocad [FILE.dca] | vantrocad --help\n");
-}
 
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool HasDisplay()
@@ -26,20 +24,74 @@ bool HasDisplay()
     return false;
 }
 
+std::filesystem::path ToPath(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
+
+// The settings file of the program folder; a malformed one is reported and the values read so
+// far are kept.
+vantro::Settings LoadSettings(const std::filesystem::path& file, std::string& message)
+{
+    vantro::Settings settings;
+    vantro::IniStore store;
+    if (store.Load(file) != vantro::IniLoadStatus::Loaded) return settings;
+    const vantro::SettingsReadResult result = vantro::ReadSettings(store, settings);
+    if (!result.Ok) message = result.Message;
+    return settings;
+}
+
+std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+{
+    const std::filesystem::path overrideDir = line.ProgramFolder ? std::filesystem::path(*line.ProgramFolder) : std::filesystem::path();
+    return vantro::SettingsFilePath(vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir));
+}
+
+int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
+{
+    // Painting texts needs the font machinery, but never a window or a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    std::string message;
+    const vantro::Settings settings = LoadSettings(SettingsFileFor(line), message);
+    if (!message.empty()) std::cerr << "VantroCad: " << message << '\n';
+    if (line.What == vantro::CommandLine::Action::Info) return vantro::RunInfo(line, std::cout, std::cerr);
+    return vantro::RunConvert(line, settings, std::cerr);
+}
+
+int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
+{
+    if (!HasDisplay()) {
+        std::cerr << "VantroCad: 画面（ディスプレイ）に接続できません。DISPLAY を設定して起動して下さい。\n";
+        return 2;
+    }
+    QApplication application(argc, argv);
+    const std::filesystem::path settingsFile = SettingsFileFor(line);
+    std::string message;
+    vantro::Settings settings = LoadSettings(settingsFile, message);
+    vantro::TForm1 window(std::move(settings), settingsFile);
+    window.show();
+    if (!message.empty()) window.Dialogs().ShowMessage(message);
+    // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
+    if (line.Input.ends_with(".dca"))
+        QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        PrintUsage();
-        return 0;
-    }
-    if (!HasDisplay()) {
-        std::fprintf(stderr, "VantroCad: 画面（ディスプレイ）に接続できません。DISPLAY を設定して起動して下さい。\n");
+    const vantro::CommandLine line = vantro::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.Error.empty()) {
+        std::cerr << "VantroCad: " << line.Error << '\n' << vantro::UsageText();
         return 2;
     }
-    QApplication application(argc, argv);
-    vantro::TForm1 window;
-    window.show();
-    return QApplication::exec();
+    switch (line.What) {
+    case vantro::CommandLine::Action::Help:
+        std::cout << "VantroCad " << VANTRO_VERSION << '\n' << vantro::UsageText();
+        return 0;
+    case vantro::CommandLine::Action::Convert:
+    case vantro::CommandLine::Action::Info:
+        return RunHeadless(argc, argv, line);
+    default:
+        return RunWindow(argc, argv, line);
+    }
 }

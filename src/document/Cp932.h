@@ -12,6 +12,13 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // Characters CP932 cannot hold, and invalid UTF-8 bytes, become the geta mark "〓" (0x81 0xAC).
 std::string Utf8ToCp932(std::string_view utf8);
 
+// First byte of a double-byte character. The byte after it may take any value, a backslash
+// included, so byte scans for an ASCII character step over the pair.
+inline bool IsCp932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 inline constexpr std::string_view kCp932Replacement = "\x81\xAC";
 inline constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 

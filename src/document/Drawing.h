@@ -77,6 +77,9 @@ struct Drawing {
     bool BatchMode = false;
     // Preview records, addressed by the painters as indices -1 and -2.
     std::array<TCadData, 2> Scratch{};
+    // Advanced by every change to the elements (append, delete, undo record, undo, redo, reset), so
+    // a cache built from them knows when it is stale. Never reset.
+    uint64_t Generation = 0;
 
     LayerTable Layers;
     int32_t MaxGroup = 0;

@@ -62,6 +62,7 @@ bool Append(Drawing& drawing, bool assignId)
         return false;
     }
     ++drawing.Count;
+    ++drawing.Generation;
     TCadData& slot = drawing[drawing.Count];
     slot = TCadData{};
     if (assignId) {
@@ -76,6 +77,7 @@ void Delete(Drawing& drawing, int index, bool recordUndo)
 {
     if (drawing.Count == 0) return;
     VANTRO_ASSERT(index >= 1 && index <= drawing.Count);
+    ++drawing.Generation;
     if (recordUndo) {
         ++drawing.History.UndoStep;
         RecordUndo(drawing, drawing.History.UndoStep, kActionDeleted, index);
@@ -106,7 +108,10 @@ int DeleteWhere(Drawing& drawing, const std::function<bool(const TCadData&)>& re
     const int removed = drawing.Count - kept;
     for (int i = kept + 1; i <= drawing.Count; ++i) drawing[i].Selected = 0;
     drawing.Count = kept;
-    if (removed > 0) ++drawing.History.UndoStep;
+    if (removed > 0) {
+        ++drawing.History.UndoStep;
+        ++drawing.Generation;
+    }
     return removed;
 }
 
@@ -119,12 +124,14 @@ void RemoveCandidates(Drawing& drawing)
 {
     drawing.Count -= drawing.CandidateCount;
     drawing.CandidateCount = 0;
+    ++drawing.Generation;
 }
 
 void Reset(Drawing& drawing, const LayerNames* namesFromSettings)
 {
     drawing.Elements.assign(100, TCadData{});
     drawing.IndexOfId.assign(100, 0);
+    ++drawing.Generation;
     ClearUndo(drawing);
     ClearRedo(drawing);
     drawing.Count = 0;

@@ -155,6 +155,7 @@ template <typename Body>
 void RunHistoryOperation(Drawing& drawing, Body body)
 {
     drawing.Saved = false;
+    ++drawing.Generation;
     try {
         body(drawing);
     } catch (const std::bad_alloc&) {
@@ -199,6 +200,8 @@ void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index)
     UndoHistory& h = drawing.History;
     TCadData& element = drawing[index];
     const uint8_t wasSelected = element.Selected;
+    // Recorded before the change it announces.
+    ++drawing.Generation;
     try {
         if (!h.UndoRecords.empty() && step >= h.UndoRecords.front().Step + h.UndoDepth) Trim(h);
         element.Selected = 0;

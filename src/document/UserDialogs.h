@@ -19,6 +19,9 @@ public:
     // std::nullopt when the user cancels.
     virtual std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
                                                  const std::string& initial) = 0;
+    // File dialogs: a path (UTF-8) or std::nullopt when cancelled. filter is "caption|*.ext".
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& folder, const std::string& filter) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& folder, const std::string& filter) = 0;
 };
 
 inline bool IsAffirmative(DialogAnswer answer)

@@ -89,6 +89,8 @@ struct Settings {
     int Set600 = 0;
     int ClsChk = 0;
     int Os = 98;
+
+    bool operator==(const Settings&) const = default;
 };
 
 }  // namespace vantro

@@ -5,11 +5,14 @@
 #include "document/Maintenance.h"
 #include "document/Tolerance.h"
 #include "document/UndoHistory.h"
+#include "files/SettingsFile.h"
 #include "ui/CanvasWidget.h"
+#include "view/ElementIndex.h"
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,8 +24,9 @@
 
 namespace vantro {
 
-TForm1::TForm1(Settings settings, QWidget* parent)
-    : QMainWindow(parent), settings_(std::move(settings)), ownDialogs_(std::make_unique<QtDialogs>(this))
+TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* parent)
+    : QMainWindow(parent), settings_(std::move(settings)), settingsFile_(std::move(settingsFile)),
+      ownDialogs_(std::make_unique<QtDialogs>(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("VantroCad"));
@@ -59,6 +63,7 @@ TForm1::TForm1(Settings settings, QWidget* parent)
     BuildStatusBar();
     BuildMenus();
     BuildPanels();
+    snapIndex_ = std::make_unique<ElementIndex>();
     canvas_->SetEvents({
         [this](Qt::MouseButton b, int x, int y, int s) { CanvasMouseDown(b, x, y, s); },
         [this](int x, int y, int s) { CanvasMouseMove(x, y, s); },
@@ -141,15 +146,34 @@ void TForm1::DrawingWasReset()
 
 void TForm1::AppendRefused() { CancelCommand(); }
 
+void TForm1::StoreSettings(void (*write)(const Settings&, IniStore&))
+{
+    if (settingsFile_.empty()) return;
+    // The values the program end writes are kept in the widgets while it runs.
+    for (int n = 1; n <= 9; ++n)
+        settings_.Snap[static_cast<size_t>(n - 1)] = findChild<QCheckBox*>(QStringLiteral("CheckBoxSnap%1").arg(n))->isChecked();
+    settings_.Color1 = attributes_.Color;
+    IniStore store;
+    if (store.Load(settingsFile_) == IniLoadStatus::Unreadable) return;
+    write(settings_, store);
+    store.Save(settingsFile_);
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     switch (AskBeforeClose(drawing_, *dialogs_)) {
     case CloseChoice::Discard:
+        StoreSettings(WriteExitSettings);
         event->accept();
         return;
     case CloseChoice::Save:
-        // Saving comes with the drawing files; until then a Yes must not lose the drawing.
-        event->ignore();
+        // A save that was cancelled or failed keeps the window open: closing would lose the drawing.
+        if (!OverwriteSaveCommand()) {
+            event->ignore();
+            return;
+        }
+        StoreSettings(WriteExitSettings);
+        event->accept();
         return;
     case CloseChoice::Cancel:
         event->ignore();

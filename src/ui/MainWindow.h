@@ -4,6 +4,8 @@
 
 #include "document/Drawing.h"
 #include "document/DrawingListener.h"
+#include "files/DrawingFile.h"
+#include "files/IniStore.h"
 #include "files/Settings.h"
 #include "ui/CommandState.h"
 #include "ui/QtDialogs.h"
@@ -11,6 +13,7 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -28,13 +31,15 @@ class QToolButton;
 namespace vantro {
 
 class CanvasWidget;
+class ElementIndex;
 class ColorPanel;
 class LayerPanel;
 struct ToolButtonRow;
 
 class TForm1 final : public QMainWindow, public DrawingListener {
 public:
-    explicit TForm1(Settings settings = {}, QWidget* parent = nullptr);
+    // settingsFile: where the layer names and the exit settings are written; empty writes nothing.
+    explicit TForm1(Settings settings = {}, std::filesystem::path settingsFile = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The owned state, for the command code and for tests.
@@ -63,6 +68,14 @@ public:
 
     // Presses a tool button as the user would, with the left or right mouse button.
     void PressToolButton(const ToolButtonRow& row, bool right);
+
+    // Drawing files (MainWindowFiles.cpp). Each reports failures through the dialog seam.
+    bool OpenDrawing(const std::string& path);
+    void OpenCommand();
+    bool SaveAsCommand();
+    bool OverwriteSaveCommand();
+    // The current file name lives in the caption; "VantroCad" means none.
+    QString CurrentFile() const;
 
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
@@ -123,7 +136,12 @@ private:
     void RequestHelp();
     void ShowHelp(int context);
 
+    // Snapping (MainWindowSnap.cpp)
+    void SearchSnapAt(int x, int y, int shift);
+    void EraseSnapMarker();
+
     // Steps (MainWindowSteps.cpp)
+    void EnterPressed(QLineEdit* field);
     void RunStep(bool enter, int x, int y, int shift);
     void LineFirstClick(int x, int y, int shift);
     void LineSecondClick(int x, int y, int shift);
@@ -137,7 +155,11 @@ private:
     void DrawPreview();
     void MovePointerTo(Point world);
 
+    // Writes the given keys into the settings file, keeping every other entry in it.
+    void StoreSettings(void (*write)(const Settings&, IniStore&));
+
     Settings settings_;
+    std::filesystem::path settingsFile_;
     Drawing drawing_;
     ViewState view_;
     CommandState command_;
@@ -179,6 +201,11 @@ private:
     QToolButton* undoButton_ = nullptr;
     QToolButton* redoButton_ = nullptr;
 
+    bool WriteDrawingTo(const std::string& path);
+
+    std::vector<ImageEntry> images_;  // kept as read, written back as they were
+    bool fillsShown_ = false;
+    std::unique_ptr<ElementIndex> snapIndex_;
     bool previewOn_ = false;
     CanvasPoint previewPixel_;
     int lastHelpContext_ = 0;

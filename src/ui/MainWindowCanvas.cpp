@@ -4,6 +4,7 @@
 #include "document/Maintenance.h"
 #include "document/UndoHistory.h"
 #include "ui/CanvasWidget.h"
+#include "ui/LayerPanel.h"
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
 
@@ -229,8 +230,15 @@ void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
 
 void TForm1::CanvasMouseMove(int x, int y, int shift)
 {
+    if (settings_.ReyDlgClose && layerPanel_->isVisible() && !layerPanel_->isAncestorOf(QApplication::focusWidget())) {
+        layerPanel_->hide();
+        RedrawAll(true);
+    }
     view_.LastMousePixel = {x, y};
     canvas_->unsetCursor();
+    if (command_.CommandMode >= 15 && command_.CommandMode <= 199 && drawing_.CandidateCount == 0 &&
+        !command_.WindowDragActive)
+        SearchSnapAt(x, y, shift);
     statusPanels_[1]->setText(QString::fromStdString(ReadoutX(view_, x, command_.SnapFound, command_.SnapPoint.X)));
     statusPanels_[2]->setText(QString::fromStdString(ReadoutY(view_, y, command_.SnapFound, command_.SnapPoint.Y)));
     CanvasPoint at{x, y};

@@ -153,6 +153,8 @@ void TForm1::CancelCommand()
 {
     SetEditShortcutsEnabled(true);
     ErasePreview();
+    EraseSnapMarker();
+    command_.SnapFound = false;
     panelDim2_->hide();
     speedButtonOp_->setIcon(QIcon());
     speedButtonOp_->setText(QStringLiteral("OP"));

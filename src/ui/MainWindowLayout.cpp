@@ -136,7 +136,7 @@ void TForm1::BuildEntryFields()
     row->addWidget(editR_);
     for (QLineEdit* field : {editX_, editY_, editR_}) {
         field->installEventFilter(this);
-        connect(field, &QLineEdit::returnPressed, this, [this] { DispatchEnter(); });
+        connect(field, &QLineEdit::returnPressed, this, [this, field] { EnterPressed(field); });
     }
     labelRayer_ = new QLabel(bar);
     labelRayer_->setObjectName(QStringLiteral("LabelRayer"));

@@ -16,8 +16,7 @@ struct PendingItem {
     const char* Caption;
 };
 constexpr PendingItem kPendingFileItems[] = {
-    {"CADOpen", "CADファイルを開く(&O)"},     {"CADsave2", "CADファイル上書き保存(&A)"},
-    {"CADSave", "CADファイル名前を付けて保存(&S)"}, {"LoadPart", "追加読込(&B)"},
+    {"LoadPart", "追加読込(&B)"},
     {"SavePart", "部分保存(&H)"},             {"B2", "ビットマップで保存(&M)"},
     {"N8", "画像挿入(&G)"},                   {"ImagePrint", "イメージ印刷(&I)"},
     {"PrintSetei", "プリンターの設定(&T)"},
@@ -34,6 +33,16 @@ void TForm1::BuildMenus()
                 CancelCommand();
                 NewDrawingCommand(drawing_, *dialogs_, &settings_.LayerNames);
             });
+    file->addSeparator();
+    connect(AddAction(file, QStringLiteral("CADOpen"), QStringLiteral("CADファイルを開く(&O)")), &QAction::triggered,
+            this, [this] {
+                CancelCommand();
+                OpenCommand();
+            });
+    connect(AddAction(file, QStringLiteral("CADsave2"), QStringLiteral("CADファイル上書き保存(&A)")),
+            &QAction::triggered, this, [this] { OverwriteSaveCommand(); });
+    connect(AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)")),
+            &QAction::triggered, this, [this] { SaveAsCommand(); });
     file->addSeparator();
     for (const PendingItem& item : kPendingFileItems)
         AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);

@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "document/Layers.h"
+#include "files/SettingsFile.h"
 #include "ui/CanvasWidget.h"
 #include "ui/ColorPanel.h"
 #include "ui/LayerPanel.h"
@@ -61,7 +62,10 @@ void TForm1::BuildPanels()
     layers.DrawingChanged = [this] { drawing_.Saved = false; };
     layers.ActiveLayerChanged = [this](const QString& caption) { labelRayer_->setText(caption); };
     layers.PreviewLayer = [this](int layer) { PreviewLayer(layer); };
-    layers.SaveNames = [this](const LayerNames& names) { settings_.LayerNames = names; };
+    layers.SaveNames = [this](const LayerNames& names) {
+        settings_.LayerNames = names;
+        StoreSettings(WriteLayerNames);
+    };
     layers.NameEditing = [this](bool editing) { SetEditShortcutsEnabled(!editing && command_.CommandMode == kModeIdle); };
     layers.Closed = [this] { RedrawAll(true); };
     layerPanel_ = new LayerPanel(drawing_, relay_, std::move(layers), this);

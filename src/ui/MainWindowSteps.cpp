@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "geometry/Constructors.h"
+#include "ui/EntryCalculator.h"
 #include "ui/CanvasWidget.h"
 #include "view/QPainterSurface.h"
 
@@ -33,6 +34,41 @@ void TForm1::RunStep(bool enter, int x, int y, int shift)
 void TForm1::DispatchClick(int x, int y, int shift) { RunStep(false, x, y, shift); }
 
 void TForm1::DispatchEnter() { RunStep(true, 0, 0, 0); }
+
+// Enter in an entry field: the calculator and the "@" offsets first, then the step.
+void TForm1::EnterPressed(QLineEdit* field)
+{
+    const EntryFields typed{editX_->text().toStdString(), editY_->text().toStdString(), editR_->text().toStdString(),
+                            editX_->isVisible(), editY_->isVisible()};
+    const EntryField pressedIn = field == editX_ ? EntryField::X : field == editY_ ? EntryField::Y : EntryField::R;
+    const EnterResolution resolution = ResolveEnter(typed, pressedIn, command_.LastPoint);
+    auto show = [](QLineEdit* edit, const std::string& text) {
+        edit->setText(QString::fromStdString(text));
+        edit->end(false);
+    };
+    switch (resolution.Outcome) {
+    case EnterOutcome::CalculatorError:
+        dialogs_->ShowMessage(kCalculatorErrorMessage);
+        return;
+    case EnterOutcome::BadNumber:
+        dialogs_->ShowMessage(kBadEntryMessage);
+        return;
+    case EnterOutcome::WroteBack:
+        show(editX_, resolution.Shown.X);
+        show(editY_, resolution.Shown.Y);
+        show(editR_, resolution.Shown.R);
+        return;
+    case EnterOutcome::Dispatch:
+        break;
+    }
+    show(editX_, resolution.Shown.X);
+    show(editY_, resolution.Shown.Y);
+    command_.LastPoint = resolution.LastPoint;
+    command_.HasLastPoint = true;
+    DispatchEnter();
+    if (!resolution.XAfterStep.empty()) show(editX_, resolution.XAfterStep);
+    if (!resolution.YAfterStep.empty()) show(editY_, resolution.YAfterStep);
+}
 
 bool TForm1::SnapRuleRefuses(int shift) const
 {

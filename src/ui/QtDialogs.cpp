@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -7,6 +8,19 @@ namespace vantro {
 namespace {
 
 const QString kCaption = QStringLiteral("VantroCad");
+
+// "VantroCAD ファイル(*.dca)|*.dca" to Qt's "VantroCAD ファイル(*.dca)".
+QString QtFilter(const std::string& filter)
+{
+    const QString text = QString::fromStdString(filter);
+    return text.left(text.indexOf(QLatin1Char('|')));
+}
+
+std::optional<std::string> Chosen(const QString& path)
+{
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
 
 }  // namespace
 
@@ -40,6 +54,18 @@ std::optional<std::string> QtDialogs::InputLine(const std::string& caption, cons
                                                QLineEdit::Normal, QString::fromStdString(initial), &accepted);
     if (!accepted) return std::nullopt;
     return text.toStdString();
+}
+
+std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& folder, const std::string& filter)
+{
+    return Chosen(QFileDialog::getOpenFileName(parent_, QString(), QString::fromStdString(folder), QtFilter(filter)));
+}
+
+std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& folder, const std::string& filter)
+{
+    // The program asks about overwriting itself, with its own words.
+    return Chosen(QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdString(folder), QtFilter(filter),
+                                               nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 }  // namespace vantro

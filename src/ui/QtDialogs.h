@@ -14,6 +14,8 @@ public:
     DialogAnswer Ask(const std::string& text, QuestionButtons buttons) override;
     std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& folder, const std::string& filter) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& folder, const std::string& filter) override;
 
 private:
     QWidget* parent_;
@@ -30,6 +32,14 @@ public:
                                          const std::string& initial) override
     {
         return target_->InputLine(caption, prompt, initial);
+    }
+    std::optional<std::string> ChooseOpenFile(const std::string& folder, const std::string& filter) override
+    {
+        return target_->ChooseOpenFile(folder, filter);
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string& folder, const std::string& filter) override
+    {
+        return target_->ChooseSaveFile(folder, filter);
     }
 
 private:

@@ -31,4 +31,26 @@ std::optional<std::string> ScriptedDialogs::InputLine(const std::string&, const 
     return input;
 }
 
+namespace {
+
+std::optional<std::string> NextFile(std::deque<std::string>& files)
+{
+    if (files.empty()) return std::nullopt;
+    std::string path = files.front();
+    files.pop_front();
+    return path;
+}
+
+}  // namespace
+
+std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string&, const std::string&)
+{
+    return NextFile(Files);
+}
+
+std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string&, const std::string&)
+{
+    return NextFile(Files);
+}
+
 }  // namespace vantro::testing

@@ -15,10 +15,14 @@ public:
     DialogAnswer Ask(const std::string& text, QuestionButtons buttons) override;
     std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override;
+    // File dialogs take their answers from Files, in order; none left means cancelled.
+    std::optional<std::string> ChooseOpenFile(const std::string& folder, const std::string& filter) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& folder, const std::string& filter) override;
 
     // Answers for the next questions, in order; a question without a scripted answer fails the test.
     std::deque<DialogAnswer> Answers;
     std::deque<std::optional<std::string>> Inputs;
+    std::deque<std::string> Files;
 
     std::vector<std::string> Messages;
     std::vector<std::string> Questions;

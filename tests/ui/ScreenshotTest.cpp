@@ -1,11 +1,14 @@
 // Renders the window with a small drawing at the two reference sizes. The pictures are written only
-// when VANTRO_SCREENSHOT_DIR names a folder (scripts/screenshots.sh); the test itself checks that
-// nothing of the layout is clipped away.
+// when VANTRO_SCREENSHOT_DIR names a folder, and the drawing when VANTRO_SAMPLES_DIR does
+// (scripts/screenshots.sh); the test itself checks that nothing of the layout is clipped away.
 #include "MainWindowFixture.h"
 
+#include "files/DrawingFile.h"
 #include "geometry/Constructions.h"
 
 #include <QDir>
+
+#include <filesystem>
 #include <QLabel>
 
 namespace vantro::testing {
@@ -43,6 +46,11 @@ TEST_F(MainWindowTest, TheWindowFitsAtTheReferenceSizes)
             const QRect inWindow(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
             EXPECT_TRUE(window->rect().contains(inWindow)) << name;
             EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << name;
+        }
+        const QByteArray samples = qgetenv("VANTRO_SAMPLES_DIR");
+        if (!samples.isEmpty()) {
+            const std::filesystem::path sample = std::filesystem::path(samples.toStdString()) / "flange.dca";
+            EXPECT_TRUE(WriteDrawingFile(sample, window->Document(), DrawingFileSettings{}).Ok);
         }
         const QByteArray folder = qgetenv("VANTRO_SCREENSHOT_DIR");
         if (!folder.isEmpty())

@@ -1,0 +1,27 @@
+// The program's command line: start the window (optionally with a drawing), or convert and
+// describe drawings without one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantro {
+
+struct CommandLine {
+    enum class Action { Window, Help, Convert, Info };
+    Action What = Action::Window;
+    std::string Input;   // --convert IN, --info FILE, or the drawing the window opens
+    std::string Output;  // --convert OUT
+    int Width = 1600;    // --size WxH for pictures
+    int Height = 1200;
+    std::optional<std::string> ProgramFolder;  // --program-folder DIR
+    std::string Error;                         // UTF-8; set when the arguments make no sense
+};
+
+// Options may come in any order.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string UsageText();
+
+}  // namespace vantro

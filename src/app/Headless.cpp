@@ -1,0 +1,162 @@
+#include "app/Headless.h"
+
+#include "document/CadData.h"
+#include "files/DrawingFile.h"
+#include "view/DrawingImage.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+namespace vantro {
+namespace {
+
+std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string LowerExtension(const std::string& path)
+{
+    std::string extension = PathOf(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& file, std::ostream& errors)
+{
+    if (LowerExtension(path) != kDrawingFileExtension) {
+        errors << "VantroCad: 入力は .dca ファイルを指定して下さい: " << path << '\n';
+        return false;
+    }
+    const ReadResult result = ReadDrawingFile(PathOf(path), drawing, file);
+    if (result.Ok) return true;
+    errors << "VantroCad: " << path << ": " << result.Message << '\n';
+    return false;
+}
+
+// Saves through a temporary file beside the target, renamed over it when complete.
+bool SaveImage(const QImage& image, const std::string& path, const char* format, std::ostream& errors)
+{
+    const std::filesystem::path target = PathOf(path);
+    std::filesystem::path temporary = target;
+    temporary += ".part";
+    const QString temporaryName = QString::fromStdU16String(temporary.u16string());
+    std::error_code error;
+    if (image.save(temporaryName, format)) {
+        std::filesystem::rename(temporary, target, error);
+        if (!error) return true;
+    }
+    std::filesystem::remove(temporary, error);
+    errors << "VantroCad: " << path << ": ファイルは保存できませんでした。\n";
+    return false;
+}
+
+}  // namespace
+
+int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& errors)
+{
+    Drawing drawing;
+    drawing.Capacity = kMaxCapacity;
+    DrawingFileSettings file;
+    if (!ReadInput(line.Input, drawing, file, errors)) return 1;
+    const std::string extension = LowerExtension(line.Output);
+    if (extension == kDrawingFileExtension) {
+        const WriteResult result = WriteDrawingFile(PathOf(line.Output), drawing, file);
+        if (result.Ok) return 0;
+        errors << "VantroCad: " << line.Output << ": " << result.Message << '\n';
+        return 1;
+    }
+    if (extension != ".png" && extension != ".bmp") {
+        errors << "VantroCad: 出力の形式が分かりません (.dca .png .bmp): " << line.Output << '\n';
+        return 1;
+    }
+    PaintSettings paint;
+    paint.AnnotationColour = settings.Color2;
+    paint.HighlightColour = settings.Color3;
+    paint.Fineness = settings.Bunkatu;
+    paint.ArcMode = settings.Os;
+    paint.CurveFineness = settings.PejeValue;
+    const int sheet = file.DrawingRange.value_or(settings.Width2);
+    const QImage image = RenderFitted(drawing, paint, sheet, line.Width, line.Height);
+    return SaveImage(image, line.Output, extension == ".png" ? "PNG" : "BMP", errors) ? 0 : 1;
+}
+
+namespace {
+
+const char* KindWord(int8_t kind)
+{
+    if (IsDimension(kind)) return "寸法線";
+    switch (kind) {
+    case kKindLine: return "直線";
+    case kKindEllipse: return "楕円";
+    case kKindArc: return "円弧";
+    case kKindCircle: return "円";
+    case kKindPoint: return "点";
+    case kKindText: return "テキスト";
+    case kKindFilledRect: return "塗りつぶし四角";
+    case kKindCrossCircle: return "中心線付き円";
+    case kKindCurveThroughPoints:
+    case kKindCurveByControlPoints: return "曲線";
+    default: return "不正図形";
+    }
+}
+
+// The points that bound an element for the extents line.
+void Extend(const TCadData& e, double& minX, double& minY, double& maxX, double& maxY)
+{
+    auto take = [&](double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y)) return;
+        minX = std::min(minX, x);
+        minY = std::min(minY, y);
+        maxX = std::max(maxX, x);
+        maxY = std::max(maxY, y);
+    };
+    switch (e.Kind) {
+    case kKindLine:
+    case kKindFilledRect:
+    case kKindCurveThroughPoints:
+    case kKindCurveByControlPoints:
+        take(e.X1, e.Y1);
+        take(e.X2, e.Y2);
+        break;
+    case kKindArc:
+    case kKindCircle:
+    case kKindCrossCircle:
+    case kKindEllipse:
+        take(e.Cx - e.R, e.Cy - e.R);
+        take(e.Cx + e.R, e.Cy + e.R);
+        break;
+    default:
+        take(e.Cx, e.Cy);
+        break;
+    }
+}
+
+}  // namespace
+
+int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& errors)
+{
+    Drawing drawing;
+    drawing.Capacity = kMaxCapacity;
+    DrawingFileSettings file;
+    if (!ReadInput(line.Input, drawing, file, errors)) return 1;
+    std::map<std::string, int> byKind;
+    std::map<int, int> byLayer;
+    double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+    for (int i = 1; i <= drawing.Count; ++i) {
+        ++byKind[KindWord(drawing[i].Kind)];
+        ++byLayer[drawing[i].Layer];
+        Extend(drawing[i], minX, minY, maxX, maxY);
+    }
+    out << "ファイル: " << line.Input << "\nバージョン: " << file.Version << "\n図形数: " << drawing.Count << '\n';
+    for (const auto& [kind, count] : byKind) out << "  " << kind << ": " << count << '\n';
+    for (const auto& [layer, count] : byLayer) out << "  レイヤー" << layer << ": " << count << '\n';
+    if (drawing.Count > 0 && minX <= maxX)
+        out << "範囲: X " << minX << " 〜 " << maxX << ", Y " << minY << " 〜 " << maxY << '\n';
+    return 0;
+}
+
+}  // namespace vantro

@@ -1,0 +1,26 @@
+// Small file-system services the file formats share: bounded whole-file reads, writes that never
+// leave a half-written file behind, and name lookup that ignores letter case as Windows does.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantro {
+
+enum class FileReadStatus { Read, Missing, Unreadable, TooLarge };
+
+// Reads the whole file into bytes; a file longer than maxBytes is refused without reading it.
+FileReadStatus ReadWholeFile(const std::filesystem::path& path, size_t maxBytes, std::string& bytes);
+
+// Writes bytes to a temporary file in the target's folder and renames it over the target once it
+// is complete and flushed, so a failed write leaves the previous file untouched. An existing
+// target keeps its permission bits. False on any failure; the temporary file is then removed.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The entry of folder whose name equals name without regard to ASCII letter case: an exact match
+// first, else the first such entry in byte order. folder / name when there is none.
+std::filesystem::path FindFileIgnoringCase(const std::filesystem::path& folder, std::string_view name);
+
+}  // namespace vantro

@@ -1,0 +1,120 @@
+// Opening and saving drawing files from the main window.
+#include "ui/MainWindow.h"
+
+#include "document/Layers.h"
+#include "files/DrawingFile.h"
+#include "ui/LayerPanel.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include <filesystem>
+
+namespace vantro {
+namespace {
+
+const QString kNoFileCaption = QStringLiteral("VantroCad");
+
+// The hourglass while a file is read or written.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
+
+}  // namespace
+
+QString TForm1::CurrentFile() const
+{
+    return windowTitle() == kNoFileCaption ? QString() : windowTitle();
+}
+
+bool TForm1::OpenDrawing(const std::string& path)
+{
+    // The reader changes only the fields it reached, so a failed read applies the current values.
+    DrawingFileSettings file;
+    file.BackgroundColor = settings_.FormColor;
+    TakeStyleFromSettings(settings_, file);
+    ReadResult result;
+    {
+        const WaitCursor wait;
+        result = ReadDrawingFile(PathOf(path), drawing_, file, &settings_.LayerNames);
+    }
+    if (!settings_.SetSW) {
+        settings_.FormColor = file.BackgroundColor;
+        ApplyStyleToSettings(file, settings_);
+    }
+    if (file.FillDisplay.value_or(false)) fillsShown_ = true;
+    if (file.DrawingRange) settings_.Width2 = *file.DrawingRange;
+    images_ = file.Images;
+    layerPanel_->Refresh();
+    layerPanel_->SetTab((drawing_.Layers.ActiveLayer - 1) / kLayersPerTab);
+    labelRayer_->setText(QString::fromStdString(ActiveLayerCaption(drawing_.Layers)));
+    if (!result.Ok) {
+        dialogs_->ShowMessage(result.Message);
+        RedrawAll(true);
+        return false;
+    }
+    setWindowTitle(QString::fromStdString(path));
+    RedrawAll(true);
+    if (FitToDrawing(view_, drawing_, 1)) AfterZoom();
+    return true;
+}
+
+void TForm1::OpenCommand()
+{
+    if (drawing_.Count > 0 && !drawing_.Saved &&
+        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
+        return;
+    const auto chosen = dialogs_->ChooseOpenFile(settings_.CadFolder, kDrawingFileFilter);
+    if (chosen) OpenDrawing(*chosen);
+}
+
+bool TForm1::WriteDrawingTo(const std::string& path)
+{
+    DrawingFileSettings file;
+    file.BackgroundColor = settings_.FormColor;
+    TakeStyleFromSettings(settings_, file);
+    file.FillDisplay = fillsShown_;
+    file.DrawingRange = settings_.Width2;
+    file.Images = images_;
+    WriteResult result;
+    {
+        const WaitCursor wait;
+        result = WriteDrawingFile(PathOf(path), drawing_, file);
+    }
+    if (!result.Ok) {
+        dialogs_->ShowMessage(result.Message);
+        return false;
+    }
+    drawing_.Saved = true;
+    return true;
+}
+
+bool TForm1::SaveAsCommand()
+{
+    const auto chosen = dialogs_->ChooseSaveFile(settings_.CadFolder, kDrawingFileFilter);
+    if (!chosen) return false;
+    std::filesystem::path path = PathOf(*chosen);
+    path.replace_extension(kDrawingFileExtension);
+    const std::string target = QString::fromStdU16String(path.u16string()).toStdString();
+    if (std::filesystem::exists(path) &&
+        !IsAffirmative(dialogs_->Ask("ファイル名 " + target + " はすでに存在します上書きしますか？", QuestionButtons::YesCancel)))
+        return false;
+    if (!WriteDrawingTo(target)) return false;
+    setWindowTitle(QString::fromStdString(target));
+    return true;
+}
+
+bool TForm1::OverwriteSaveCommand()
+{
+    const QString current = CurrentFile();
+    if (current.isEmpty()) return SaveAsCommand();
+    return WriteDrawingTo(current.toStdString());
+}
+
+}  // namespace vantro

@@ -1,0 +1,65 @@
+// Snapping while a command waits for a point: the search on every mouse move, the marker and the
+// cursor of the snap kind.
+#include "ui/MainWindow.h"
+
+#include "ui/CanvasWidget.h"
+#include "view/ElementIndex.h"
+#include "view/QPainterSurface.h"
+#include "view/SnapSearch.h"
+
+#include <QCheckBox>
+
+namespace vantro {
+namespace {
+
+// The cursor shown over a snap point: a cross for positions, a pointing hand for picked elements.
+Qt::CursorShape CursorFor(int cursor)
+{
+    switch (cursor) {
+    case 0: return Qt::ArrowCursor;
+    case 6: return Qt::PointingHandCursor;
+    default: return Qt::CrossCursor;
+    }
+}
+
+}  // namespace
+
+void TForm1::EraseSnapMarker()
+{
+    if (command_.SnapMarkerPixel == CanvasPoint{}) return;
+    QPainterSurface surface(canvas_->Image());
+    DrawSnapMarker(surface, command_.SnapMarkerPixel, settings_.Pick2);
+    command_.SnapMarkerPixel = {};
+    canvas_->update();
+}
+
+void TForm1::SearchSnapAt(int x, int y, int shift)
+{
+    EraseSnapMarker();
+    command_.SnapFound = false;
+    SnapOptions options;
+    for (int n = 1; n <= 9; ++n)
+        options.Kinds[static_cast<size_t>(n - 1)] =
+            findChild<QCheckBox*>(QStringLiteral("CheckBoxSnap%1").arg(n))->isChecked();
+    options.Locked = checkBoxLock2_->isChecked();
+    options.PickAperture = settings_.Pick;
+    options.FillsShown = fillsShown_;
+    options.Fineness = settings_.Bunkatu;
+    SnapInput input;
+    input.MouseX = x;
+    input.MouseY = y;
+    input.Shift = shift;
+    input.CommandMode = command_.CommandMode;
+    input.InputPoint1 = command_.InputPoint1;
+    const SnapResult found = SearchSnap(drawing_, view_, options, input, *snapIndex_);
+    if (!found.Found) return;
+    command_.SnapFound = true;
+    command_.SnapPoint = found.Position;
+    canvas_->setCursor(CursorFor(found.Cursor));
+    command_.SnapMarkerPixel = WorldToCanvas(view_, found.Position.X, found.Position.Y);
+    QPainterSurface surface(canvas_->Image());
+    DrawSnapMarker(surface, command_.SnapMarkerPixel, settings_.Pick2);
+    canvas_->update();
+}
+
+}  // namespace vantro

@@ -1,0 +1,14 @@
+// The drawing as a picture, without a window: fitted to its elements, on white.
+#pragma once
+
+#include "document/Drawing.h"
+#include "view/ViewState.h"
+
+#include <QImage>
+
+namespace vantro {
+
+// Paints with the real painters into a width × height image; an empty drawing gives the blank sheet.
+QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int sheetIndex, int width, int height);
+
+}  // namespace vantro

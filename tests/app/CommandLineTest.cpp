@@ -1,0 +1,138 @@
+#include "app/CommandLine.h"
+#include "app/Headless.h"
+#include "files/DrawingFile.h"
+#include "support/Fixtures.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace vantro {
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(CommandLine, OptionsInAnyOrder)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        Action what;
+        std::string input;
+        std::string output;
+        int width;
+        std::optional<std::string> folder;
+    };
+    const Case cases[] = {
+        {{}, Action::Window, "", "", 1600, std::nullopt},
+        {{"part.dca"}, Action::Window, "part.dca", "", 1600, std::nullopt},
+        {{"--help"}, Action::Help, "", "", 1600, std::nullopt},
+        {{"--convert", "a.dca", "b.png", "--size", "800x600"}, Action::Convert, "a.dca", "b.png", 800, std::nullopt},
+        {{"--size", "640x480", "--program-folder", "/tmp/p", "--convert", "a.dca", "b.bmp"}, Action::Convert, "a.dca",
+         "b.bmp", 640, "/tmp/p"},
+        {{"--info", "a.dca", "--program-folder", "dir"}, Action::Info, "a.dca", "", 1600, "dir"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.size());
+        const CommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_TRUE(line.Error.empty()) << line.Error;
+        EXPECT_EQ(line.What, c.what);
+        EXPECT_EQ(line.Input, c.input);
+        EXPECT_EQ(line.Output, c.output);
+        EXPECT_EQ(line.Width, c.width);
+        EXPECT_EQ(line.ProgramFolder, c.folder);
+    }
+}
+
+TEST(CommandLine, NonsenseIsAnErrorNotAGuess)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"--convert", "a.dca"}, {"--info"}, {"--size", "800"}, {"--size", "0x0", "--convert", "a", "b"},
+        {"--size", "99999x10"}, {"--program-folder"}, {"--frobnicate"}, {"--info", "a.dca", "extra"},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments.front());
+        EXPECT_FALSE(ParseCommandLine(arguments).Error.empty());
+    }
+}
+
+class Headless : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path() / ("vantro-headless-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+        Drawing drawing;
+        testing::PutElement(drawing, testing::Line(0, 0, 100, 50));
+        testing::PutElement(drawing, testing::Circle(50, 25, 20, 3));
+        ASSERT_TRUE(WriteDrawingFile(folder / "part.dca", drawing, DrawingFileSettings{}).Ok);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    int Run(std::vector<std::string> arguments)
+    {
+        const CommandLine line = ParseCommandLine(arguments);
+        EXPECT_TRUE(line.Error.empty());
+        out.str("");
+        errors.str("");
+        if (line.What == Action::Info) return RunInfo(line, out, errors);
+        return RunConvert(line, Settings{}, errors);
+    }
+    std::string In(const char* name) const { return (folder / name).string(); }
+
+    std::filesystem::path folder;
+    std::ostringstream out;
+    std::ostringstream errors;
+};
+
+TEST_F(Headless, ConvertsToADrawingAndToPictures)
+{
+    EXPECT_EQ(Run({"--convert", In("part.dca"), In("copy.dca")}), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "copy.dca"));
+    EXPECT_EQ(Run({"--convert", In("part.dca"), In("part.png"), "--size", "320x200"}), 0);
+    const QImage picture(QString::fromStdString(In("part.png")));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(320, 200));
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) dark += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(dark, 100) << "the line and the circle were drawn";
+    EXPECT_EQ(Run({"--convert", In("part.dca"), In("part.bmp")}), 0);
+    EXPECT_FALSE(QImage(QString::fromStdString(In("part.bmp"))).isNull());
+}
+
+TEST_F(Headless, FailuresSayWhyAndLeaveNoFileBehind)
+{
+    EXPECT_EQ(Run({"--convert", In("missing.dca"), In("out.png")}), 1);
+    EXPECT_NE(errors.str().find("ファイルは開けませんでした。"), std::string::npos);
+    EXPECT_EQ(Run({"--convert", In("part.dca"), In("out.gif")}), 1);
+    EXPECT_EQ(Run({"--convert", In("part.dca"), In("no-such-folder/out.png")}), 1);
+    EXPECT_EQ(Run({"--convert", In("part.png"), In("out.dca")}), 1);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename(), "part.dca") << entry.path();
+}
+
+TEST_F(Headless, InfoCountsByKindAndLayer)
+{
+    EXPECT_EQ(Run({"--info", In("part.dca")}), 0);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("図形数: 2"), std::string::npos) << text;
+    EXPECT_NE(text.find("直線: 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("円: 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("レイヤー3: 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("範囲: X 0 〜 100, Y 0 〜 50"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace vantro
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

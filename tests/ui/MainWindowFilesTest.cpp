@@ -1,0 +1,98 @@
+#include "MainWindowFixture.h"
+
+#include <filesystem>
+
+namespace vantro::testing {
+namespace {
+
+class MainWindowFiles : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        folder = std::filesystem::temp_directory_path() / ("vantro-window-files-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        std::filesystem::remove_all(folder);
+    }
+    void DrawLine()
+    {
+        Press("SpeedButton17");
+        ClickCanvas({300, 200});
+        ClickCanvas({500, 300});
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+    }
+    std::string PathFor(const char* name) const { return (folder / name).string(); }
+
+    std::filesystem::path folder;
+};
+
+TEST_F(MainWindowFiles, SaveAsAddsTheExtensionNamesTheCaptionAndOpenReadsItBack)
+{
+    DrawLine();
+    const TCadData line = window->Document()[1];
+    dialogs.Files = {PathFor("part")};
+    ASSERT_TRUE(window->SaveAsCommand());
+    EXPECT_TRUE(std::filesystem::exists(folder / "part.dca"));
+    EXPECT_EQ(window->windowTitle().toStdString(), PathFor("part.dca"));
+    EXPECT_TRUE(window->Document().Saved);
+
+    Open(Settings{});
+    dialogs.Files = {PathFor("part.dca")};
+    window->OpenCommand();
+    ASSERT_EQ(window->Document().Count, 1);
+    EXPECT_EQ(window->Document()[1].X1, line.X1);
+    EXPECT_EQ(window->Document()[1].Y2, line.Y2);
+    EXPECT_EQ(window->CurrentFile().toStdString(), PathFor("part.dca"));
+}
+
+TEST_F(MainWindowFiles, OverwritingAnExistingFileAsksFirst)
+{
+    DrawLine();
+    dialogs.Files = {PathFor("a.dca")};
+    ASSERT_TRUE(window->SaveAsCommand());
+    dialogs.Files = {PathFor("a.dca")};
+    dialogs.Answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(window->SaveAsCommand());
+    EXPECT_EQ(dialogs.Questions.back(), "ファイル名 " + PathFor("a.dca") + " はすでに存在します上書きしますか？");
+    DrawLine();
+    EXPECT_TRUE(window->OverwriteSaveCommand()) << "the caption names the file: no dialog";
+    EXPECT_TRUE(window->Document().Saved);
+}
+
+TEST_F(MainWindowFiles, OpeningOverUnsavedWorkAsksAndABadFileSaysWhy)
+{
+    DrawLine();
+    dialogs.Answers = {DialogAnswer::Cancel};
+    window->OpenCommand();
+    EXPECT_EQ(dialogs.Questions.back(), "編集中の CADデータがあります、よろしいですか？");
+    EXPECT_EQ(window->Document().Count, 1);
+
+    const std::string bad = PathFor("bad.dca");
+    std::FILE* file = std::fopen(bad.c_str(), "wb");
+    std::fputs("xy", file);
+    std::fclose(file);
+    EXPECT_FALSE(window->OpenDrawing(bad));
+    EXPECT_EQ(dialogs.Messages.back(), "ファイルは開けませんでした。");
+    EXPECT_EQ(window->Document().Count, 0);
+    EXPECT_TRUE(window->CurrentFile().isEmpty());
+}
+
+// Answering Yes to the closing question must not lose the drawing when the save does not happen.
+TEST_F(MainWindowFiles, YesOnClosingStaysOpenWhenTheSaveIsCancelled)
+{
+    DrawLine();
+    dialogs.Answers = {DialogAnswer::Yes};
+    EXPECT_FALSE(window->close()) << "no file name and the save dialog was cancelled";
+    EXPECT_EQ(window->Document().Count, 1);
+    dialogs.Answers = {DialogAnswer::Yes};
+    dialogs.Files = {PathFor("kept.dca")};
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(std::filesystem::exists(folder / "kept.dca"));
+}
+
+}  // namespace
+}  // namespace vantro::testing
