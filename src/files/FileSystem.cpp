@@ -102,7 +102,8 @@ FileReadStatus ReadWholeFile(const std::filesystem::path& path, size_t maxBytes,
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    // Built by appending: "." + string trips a false -Wrestrict in GCC 12 at -O3.
+    std::string pattern = (folder / std::string(".").append(path.filename().string()).append(".XXXXXX")).string();
     const mode_t mode = TargetMode(path);
     UniqueFd file(::mkostemp(pattern.data(), O_CLOEXEC));
     if (file.Get() < 0) return false;

@@ -236,7 +236,7 @@ IniStore::Section& IniStore::SectionFor(std::string_view name)
     // A blank line before a new section, as Windows writes one.
     if (!sections_.empty() && !sections_.back().Lines.empty() && !IsBlankLine(sections_.back().Lines.back().Text))
         sections_.back().Lines.push_back({});
-    sections_.push_back({"[" + std::string(name) + "]", {}, {}});
+    sections_.push_back({std::string("[").append(name).append("]"), {}, {}});
     return sections_.back();
 }
 
