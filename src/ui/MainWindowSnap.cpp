@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/CanvasWidget.h"
+#include "ui/SnapCursors.h"
 #include "view/ElementIndex.h"
 #include "view/QPainterSurface.h"
 #include "view/SnapSearch.h"
@@ -10,19 +11,6 @@
 #include <QCheckBox>
 
 namespace vantro {
-namespace {
-
-// The cursor shown over a snap point: a cross for positions, a pointing hand for picked elements.
-Qt::CursorShape CursorFor(int cursor)
-{
-    switch (cursor) {
-    case 0: return Qt::ArrowCursor;
-    case 6: return Qt::PointingHandCursor;
-    default: return Qt::CrossCursor;
-    }
-}
-
-}  // namespace
 
 void TForm1::EraseSnapMarker()
 {
@@ -55,7 +43,7 @@ void TForm1::SearchSnapAt(int x, int y, int shift)
     if (!found.Found) return;
     command_.SnapFound = true;
     command_.SnapPoint = found.Position;
-    canvas_->setCursor(CursorFor(found.Cursor));
+    canvas_->setCursor(SnapCursor(found.Cursor));
     command_.SnapMarkerPixel = WorldToCanvas(view_, found.Position.X, found.Position.Y);
     QPainterSurface surface(canvas_->Image());
     DrawSnapMarker(surface, command_.SnapMarkerPixel, settings_.Pick2);

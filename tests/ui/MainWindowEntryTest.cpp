@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "ui/SnapCursors.h"
+
 #include <QCheckBox>
+#include <QCursor>
 
 namespace vantro::testing {
 namespace {
@@ -19,6 +22,35 @@ TEST_F(MainWindowTest, ASnappedClickTakesTheEndPointExactly)
     ClickCanvas({end.X + 2, end.Y - 1});
     EXPECT_EQ(window->Command().InputPoint1, (Point{first.X2, first.Y2}));
     EXPECT_FALSE(window->Command().SnapFound) << "the click consumed the snap";
+}
+
+TEST_F(MainWindowTest, TypedPointsMoveTheMousePointerOntoThem)
+{
+    Press("SpeedButton17");
+    auto* x = Find<QLineEdit>("EditX");
+    auto* y = Find<QLineEdit>("EditY");
+    for (const auto& [px, py] : {std::pair{"10", "20"}, std::pair{"-35.5", "4"}}) {
+        x->setText(px);
+        y->setText(py);
+        QTest::keyClick(x, Qt::Key_Return);
+        const CanvasPoint pixel = WorldToCanvas(window->View(), std::stod(px), std::stod(py));
+        EXPECT_EQ(Canvas()->mapFromGlobal(QCursor::pos()), QPoint(pixel.X, pixel.Y)) << px;
+    }
+    EXPECT_EQ(window->Document().Count, 1);
+}
+
+TEST_F(MainWindowTest, EachSnapKindHasACursorOfItsOwn)
+{
+    std::vector<QImage> images;
+    for (int number = 1; number <= 8; ++number) {
+        const QCursor cursor = SnapCursor(number);
+        ASSERT_FALSE(cursor.pixmap().isNull()) << number;
+        EXPECT_EQ(cursor.hotSpot(), QPoint(10, 10));
+        images.push_back(cursor.pixmap().toImage());
+    }
+    for (size_t i = 0; i < images.size(); ++i)
+        for (size_t j = i + 1; j < images.size(); ++j) EXPECT_NE(images[i], images[j]) << i + 1 << " " << j + 1;
+    EXPECT_TRUE(SnapCursor(0).pixmap().isNull());
 }
 
 TEST_F(MainWindowTest, TheCalculatorWritesBackAndRelativeEntryRepeats)
