@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 namespace vantro {
-namespace {
 
 // "0.##": at most two decimals, without trailing zeros or a trailing point; halves round away
 // from zero as the status bar's "0.##" does (2.125 gives 2.13). Beyond 1e12 a hundredth is near
@@ -26,6 +25,8 @@ std::string FormatUpToTwoDecimals(double value)
     if (text.back() == '.') text.pop_back();
     return text == "-0" ? "0" : text;
 }
+
+namespace {
 
 std::string FormatFloat(double value, FloatText format)
 {

@@ -38,6 +38,9 @@ void WriteLayerNames(const Settings& settings, IniStore& store);
 // and "Color1", written when the program ends.
 void WriteExitSettings(const Settings& settings, IniStore& store);
 
+// "0.##": at most two decimals, without trailing zeros; the settings dialogs show floats so.
+std::string FormatUpToTwoDecimals(double value);
+
 // Where the settings file and the other files the program writes for itself live: overrideDir
 // (from --program-folder) when given, else the executable's folder when it is writable, else
 // $XDG_CONFIG_HOME/VantroCad (by default ~/.config/VantroCad), which is then created.

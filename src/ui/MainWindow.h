@@ -77,6 +77,12 @@ public:
     // The current file name lives in the caption; "VantroCad" means none.
     QString CurrentFile() const;
 
+    // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
+    void ShowSettingsDialog();
+    void ShowCadSettingsDialog();
+    // Puts changed settings into effect: view, tolerance, capacity, grid, colours.
+    void ApplySettings(const Settings& changed);
+
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
 

@@ -116,6 +116,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
+        if (watched == statusPanels_[0]) {
+            ShowSettingsDialog();
+            return true;
+        }
         if (watched == labelRayer_) {
             layerPanel_->adjustSize();
             layerPanel_->move(canvas_->mapTo(this, QPoint(std::max(0, canvas_->width() - layerPanel_->width() - 8), 8)));

@@ -139,9 +139,11 @@ void TForm1::BuildMenus()
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("設定(&S)"));
     setup->setObjectName(QStringLiteral("CadSet"));
-    for (const auto& [name, caption] : {std::pair{"H1", "画面設定(&H)"}, std::pair{"Set1", "CAD設定1(&F)"},
-                                        std::pair{"Set1B", "CAD設定2(&S)"}})
-        AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption))->setEnabled(false);
+    connect(AddAction(setup, QStringLiteral("H1"), QStringLiteral("画面設定(&H)")), &QAction::triggered, this,
+            [this] { ShowSettingsDialog(); });
+    for (const auto& [name, caption] : {std::pair{"Set1", "CAD設定1(&F)"}, std::pair{"Set1B", "CAD設定2(&S)"}})
+        connect(AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
+                [this] { ShowCadSettingsDialog(); });
     AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認"))->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));

@@ -5,11 +5,11 @@
 #include "files/SettingsFile.h"
 #include "ui/CanvasWidget.h"
 #include "ui/ColorPanel.h"
+#include "ui/ColourDialog.h"
 #include "ui/LayerPanel.h"
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
 
-#include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,12 +24,6 @@ QFrame* MakeHiddenPanel(const QString& name, QWidget* parent)
     panel->setFrameShape(QFrame::StyledPanel);
     panel->hide();
     return panel;
-}
-
-uint32_t FromQColor(const QColor& colour)
-{
-    return static_cast<uint32_t>(colour.red()) | static_cast<uint32_t>(colour.green()) << 8 |
-           static_cast<uint32_t>(colour.blue()) << 16;
 }
 
 }  // namespace
@@ -78,11 +72,7 @@ void TForm1::BuildPanels()
         shapeDefColor_->setStyleSheet(QStringLiteral("background: %1;").arg(ToQColor(colour).name()));
         colorPanel_->hide();
     };
-    colours.AskColour = [this]() -> std::optional<uint32_t> {
-        const QColor chosen = QColorDialog::getColor(Qt::white, this);
-        if (!chosen.isValid()) return std::nullopt;
-        return FromQColor(chosen);
-    };
+    colours.AskColour = [this] { return ChooseColour(this, 0xFFFFFF); };
     colorPanel_ = new ColorPanel(std::move(colours), this);
     colorPanel_->hide();
     shapeDefColor_->setStyleSheet(QStringLiteral("background: %1;").arg(ToQColor(attributes_.Color).name()));

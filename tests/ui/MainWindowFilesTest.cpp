@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "document/Tolerance.h"
+#include "files/SettingsFile.h"
+
 #include <filesystem>
 
 namespace vantro::testing {
@@ -92,6 +95,33 @@ TEST_F(MainWindowFiles, YesOnClosingStaysOpenWhenTheSaveIsCancelled)
     dialogs.Files = {PathFor("kept.dca")};
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(std::filesystem::exists(folder / "kept.dca"));
+}
+
+TEST_F(MainWindowFiles, ConfirmedSettingsTakeEffectAndReachTheSettingsFile)
+{
+    const std::filesystem::path file = folder / "VantroCad.ini";
+    window.reset();
+    window = std::make_unique<TForm1>(Settings{}, file);
+    window->SetDialogs(&dialogs);
+    window->resize(1280, 800);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    Settings changed = window->Preferences();
+    changed.Width2 = 5;
+    changed.CadMax = 150;
+    changed.EpsIndex = 0;
+    window->ApplySettings(changed);
+    EXPECT_EQ(window->View().SheetWidth, 1500);
+    EXPECT_EQ(window->Document().Capacity, 150);
+    EXPECT_EQ(Eps(), static_cast<double>(0.1f));
+    SetEps(kInitialEps);
+    IniStore store;
+    ASSERT_EQ(store.Load(file), IniLoadStatus::Loaded);
+    Settings read;
+    ASSERT_TRUE(ReadSettings(store, read).Ok);
+    EXPECT_EQ(read.Width2, 5);
+    EXPECT_EQ(read.CadMax, 150);
+    EXPECT_EQ(read.EpsIndex, 0);
 }
 
 }  // namespace
