@@ -4,6 +4,7 @@
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
 #include "view/RecordingSurface.h"
+#include "view/SnapFixtures.h"
 
 #include <QImage>
 
@@ -77,43 +78,12 @@ protected:
     PaintSettings settings;
 };
 
-TCadData Line(double x1, double y1, double x2, double y2)
-{
-    TCadData e{};
-    e.Kind = kKindLine;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    return e;
-}
+using testing::Circle;
+using testing::Line;
 
 TCadData Arc(double cx, double cy, double r, double startDeg, double sweep)
 {
-    TCadData e{};
-    e.Kind = kKindArc;
-    e.Cx = cx;
-    e.Cy = cy;
-    e.R = r;
-    const Point s = RotatePointDeg({cx + r, cy}, {cx, cy}, startDeg);
-    const Point t = RotatePointDeg({cx + r, cy}, {cx, cy}, startDeg + sweep);
-    e.X1 = s.X;
-    e.Y1 = s.Y;
-    e.X2 = t.X;
-    e.Y2 = t.Y;
-    e.Angle = sweep;
-    return e;
-}
-
-TCadData Circle(double cx, double cy, double r)
-{
-    TCadData e{};
-    e.Kind = kKindCircle;
-    e.Cx = cx;
-    e.Cy = cy;
-    e.R = r;
-    e.Angle = 360;
-    return e;
+    return testing::ArcElement(cx, cy, r, startDeg, sweep);
 }
 
 TEST_F(Painter, AHorizontalLineLandsOnItsPixelsInItsColour)
