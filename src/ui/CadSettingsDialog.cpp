@@ -3,9 +3,12 @@
 #include "CadSettingsPages.h"
 #include "document/UserDialogs.h"
 #include "files/IniStore.h"
+#include "view/QtText.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -73,6 +76,16 @@ CadSettingsDialog::CadSettingsDialog(Settings settings, UserDialogs& dialogs, Co
     tabs->addTab(NewParameterPage(), QStringLiteral("パラメータ"));
     tabs->addTab(NewGridPage(original_, chooseColour), QStringLiteral("グリッド"));
     layout->addWidget(tabs);
+    font_ = {original_.DimTextName, original_.TextColor};
+    auto* dimensionPage = tabs->widget(1);
+    auto* fontButton = new QPushButton(QStringLiteral("フォントの変更"), dimensionPage);
+    fontButton->setObjectName(QStringLiteral("ButtonFont"));
+    dimensionPage->layout()->addWidget(fontButton);
+    connect(fontButton, &QPushButton::clicked, this, [this] { ChangeFont(); });
+    auto* selection = new QCheckBox(QStringLiteral("作図中止時にマウスの拡大/縮小を有効にする"), tabs->widget(0));
+    selection->setObjectName(QStringLiteral("CheckBoxSentaku"));
+    selection->setChecked(true);
+    tabs->widget(0)->layout()->addWidget(selection);
     ConnectGridChecks();
     AddOkCancel(layout, this, "ButtonOK", [this] { Confirm(); });
 }
@@ -168,11 +181,32 @@ void CadSettingsDialog::TakeParameters(Settings& settings) const
     settings.CadMax = std::clamp(settings.CadMax, kCapacityMin, kCapacityMax);
 }
 
+void CadSettingsDialog::ChangeFont()
+{
+    if (!chooseFont_) return;
+    const std::optional<FontChoice> chosen = chooseFont_(font_);
+    if (!chosen) return;
+    font_ = *chosen;
+    findChild<QLabel*>(QStringLiteral("labelfontName"))->setText(ToQString(font_.Face));
+}
+
+void CadSettingsDialog::SetSelectionMenuShown(bool shown)
+{
+    findChild<QCheckBox*>(QStringLiteral("CheckBoxSentaku"))->setChecked(shown);
+}
+
+bool CadSettingsDialog::SelectionMenuShown() const
+{
+    return findChild<QCheckBox*>(QStringLiteral("CheckBoxSentaku"))->isChecked();
+}
+
 void CadSettingsDialog::Confirm()
 {
     result_ = original_;
     TakeCadPages(this, result_);
     TakeParameters(result_);
+    result_.DimTextName = font_.Face;
+    result_.TextColor = font_.Colour;
     accepted_ = true;
     accept();
 }

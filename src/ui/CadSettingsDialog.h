@@ -8,12 +8,21 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QLineEdit;
 
 namespace vantro {
 
 class UserDialogs;
+
+// The dimension font: its face name (CP932, as the settings hold it) and colour.
+struct FontChoice {
+    std::string Face;
+    uint32_t Colour = 0;
+};
+using FontChooser = std::function<std::optional<FontChoice>(const FontChoice& current)>;
 
 class CadSettingsDialog final : public QDialog {
     Q_OBJECT
@@ -29,6 +38,13 @@ public:
     void FillDefaultParameters();
     // "ヘルプ": what each parameter means.
     void ShowParameterHelp();
+    // "フォントの変更" asks through this chooser; without one the button does nothing.
+    void SetFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+    void ChangeFont();
+    // The check box "作図中止時にマウスの拡大/縮小を有効にする" mirrors whether the menu item
+    // "図形選択開始" is shown; it is no settings key.
+    void SetSelectionMenuShown(bool shown);
+    bool SelectionMenuShown() const;
     bool Accepted() const { return accepted_; }
     // The settings with the dialog's changes after "OK"; unchanged otherwise.
     Settings Result() const { return accepted_ ? result_ : original_; }
@@ -44,6 +60,8 @@ private:
     Settings original_;
     Settings result_;
     UserDialogs& dialogs_;
+    FontChooser chooseFont_;
+    FontChoice font_;
     bool accepted_ = false;
 };
 

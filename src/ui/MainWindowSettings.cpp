@@ -7,8 +7,10 @@
 #include "ui/CadSettingsDialog.h"
 #include "ui/ColourDialog.h"
 #include "ui/SettingsDialog.h"
+#include "view/QtText.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLabel>
 
 namespace vantro {
@@ -57,7 +59,16 @@ void TForm1::ShowCadSettingsDialog()
             ClearRedo(drawing_);
         },
         this);
-    if (dialog.exec() == QDialog::Accepted) ApplySettings(dialog.Result());
+    dialog.SetFontChooser([this](const FontChoice& current) -> std::optional<FontChoice> {
+        bool accepted = false;
+        const QFont font = QFontDialog::getFont(&accepted, QFont(ToQString(current.Face)), this);
+        if (!accepted) return std::nullopt;
+        return FontChoice{ToCp932(font.family()), current.Colour};
+    });
+    dialog.SetSelectionMenuShown(menuSentakuStert_->isVisible());
+    if (dialog.exec() != QDialog::Accepted) return;
+    menuSentakuStert_->setVisible(dialog.SelectionMenuShown());
+    ApplySettings(dialog.Result());
 }
 
 }  // namespace vantro

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -284,6 +285,21 @@ TEST_F(SettingsDialogCad, ColourButtonChangesTheSwatch)
     Find<QPushButton>(chosen, "ShapeGridChange")->click();
     chosen.Confirm();
     EXPECT_EQ(chosen.Result().GridColor, 0x123456u);
+}
+
+TEST_F(SettingsDialogCad, TheFontButtonAndTheSelectionMenuBox)
+{
+    dialog.SetFontChooser([this](const FontChoice& current) -> std::optional<FontChoice> {
+        EXPECT_EQ(current.Face, before.DimTextName);
+        return FontChoice{"IPAGothic", 0x0000FF};
+    });
+    dialog.SetSelectionMenuShown(false);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("ButtonFont"), Qt::LeftButton);
+    EXPECT_EQ(dialog.findChild<QLabel*>("labelfontName")->text(), "IPAGothic");
+    dialog.Confirm();
+    EXPECT_EQ(dialog.Result().DimTextName, "IPAGothic");
+    EXPECT_EQ(dialog.Result().TextColor, 0x0000FFu);
+    EXPECT_FALSE(dialog.SelectionMenuShown());
 }
 
 }  // namespace
