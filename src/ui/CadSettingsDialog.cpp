@@ -96,8 +96,8 @@ QWidget* CadSettingsDialog::NewParameterPage()
     auto* layout = new QVBoxLayout(page);
     auto* form = new QFormLayout;
     for (size_t i = 0; i < kParameters.size(); ++i) {
-        const ParameterSpec& spec = kParameters[i];
-        const QString text = spec.Field ? QString::number(original_.*spec.Field) : QString();
+        const ParameterSpec& entry = kParameters[i];
+        const QString text = entry.Field ? QString::number(original_.*entry.Field) : QString();
         form->addRow(QString::number(i + 1), NewIntegerEdit(ParameterName(i).toLatin1().constData(), text));
     }
     layout->addLayout(form);
@@ -174,9 +174,9 @@ void CadSettingsDialog::ShowParameterHelp()
 void CadSettingsDialog::TakeParameters(Settings& settings) const
 {
     for (size_t i = 0; i < kParameters.size(); ++i) {
-        const ParameterSpec& spec = kParameters[i];
-        if (!spec.Field) continue;
-        settings.*spec.Field = EditNumber(findChild<QLineEdit*>(ParameterName(i))).value_or(spec.Missing);
+        const ParameterSpec& entry = kParameters[i];
+        if (!entry.Field) continue;
+        settings.*entry.Field = EditNumber(findChild<QLineEdit*>(ParameterName(i))).value_or(entry.Missing);
     }
     settings.CadMax = std::clamp(settings.CadMax, kCapacityMin, kCapacityMax);
 }

@@ -31,77 +31,77 @@ std::string FromQ(const QString& text)
 
 void AddCheckBoxes(QBoxLayout* layout, std::span<const CheckSpec> specs, const Settings& settings)
 {
-    for (const CheckSpec& spec : specs) {
-        auto* box = new QCheckBox(ToQ(spec.Caption));
-        box->setObjectName(spec.Name);
-        box->setChecked(settings.*spec.Field);
+    for (const CheckSpec& entry : specs) {
+        auto* box = new QCheckBox(ToQ(entry.Caption));
+        box->setObjectName(entry.Name);
+        box->setChecked(settings.*entry.Field);
         layout->addWidget(box);
     }
 }
 
 void TakeCheckBoxes(const QWidget* root, std::span<const CheckSpec> specs, Settings& settings)
 {
-    for (const CheckSpec& spec : specs) settings.*spec.Field = root->findChild<QCheckBox*>(spec.Name)->isChecked();
+    for (const CheckSpec& entry : specs) settings.*entry.Field = root->findChild<QCheckBox*>(entry.Name)->isChecked();
 }
 
 void AddSpinBoxes(QFormLayout* form, std::span<const SpinSpec> specs, const Settings& settings)
 {
-    for (const SpinSpec& spec : specs) {
+    for (const SpinSpec& entry : specs) {
         auto* spin = new QSpinBox;
-        spin->setObjectName(spec.Name);
-        spin->setRange(spec.Min, spec.Max);
-        spin->setValue(settings.*spec.Field);
-        form->addRow(ToQ(spec.Caption), spin);
+        spin->setObjectName(entry.Name);
+        spin->setRange(entry.Min, entry.Max);
+        spin->setValue(settings.*entry.Field);
+        form->addRow(ToQ(entry.Caption), spin);
     }
 }
 
 void TakeSpinBoxes(const QWidget* root, std::span<const SpinSpec> specs, Settings& settings)
 {
-    for (const SpinSpec& spec : specs) settings.*spec.Field = root->findChild<QSpinBox*>(spec.Name)->value();
+    for (const SpinSpec& entry : specs) settings.*entry.Field = root->findChild<QSpinBox*>(entry.Name)->value();
 }
 
 void AddFloatEdits(QFormLayout* form, std::span<const FloatSpec> specs, const Settings& settings)
 {
-    for (const FloatSpec& spec : specs)
-        form->addRow(ToQ(spec.Caption), NewFloatEdit(spec.Name, ToQ(spec.Format(settings.*spec.Field))));
+    for (const FloatSpec& entry : specs)
+        form->addRow(ToQ(entry.Caption), NewFloatEdit(entry.Name, ToQ(entry.Format(settings.*entry.Field))));
 }
 
 void TakeFloatEdits(const QWidget* root, std::span<const FloatSpec> specs, Settings& settings)
 {
-    for (const FloatSpec& spec : specs) {
-        const auto value = ParseIniFloat(FromQ(root->findChild<QLineEdit*>(spec.Name)->text()));
-        if (value) settings.*spec.Field = *value;
+    for (const FloatSpec& entry : specs) {
+        const auto value = ParseIniFloat(FromQ(root->findChild<QLineEdit*>(entry.Name)->text()));
+        if (value) settings.*entry.Field = *value;
     }
 }
 
-void AddComboBox(QFormLayout* form, const ChoiceSpec& spec, const Settings& settings)
+void AddComboBox(QFormLayout* form, const ChoiceSpec& entry, const Settings& settings)
 {
     auto* combo = new QComboBox;
-    combo->setObjectName(spec.Name);
-    for (const char* item : spec.Items) combo->addItem(ToQ(item));
-    combo->setCurrentIndex(settings.*spec.Field);
-    form->addRow(ToQ(spec.Caption), combo);
+    combo->setObjectName(entry.Name);
+    for (const char* item : entry.Items) combo->addItem(ToQ(item));
+    combo->setCurrentIndex(settings.*entry.Field);
+    form->addRow(ToQ(entry.Caption), combo);
 }
 
-void TakeComboBox(const QWidget* root, const ChoiceSpec& spec, Settings& settings)
+void TakeComboBox(const QWidget* root, const ChoiceSpec& entry, Settings& settings)
 {
-    settings.*spec.Field = root->findChild<QComboBox*>(spec.Name)->currentIndex();
+    settings.*entry.Field = root->findChild<QComboBox*>(entry.Name)->currentIndex();
 }
 
-QGroupBox* NewRadioGroup(const ChoiceSpec& spec, int columns, const Settings& settings)
+QGroupBox* NewRadioGroup(const ChoiceSpec& entry, int columns, const Settings& settings)
 {
-    auto* group = new QGroupBox(ToQ(spec.Caption));
-    group->setObjectName(spec.Name);
+    auto* group = new QGroupBox(ToQ(entry.Caption));
+    group->setObjectName(entry.Name);
     auto* grid = new QGridLayout(group);
     auto* buttons = new QButtonGroup(group);
-    const int rows = (static_cast<int>(spec.Items.size()) + columns - 1) / columns;
-    for (int i = 0; i < static_cast<int>(spec.Items.size()); ++i) {
-        auto* radio = new QRadioButton(ToQ(spec.Items[i]));
-        radio->setObjectName(QStringLiteral("%1_%2").arg(spec.Name).arg(i));
+    const int rows = (static_cast<int>(entry.Items.size()) + columns - 1) / columns;
+    for (int i = 0; i < static_cast<int>(entry.Items.size()); ++i) {
+        auto* radio = new QRadioButton(ToQ(entry.Items[i]));
+        radio->setObjectName(QStringLiteral("%1_%2").arg(entry.Name).arg(i));
         buttons->addButton(radio, i);
         grid->addWidget(radio, i % rows, i / rows);
     }
-    if (QAbstractButton* checked = buttons->button(settings.*spec.Field)) checked->setChecked(true);
+    if (QAbstractButton* checked = buttons->button(settings.*entry.Field)) checked->setChecked(true);
     return group;
 }
 
@@ -111,10 +111,10 @@ int CheckedIndex(const QGroupBox* group)
     return buttons ? buttons->checkedId() : -1;
 }
 
-void TakeRadioGroup(const QWidget* root, const ChoiceSpec& spec, Settings& settings)
+void TakeRadioGroup(const QWidget* root, const ChoiceSpec& entry, Settings& settings)
 {
-    const int index = CheckedIndex(root->findChild<QGroupBox*>(spec.Name));
-    if (index >= 0) settings.*spec.Field = index;
+    const int index = CheckedIndex(root->findChild<QGroupBox*>(entry.Name));
+    if (index >= 0) settings.*entry.Field = index;
 }
 
 namespace {

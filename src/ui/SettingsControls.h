@@ -66,12 +66,12 @@ void TakeSpinBoxes(const QWidget* root, std::span<const SpinSpec> specs, Setting
 void AddFloatEdits(QFormLayout* form, std::span<const FloatSpec> specs, const Settings& settings);
 void TakeFloatEdits(const QWidget* root, std::span<const FloatSpec> specs, Settings& settings);
 
-void AddComboBox(QFormLayout* form, const ChoiceSpec& spec, const Settings& settings);
-void TakeComboBox(const QWidget* root, const ChoiceSpec& spec, Settings& settings);
+void AddComboBox(QFormLayout* form, const ChoiceSpec& entry, const Settings& settings);
+void TakeComboBox(const QWidget* root, const ChoiceSpec& entry, Settings& settings);
 
 // Radio buttons in a titled group, laid out in the given number of columns.
-QGroupBox* NewRadioGroup(const ChoiceSpec& spec, int columns, const Settings& settings);
-void TakeRadioGroup(const QWidget* root, const ChoiceSpec& spec, Settings& settings);
+QGroupBox* NewRadioGroup(const ChoiceSpec& entry, int columns, const Settings& settings);
+void TakeRadioGroup(const QWidget* root, const ChoiceSpec& entry, Settings& settings);
 // The checked button's position in the group, -1 when none is checked.
 int CheckedIndex(const QGroupBox* group);
 
