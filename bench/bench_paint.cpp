@@ -29,7 +29,7 @@ void RedrawAll(benchmark::State& state)
     for (auto _ : state) {
         canvas.fill(0xFFC0C0C0);
         QPainterSurface surface(canvas);
-        PaintDrawing(surface, view, drawing, settings, [] {}, [] {});
+        PaintDrawing(surface, view, drawing, settings, [] {}, [](Surface&) {});
     }
 }
 BENCHMARK(RedrawAll)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

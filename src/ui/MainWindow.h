@@ -31,6 +31,7 @@ class QToolButton;
 namespace vantro {
 
 class CanvasWidget;
+class Surface;
 class ElementIndex;
 class ColorPanel;
 class LayerPanel;
@@ -135,6 +136,7 @@ private:
     Point ToWorld(int x, int y) const;
     PaintSettings CurrentPaintSettings() const;
     void PaintBackground();
+    void PaintBackground(Surface& surface);
 
     // Keys (MainWindowKeys.cpp)
     bool HandleKeyPress(QKeyEvent* event);

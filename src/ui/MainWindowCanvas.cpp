@@ -49,6 +49,11 @@ PaintSettings TForm1::CurrentPaintSettings() const
 void TForm1::PaintBackground()
 {
     QPainterSurface surface(canvas_->Image());
+    PaintBackground(surface);
+}
+
+void TForm1::PaintBackground(Surface& surface)
+{
     surface.SetPen({settings_.FormColor, 1, 0, PenMode::Copy});
     surface.SetBrush({true, settings_.FormColor});
     surface.Rectangle(-3, -3, surface.Width() + 3, surface.Height() + 3);
@@ -77,7 +82,7 @@ void TForm1::RedrawAll(bool clear)
             sinceTurn.restart();
         };
         QPainterSurface surface(canvas_->Image());
-        PaintDrawing(surface, view_, drawing_, settings, yieldTurn, [this] { PaintBackground(); });
+        PaintDrawing(surface, view_, drawing_, settings, yieldTurn, [this](Surface& surface) { PaintBackground(surface); });
     }
     canvas_->update();
 }

@@ -17,7 +17,7 @@ QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int s
     PaintSettings onWhite = settings;
     onWhite.BackgroundColour = 0xFFFFFF;
     QPainterSurface surface(image);
-    PaintDrawing(surface, view, drawing, onWhite, [] {}, [] {});
+    PaintDrawing(surface, view, drawing, onWhite, [] {}, [](Surface&) {});
     return image;
 }
 

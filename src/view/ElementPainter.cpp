@@ -465,7 +465,7 @@ bool IsPainted(const Drawing& drawing, const TCadData& element)
 }
 
 void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, const PaintSettings& settings,
-                  const std::function<void()>& yieldTurn, const std::function<void()>& repaintBackground)
+                  const std::function<void()>& yieldTurn, const std::function<void(Surface&)>& repaintBackground)
 {
     const RepaintGuard guard{view};
     view.Repaint = RepaintState::Painting;
@@ -502,7 +502,7 @@ void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, cons
         }
         if (!restart) break;
         view.Repaint = RepaintState::Painting;
-        repaintBackground();
+        repaintBackground(canvas);
     }
     canvas.SetBrush({});
     Pen pen = canvas.CurrentPen();

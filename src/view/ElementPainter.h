@@ -44,9 +44,10 @@ bool IsPainted(const Drawing& drawing, const TCadData& element);
 
 // The whole drawing: grid, origin marker, fills, then every shown element in drawing order.
 // yieldTurn is called every few dozen elements and hands the event loop a turn when enough time
-// has passed; when the view asks for a restart meanwhile, repaintBackground clears the canvas and
+// has passed; when the view asks for a restart meanwhile, repaintBackground clears the canvas (through
+// the pass's own surface, which holds the device) and
 // the pass starts again with the new view.
 void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, const PaintSettings& settings,
-                  const std::function<void()>& yieldTurn, const std::function<void()>& repaintBackground);
+                  const std::function<void()>& yieldTurn, const std::function<void(Surface&)>& repaintBackground);
 
 }  // namespace vantro

@@ -53,7 +53,7 @@ protected:
     void PaintAll()
     {
         QPainterSurface surface(image);
-        PaintDrawing(surface, view, drawing, settings, [] {}, [] {});
+        PaintDrawing(surface, view, drawing, settings, [] {}, [](Surface&) {});
     }
 
     void Draw(int index, bool copyMode)
@@ -399,7 +399,7 @@ TEST_F(Painter, AnEmptyDrawingWithoutGridShowsOnlyTheOriginMarker)
     view.OriginX = 50;
     view.OriginY = 50;
     testing::RecordingSurface recorder(100, 100);
-    PaintDrawing(recorder, view, drawing, settings, [] {}, [] {});
+    PaintDrawing(recorder, view, drawing, settings, [] {}, [](Surface&) {});
     EXPECT_EQ(recorder.Count("LineTo"), 2);
     EXPECT_EQ(view.Repaint, RepaintState::Idle);
 }
@@ -415,8 +415,17 @@ TEST_F(Painter, AViewChangeDuringTheRepaintRestartsIt)
         [&] {
             if (++turns == 1) view.Repaint = RepaintState::RestartRequested;
         },
-        [&] { ++backgrounds; });
+        [&](Surface& background) {
+            ++backgrounds;
+            // The pass's own surface holds the image: a second painter on it would draw nothing.
+            EXPECT_EQ(&background, &surface);
+            background.SetBrush({true, 0x00FF00});
+            background.Rectangle(0, 0, 5, 5);
+            background.SetBrush({});
+        });
     EXPECT_EQ(backgrounds, 1) << "restarted once after the first turn";
+    surface.Flush();
+    EXPECT_EQ(image.pixel(1, 1), 0xFF00FF00u) << "the background was painted";
     EXPECT_GT(turns, 1000 / 64) << "the restarted pass went through the whole drawing";
     EXPECT_EQ(view.Repaint, RepaintState::Idle);
 }
