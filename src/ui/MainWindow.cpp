@@ -150,8 +150,7 @@ void TForm1::StoreSettings(void (*write)(const Settings&, IniStore&))
 {
     if (settingsFile_.empty()) return;
     // The values the program end writes are kept in the widgets while it runs.
-    for (int n = 1; n <= 9; ++n)
-        settings_.Snap[static_cast<size_t>(n - 1)] = findChild<QCheckBox*>(QStringLiteral("CheckBoxSnap%1").arg(n))->isChecked();
+    for (size_t n = 0; n < snapBoxes_.size(); ++n) settings_.Snap[n] = snapBoxes_[n]->isChecked();
     settings_.Color1 = attributes_.Color;
     IniStore store;
     if (store.Load(settingsFile_) == IniLoadStatus::Unreadable) return;

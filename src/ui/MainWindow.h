@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -186,6 +187,7 @@ private:
     QLineEdit* editR_ = nullptr;
     QLabel* labelR_ = nullptr;
     QLineEdit* lastEntryField_ = nullptr;
+    std::array<QCheckBox*, 9> snapBoxes_{};  // CheckBoxSnap1..9
     QCheckBox* checkBoxLock_ = nullptr;
     QCheckBox* checkBoxLock2_ = nullptr;
     QCheckBox* checkBoxCrCenter_ = nullptr;

@@ -161,6 +161,7 @@ void TForm1::BuildSnapPanel()
         box->setObjectName(QStringLiteral("CheckBoxSnap%1").arg(n));
         box->setChecked(settings_.Snap[static_cast<size_t>(n - 1)]);
         row->addWidget(box);
+        snapBoxes_[static_cast<size_t>(n - 1)] = box;
     }
     auto addBox = [&](const char* name, const char* caption) {
         auto* box = new QCheckBox(QString::fromUtf8(caption), panel);
@@ -179,8 +180,8 @@ void TForm1::BuildSnapPanel()
         box->setFocusPolicy(Qt::NoFocus);
         connect(box, &QCheckBox::clicked, this, [this] { FocusEntry(lastEntryField_); });
     }
-    connect(checkBoxLock2_, &QCheckBox::toggled, this, [panel](bool locked) {
-        for (int n = 1; n <= 9; ++n) panel->findChild<QCheckBox*>(QStringLiteral("CheckBoxSnap%1").arg(n))->setEnabled(!locked);
+    connect(checkBoxLock2_, &QCheckBox::toggled, this, [this](bool locked) {
+        for (QCheckBox* box : snapBoxes_) box->setEnabled(!locked);
     });
     row->addStretch(1);
     static_cast<QVBoxLayout*>(canvas_->parentWidget()->layout())->insertWidget(1, panel);

@@ -26,9 +26,7 @@ void TForm1::SearchSnapAt(int x, int y, int shift)
     EraseSnapMarker();
     command_.SnapFound = false;
     SnapOptions options;
-    for (int n = 1; n <= 9; ++n)
-        options.Kinds[static_cast<size_t>(n - 1)] =
-            findChild<QCheckBox*>(QStringLiteral("CheckBoxSnap%1").arg(n))->isChecked();
+    for (size_t n = 0; n < snapBoxes_.size(); ++n) options.Kinds[n] = snapBoxes_[n]->isChecked();
     options.Locked = checkBoxLock2_->isChecked();
     options.PickAperture = settings_.Pick;
     options.FillsShown = fillsShown_;
