@@ -17,24 +17,6 @@ bool IsFiniteRecord(const TCadData& e)
     return true;
 }
 
-// Appends a fully computed record: numbered and recorded when asked (and not in batch mode),
-// drawn when asked. A record with a non-finite number is refused as bad input.
-bool Store(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record)
-{
-    if (!IsFiniteRecord(element)) {
-        Tell(drawing, kBadInputMessage);
-        return false;
-    }
-    const bool numbered = record && !drawing.BatchMode;
-    if (!Append(drawing, numbered)) return false;
-    ApplyNewElementDefaults(element, attributes);
-    element.Id = drawing[drawing.Count].Id;
-    drawing[drawing.Count] = std::move(element);
-    if (numbered) RecordUndo(drawing, StepForRecord(drawing), kActionAdded, drawing.Count);
-    if (draw && drawing.Listener != nullptr) drawing.Listener->DrawElement(drawing.Count);
-    return true;
-}
-
 // Whether a pending candidate circle has the same centre and radius.
 bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
 {
@@ -48,6 +30,23 @@ bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
 
 }  // namespace
 
+bool StoreNewElement(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
+                     bool tellBadInput)
+{
+    if (!IsFiniteRecord(element)) {
+        if (tellBadInput) Tell(drawing, kBadInputMessage);
+        return false;
+    }
+    const bool numbered = record && !drawing.BatchMode;
+    if (!Append(drawing, numbered)) return false;
+    ApplyNewElementDefaults(element, attributes);
+    element.Id = drawing[drawing.Count].Id;
+    drawing[drawing.Count] = std::move(element);
+    if (numbered) RecordUndo(drawing, StepForRecord(drawing), kActionAdded, drawing.Count);
+    if (draw && drawing.Listener != nullptr) drawing.Listener->DrawElement(drawing.Count);
+    return true;
+}
+
 bool AppendLine(Drawing& drawing, const CurrentAttributes& attributes, bool draw, bool record, Point start,
                 Point end)
 {
@@ -60,7 +59,7 @@ bool AppendLine(Drawing& drawing, const CurrentAttributes& attributes, bool draw
     e.X2 = Snap(end.X, snap);
     e.Y2 = Snap(end.Y, snap);
     e.Angle = RadToDeg(DirectionAngle({e.X2, e.Y2}, {e.X1, e.Y1}));
-    return Store(drawing, attributes, std::move(e), draw, record);
+    return StoreNewElement(drawing, attributes, std::move(e), draw, record, true);
 }
 
 bool AppendArc(Drawing& drawing, const CurrentAttributes& attributes, bool draw, bool record, Point start,
@@ -82,7 +81,7 @@ bool AppendArc(Drawing& drawing, const CurrentAttributes& attributes, bool draw,
     e.X2 = Snap(end.X, snap);
     e.Y2 = Snap(end.Y, snap);
     e.Angle = SweepAngleDeg({e.X1, e.Y1}, {e.X2, e.Y2}, {e.Cx, e.Cy});
-    return Store(drawing, attributes, std::move(e), draw, record);
+    return StoreNewElement(drawing, attributes, std::move(e), draw, record, true);
 }
 
 bool AppendCircle(Drawing& drawing, const CurrentAttributes& attributes, bool messageAndRecord, Point centre,
@@ -104,7 +103,7 @@ bool AppendCircle(Drawing& drawing, const CurrentAttributes& attributes, bool me
     e.Cy = Snap(centre.Y, snap);
     e.R = radius;
     e.Angle = 360;
-    return Store(drawing, attributes, std::move(e), true, messageAndRecord);
+    return StoreNewElement(drawing, attributes, std::move(e), true, messageAndRecord, true);
 }
 
 bool AppendPoint(Drawing& drawing, const CurrentAttributes& attributes, Point point)
@@ -114,7 +113,7 @@ bool AppendPoint(Drawing& drawing, const CurrentAttributes& attributes, Point po
     e.Kind = kKindPoint;
     e.Cx = Snap(point.X, snap);
     e.Cy = Snap(point.Y, snap);
-    return Store(drawing, attributes, std::move(e), true, true);
+    return StoreNewElement(drawing, attributes, std::move(e), true, true, true);
 }
 
 bool AppendFilledRectangle(Drawing& drawing, const CurrentAttributes& attributes, Point corner1, Point corner2)
@@ -129,7 +128,7 @@ bool AppendFilledRectangle(Drawing& drawing, const CurrentAttributes& attributes
     e.Y1 = Snap(corner1.Y, Eps());
     e.X2 = Snap(corner2.X, Eps());
     e.Y2 = Snap(corner2.Y, Eps());
-    return Store(drawing, attributes, std::move(e), true, true);
+    return StoreNewElement(drawing, attributes, std::move(e), true, true, true);
 }
 
 bool AppendCenterCross(Drawing& drawing, const CurrentAttributes& attributes, Point centre, double radius)

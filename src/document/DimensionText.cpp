@@ -1,0 +1,159 @@
+#include "document/DimensionText.h"
+
+#include "document/Cp932.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace vantro {
+namespace {
+
+// Beyond this a double no longer holds the shown decimals.
+constexpr double kLargestShownValue = 1e15;
+
+struct DecodedField {
+    bool ValueHidden = false;
+    std::string Memo;  // shown in front of the value
+    std::string Suffix;  // shown after value and tolerance
+    std::string Rest;  // marks and tolerance
+};
+
+DecodedField DecodeField(int kind, const std::string& s)
+{
+    DecodedField d;
+    if (!s.empty() && (s[0] == '=' || s[0] == '(')) {
+        d.ValueHidden = s[0] == '=' || kind == kKindLeader;
+        if (kind == kKindLeader) {
+            d.Memo = s.substr(1);
+            return d;
+        }
+        const size_t close = s.rfind(')');
+        if (close == std::string::npos) {
+            d.Memo = s.substr(1);  // an unclosed memo runs to the end
+            return d;
+        }
+        d.Memo = s.substr(1, close - 1);
+        d.Rest = s.substr(close + 1);
+        return d;
+    }
+    const size_t amp = s.find('&');
+    if (amp == std::string::npos) {
+        d.Rest = s;
+        return d;
+    }
+    d.Rest = s.substr(0, amp);
+    // "& memo)": the suffix starts after the blank and stops before the closing bracket.
+    if (s.size() > amp + 2) d.Suffix = s.substr(amp + 2, s.size() - amp - 3);
+    return d;
+}
+
+void SplitTolerance(DimensionLabel& label)
+{
+    const std::string& t = label.Tolerance;
+    if (t.empty()) return;
+    size_t sign = t.size() > 1 ? t.find('+', 1) : std::string::npos;
+    if (sign == std::string::npos && t.size() > 1) sign = t.find('-', 1);
+    label.Form = ToleranceForm::Stacked;
+    if (sign != std::string::npos) {
+        label.Upper = t.substr(0, sign);
+        label.Lower = t.substr(sign);
+    } else if (t[0] == '+') {
+        label.Upper = t;
+        label.Lower = "-0";
+    } else if (t[0] == '-') {
+        label.Upper = "+0";
+        label.Lower = t;
+    } else if (t[0] == '/') {
+        label.Form = ToleranceForm::PlusMinus;
+        label.Upper = t.substr(1);
+    } else {
+        label.Form = ToleranceForm::None;
+    }
+}
+
+std::optional<std::string> ValueText(const TCadData& e, const NumberFormat& format)
+{
+    if (e.Kind == kKindDimCoordinate || e.Kind == kKindDimRelativeCoordinate) {
+        const double baseX = e.Kind == kKindDimCoordinate ? 0 : e.R;
+        const double baseY = e.Kind == kKindDimCoordinate ? 0 : e.Angle;
+        const auto x = FormatDimensionNumber(e.X1 - baseX, format);
+        const auto y = FormatDimensionNumber(e.Y1 - baseY, format);
+        if (!x || !y) return std::nullopt;
+        return std::string("X").append(*x).append("Y").append(*y);
+    }
+    return FormatDimensionNumber(e.Value, format);
+}
+
+}  // namespace
+
+const DimensionSigns& ScreenSigns()
+{
+    static const DimensionSigns signs{Utf8ToCp932("φ"), Utf8ToCp932("°")};
+    return signs;
+}
+
+std::string BuildDimensionField(int kind, const DimensionOptions& options)
+{
+    std::string field;
+    if (kind >= kKindDimX && kind <= kKindDimAligned) {
+        if (options.Diameter) field = "D";
+        else if (options.Radius) field = "R";
+    } else if (kind == kKindDimRadius || kind == kKindDimJoggedRadius) {
+        field = "R";
+    } else if (kind == kKindDimDiameter || kind == kKindDimJoggedDiameter) {
+        field = "D";
+    }
+    field += options.Tolerance;
+    const std::string& m = options.Memo;
+    if (m.empty()) return field;
+    if (m[0] == '+') return field.append("& ").append(m.substr(1)).append(")");
+    if (m[0] == '=') return std::string(m).append(")").append(field);
+    return std::string("(").append(m).append(" )").append(field);
+}
+
+std::optional<std::string> FormatDimensionNumber(double value, const NumberFormat& format)
+{
+    if (!std::isfinite(value) || std::abs(value) >= kLargestShownValue) return std::nullopt;
+    const int precision = std::clamp(format.Precision, 0, 6);
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    if (error != std::errc()) return std::nullopt;
+    std::string text(buffer, end);
+    if (format.DropZeros && text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    // A small negative value rounds to zero and shows no sign.
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+std::optional<DimensionLabel> MakeDimensionLabel(const TCadData& e, const NumberFormat& format,
+                                                 const DimensionSigns& signs)
+{
+    const DecodedField field = DecodeField(e.Kind, e.Text);
+    DimensionLabel label;
+    std::string_view rest = field.Rest;
+    const bool diameter = rest.starts_with('D');
+    if (diameter) rest.remove_prefix(1);
+    const bool radius = rest.starts_with('R');
+    if (radius) rest.remove_prefix(1);
+    label.Tolerance = rest;
+    SplitTolerance(label);
+    label.Suffix = field.Suffix;
+
+    std::string value;
+    if (!field.ValueHidden) {
+        const auto shown = ValueText(e, format);
+        if (!shown) return std::nullopt;
+        value = *shown;
+    }
+    if (diameter) value.insert(0, signs.Diameter);
+    else if (radius) value.insert(0, "R");
+    else if (e.Kind == kKindDimAngle && e.Text.find('=') == std::string::npos) value += signs.Degree;
+    label.Main = field.Memo + value;
+    return label;
+}
+
+}  // namespace vantro
