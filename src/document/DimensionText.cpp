@@ -11,6 +11,8 @@ namespace {
 
 // Beyond this a double no longer holds the shown decimals.
 constexpr double kLargestShownValue = 1e15;
+// Below this every whole double is exact.
+constexpr double kExactIntegers = 9007199254740992.0;
 
 struct DecodedField {
     bool ValueHidden = false;
@@ -116,16 +118,25 @@ std::optional<std::string> FormatDimensionNumber(double value, const NumberForma
 {
     if (!std::isfinite(value) || std::abs(value) >= kLargestShownValue) return std::nullopt;
     const int precision = std::clamp(format.Precision, 0, 6);
+    // Halves round away from zero on the decimal value, as a drafter rounds: 1.25 shows 1.3.
+    const double units = std::round(std::abs(value) * std::pow(10.0, precision));
     char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    const auto [end, error] = units < kExactIntegers
+                                  ? std::to_chars(buffer, buffer + sizeof buffer, units, std::chars_format::fixed, 0)
+                                  : std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
+                                                  std::chars_format::fixed, precision);
     if (error != std::errc()) return std::nullopt;
     std::string text(buffer, end);
+    if (units < kExactIntegers && precision > 0) {
+        if (text.size() <= static_cast<size_t>(precision)) text.insert(0, precision + 1 - text.size(), '0');
+        text.insert(text.size() - precision, ".");
+    }
     if (format.DropZeros && text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') text.pop_back();
     }
     // A small negative value rounds to zero and shows no sign.
-    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    if (value < 0 && text.find_first_not_of("0.") != std::string::npos) text.insert(0, "-");
     return text;
 }
 
