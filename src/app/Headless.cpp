@@ -3,6 +3,7 @@
 #include "document/CadData.h"
 #include "files/DrawingFile.h"
 #include "view/DrawingImage.h"
+#include "view/PaintPreferences.h"
 
 #include <QString>
 
@@ -73,12 +74,7 @@ int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& 
         errors << "VantroCad: 出力の形式が分かりません (.dca .png .bmp): " << line.Output << '\n';
         return 1;
     }
-    PaintSettings paint;
-    paint.AnnotationColour = settings.Color2;
-    paint.HighlightColour = settings.Color3;
-    paint.Fineness = settings.Bunkatu;
-    paint.ArcMode = settings.Os;
-    paint.CurveFineness = settings.PejeValue;
+    const PaintSettings paint = PaintSettingsFrom(settings);
     const int sheet = file.DrawingRange.value_or(settings.Width2);
     const QImage image = RenderFitted(drawing, paint, sheet, line.Width, line.Height);
     return SaveImage(image, line.Output, extension == ".png" ? "PNG" : "BMP", errors) ? 0 : 1;

@@ -164,6 +164,7 @@ std::optional<DimensionLabel> MakeDimensionLabel(const TCadData& e, const Number
     else if (radius) value.insert(0, "R");
     else if (e.Kind == kKindDimAngle && e.Text.find('=') == std::string::npos) value += signs.Degree;
     label.Main = field.Memo + value;
+    label.HasPrefixMemo = !field.Memo.empty();
     return label;
 }
 

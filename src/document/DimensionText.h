@@ -38,6 +38,7 @@ struct DimensionLabel {
     std::string Lower;
     std::string Tolerance;  // the whole tolerance text as typed (its length places the suffix memo)
     std::string Suffix;     // a memo shown after the value and tolerance
+    bool HasPrefixMemo = false;
 };
 
 // Signs of the shown text: the screen uses "φ" and "°", DXF "%%c" and "%%d".

@@ -6,6 +6,7 @@
 #include "ui/CanvasWidget.h"
 #include "ui/LayerPanel.h"
 #include "view/ElementPainter.h"
+#include "view/PaintPreferences.h"
 #include "view/QPainterSurface.h"
 
 #include <QApplication>
@@ -34,13 +35,7 @@ Point TForm1::ToWorld(int x, int y) const
 
 PaintSettings TForm1::CurrentPaintSettings() const
 {
-    PaintSettings paint;
-    paint.AnnotationColour = settings_.Color2;
-    paint.HighlightColour = settings_.Color3;
-    paint.BackgroundColour = settings_.FormColor;
-    paint.Fineness = settings_.Bunkatu;
-    paint.ArcMode = settings_.Os;
-    paint.CurveFineness = settings_.PejeValue;
+    PaintSettings paint = PaintSettingsFrom(settings_);
     paint.FirstPick = command_.FirstPick;
     paint.SecondPick = command_.SecondPick;
     return paint;

@@ -3,7 +3,10 @@
 #include "document/Layers.h"
 #include "geometry/CurvePoints.h"
 #include "geometry/EllipsePolyline.h"
+#include "view/DimensionPainter.h"
 #include "view/GridPainter.h"
+#include "view/PixelMapping.h"
+#include "view/TextPainter.h"
 
 #include <cmath>
 
@@ -11,27 +14,6 @@ namespace vantro {
 namespace {
 
 int RoundPixel(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-// The world-to-canvas numbers of one pass, computed once.
-struct Mapping {
-    double S;  // ViewScale, single precision widened
-    double OriginX;
-    double OriginY;
-    double Width;
-    double Height;
-
-    explicit Mapping(const Surface& canvas, const ViewState& view)
-        : S(ViewScale(view)), OriginX(view.OriginX), OriginY(view.OriginY), Width(canvas.Width()),
-          Height(canvas.Height())
-    {
-    }
-    double Px(double x) const { return x * S + OriginX; }
-    double Py(double y) const { return OriginY - y * S; }
-    Point ToWorld(double px, double py) const { return {(px - OriginX) / S, (OriginY - py) / S}; }
-    // Half the canvas diagonal in world millimetres, and the world point at the canvas centre.
-    Point CentreWorld() const { return ToWorld(Width / 2, Height / 2); }
-    double ReachWorld() const { return PointDistance(CentreWorld(), ToWorld(0, 0)); }
-};
 
 // Pixel coordinates a surface can take: far beyond any canvas but safely inside int.
 constexpr double kLargestPixel = 1.0e8;
@@ -365,6 +347,15 @@ void DrawShapeWith(Surface& canvas, const Mapping& m, const PaintSettings& setti
     }
 }
 
+// Any element: dimensions and texts through their painters, in full or (inverting pen) as lines
+// and frames only.
+void DrawAnyElement(const PaintTarget& target, const Mapping& m, const TCadData& e, bool full)
+{
+    if (IsDimension(e.Kind)) SubDimPaint(target, e, full, false);
+    else if (e.Kind == kKindText) DrawText(target, e, full, false);
+    else DrawShapeWith(target.Canvas, m, target.Settings, e);
+}
+
 // How often the pass offers the event loop a turn; the caller's yieldTurn decides by the clock
 // whether to take it.
 constexpr int kElementsPerTurn = 64;
@@ -436,7 +427,7 @@ void DrawElement(const PaintTarget& target, int index, bool copyMode)
     if (index < 0) pen.Colour = target.Settings.HighlightColour;
     pen.Mode = copyMode ? PenMode::Copy : PenMode::Not;
     target.Canvas.SetPen(pen);
-    DrawShape(target, *element);
+    DrawAnyElement(target, Mapping(target.Canvas, target.View), *element, copyMode);
 }
 
 void EraseElement(const PaintTarget& target, int index)
@@ -453,6 +444,10 @@ void EraseElement(const PaintTarget& target, int index)
         TCadData background = *element;
         background.Color = target.Settings.BackgroundColour;
         DrawShape(target, background);
+    } else if (IsDimension(element->Kind)) {
+        SubDimPaint(target, *element, true, true);
+    } else if (element->Kind == kKindText) {
+        DrawText(target, *element, true, true);
     } else {
         DrawShape(target, *element);
     }
@@ -484,6 +479,7 @@ void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, cons
                     DrawFilledRectangle(canvas, m, drawing[i]);
         }
         canvas.SetBrush({});
+        const PaintTarget target{canvas, view, drawing, settings};
         bool restart = false;
         for (int i = -2; i <= drawing.Count; ++i) {
             if (i > 0 && i % kElementsPerTurn == 0) {
@@ -498,7 +494,7 @@ void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, cons
             Pen pen = ElementPen(settings, e, i);
             if (i < 0) pen.Colour = settings.HighlightColour;
             canvas.SetPen(pen);
-            DrawShapeWith(canvas, m, settings, e);
+            DrawAnyElement(target, m, e, true);
         }
         if (!restart) break;
         view.Repaint = RepaintState::Painting;

@@ -1,6 +1,7 @@
 #include "view/QPainterSurface.h"
 
 #include "document/CadData.h"
+#include "view/FontFaces.h"
 
 #include <QFontMetrics>
 
@@ -57,7 +58,9 @@ QPainterSurface::QPainterSurface(QPaintDevice& device)
     : painter_(&device), width_(device.width()), height_(device.height())
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    // Texts too are drawn without antialiasing: erasing one with the background colour must leave
+    // no fringe.
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setBrush(Qt::NoBrush);
     painter_.setCompositionMode(CompositionOf(pen_.Mode));
     qpen_ = MakeQPen();
@@ -193,8 +196,8 @@ void QPainterSurface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4
 void QPainterSurface::TextOut(int x, int y, const QString& text)
 {
     FlushLines();
-    QFont font(font_.Face);
-    font.setPixelSize(std::max(1, font_.Height));
+    QFont font = FontForFace(font_.Face, font_.Height);
+    font.setStyleStrategy(QFont::NoAntialias);
     painter_.save();
     painter_.setCompositionMode(CompositionOf(pen_.Mode));
     painter_.setFont(font);
@@ -207,9 +210,7 @@ void QPainterSurface::TextOut(int x, int y, const QString& text)
 
 int QPainterSurface::TextWidth(const QString& text)
 {
-    QFont font(font_.Face);
-    font.setPixelSize(std::max(1, font_.Height));
-    return QFontMetrics(font).horizontalAdvance(text);
+    return QFontMetrics(FontForFace(font_.Face, font_.Height)).horizontalAdvance(text);
 }
 
 }  // namespace vantro

@@ -2,7 +2,9 @@
 // settings that shape it, and every operation that changes it: fit, zoom, pan, wheel, history.
 #pragma once
 
+#include "document/DimensionText.h"
 #include "document/Drawing.h"
+#include "geometry/DimensionLayout.h"
 
 #include <array>
 #include <cstdint>
@@ -37,6 +39,18 @@ struct GridSettings {
     uint32_t Colour = 0;                      // "GridColor"
 };
 
+// How dimensions and texts are drawn ("Cad" section).
+struct AnnotationSettings {
+    DimensionStyle Style;                // "ArrowLength", "ArrowHeight", "DimRChk"
+    double ArrowOffset = 1;              // "ArrowOffset": gap between line and text, mm
+    double TextHeight = 12;              // "Textheight": dimension text height, mm
+    std::string DimensionFace;           // "DimTextName", CP932
+    std::string TextFace;                // "TextName": every text element, CP932
+    uint32_t TextColour = 0;             // "TextColor": dimension texts
+    NumberFormat Format;                 // "Precision", "Dim0Chk"
+    bool LeaderTextOnExtension = false;  // "DimTextOfset"
+};
+
 // Display settings the painters read.
 struct PaintSettings {
     uint32_t AnnotationColour = 0xFF0000;  // "Color2": dimensions and texts
@@ -48,6 +62,7 @@ struct PaintSettings {
     bool FillsShown = false;               // ButtonBrushOnOff
     int FirstPick = 0;                     // indices drawn highlighted by the running command
     int SecondPick = 0;
+    AnnotationSettings Annotations;
 };
 
 inline constexpr float kMinZoom = 0.01f;
