@@ -44,6 +44,9 @@ struct Settings {
     bool Dim0Chk = true;
     bool DimTextOfset = false;
     std::string TextName = "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E";
+    int TextDlgHeight = 0;  // 0: "Textheight" rounded
+    int TextDlgColor = 0;   // item of the text dialog's colour list
+    int TextDlgFont = -1;   // item of its font list; -1 keeps "TextName"
     bool IconFlat = true;
     bool ReyDlgClose = false;
     double GridPit = 10;

@@ -184,6 +184,11 @@ void WriteExitSettings(const Settings& settings, IniStore& store)
     WriteKeysOf(SettingsWriter::ProgramEnd, settings, store);
 }
 
+void WriteTextDialogSettings(const Settings& settings, IniStore& store)
+{
+    WriteKeysOf(SettingsWriter::TextDialog, settings, store);
+}
+
 std::filesystem::path ProgramFolder(const std::filesystem::path& executableDir,
                                     const std::filesystem::path& overrideDir)
 {

@@ -38,6 +38,9 @@ void WriteLayerNames(const Settings& settings, IniStore& store);
 // and "Color1", written when the program ends.
 void WriteExitSettings(const Settings& settings, IniStore& store);
 
+// "TextDlgHeight", "TextDlgColor" and "TextDlgFont", written when the text dialog closes for good.
+void WriteTextDialogSettings(const Settings& settings, IniStore& store);
+
 // "0.##": at most two decimals, without trailing zeros; the settings dialogs show floats so.
 std::string FormatUpToTwoDecimals(double value);
 

@@ -14,7 +14,7 @@
 
 namespace vantro {
 
-enum class SettingsWriter { Dialogs, LayerPanel, ProgramEnd };
+enum class SettingsWriter { Dialogs, LayerPanel, ProgramEnd, TextDialog };
 
 struct SettingsKey {
     std::string_view Section;
@@ -123,6 +123,9 @@ void ForEachSettingsKey(S& s, Visit& visit)
     visit({"Form", "Posi", ProgramEnd}, s.Posi, PanelSide{});
     for (size_t n = 0; n < s.RecentFiles.size(); ++n)
         visit({file, NumberedKey("File", n + 7), ProgramEnd}, s.RecentFiles[n], Text{});
+    visit({cad, "TextDlgHeight", TextDialog}, s.TextDlgHeight, IntRange{0, 1000});
+    visit({cad, "TextDlgColor", TextDialog}, s.TextDlgColor, IntRange{0, 255});
+    visit({cad, "TextDlgFont", TextDialog}, s.TextDlgFont, IntRange{-1, INT_MAX});
 }
 
 }  // namespace vantro

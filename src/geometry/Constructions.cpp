@@ -94,18 +94,26 @@ bool MakeRegularPolygon(Drawing& drawing, const CurrentAttributes& attributes, P
         Tell(drawing, kCornerCountMessage);
         return false;
     }
+    const std::vector<Point> corners = RegularPolygonCorners(centre, size, cornerCount, bySide);
+    const int32_t group = NewGroupNumber(drawing);
+    UndoStepGroup undoStep(drawing);
+    for (int i = 0; i < cornerCount; ++i) {
+        if (!AppendGroupedLine(drawing, attributes, corners[static_cast<size_t>(i + 1)], corners[static_cast<size_t>(i)], group))
+            return false;
+    }
+    return true;
+}
+
+std::vector<Point> RegularPolygonCorners(Point centre, double size, int cornerCount, bool bySide)
+{
+    std::vector<Point> corners;
+    if (cornerCount < 3) return corners;
     const double step = 360.0 / cornerCount;
     const Point first = bySide ? Point{centre.X + size, centre.Y + size * std::tan(kPi / cornerCount)}
                                : Point{centre.X + size, centre.Y};
     const int offset = bySide ? 1 : 0;
-    const int32_t group = NewGroupNumber(drawing);
-    UndoStepGroup undoStep(drawing);
-    for (int i = 0; i < cornerCount; ++i) {
-        const Point from = RotatePointDeg(first, centre, step * (i + 1 + offset));
-        const Point to = RotatePointDeg(first, centre, step * (i + offset));
-        if (!AppendGroupedLine(drawing, attributes, from, to, group)) return false;
-    }
-    return true;
+    for (int i = 0; i <= cornerCount; ++i) corners.push_back(RotatePointDeg(first, centre, step * (i + offset)));
+    return corners;
 }
 
 Point FarEndOnPickedSide(Point a, Point b, Point x, Point pick)

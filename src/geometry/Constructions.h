@@ -5,6 +5,7 @@
 #include "geometry/Constructors.h"
 
 #include <optional>
+#include <vector>
 
 namespace vantro {
 
@@ -43,6 +44,8 @@ bool MakeRectangle(Drawing& drawing, const CurrentAttributes& attributes, Point 
 // from the centre to the middle of a side (the rightmost side then stands vertical).
 bool MakeRegularPolygon(Drawing& drawing, const CurrentAttributes& attributes, Point centre, double size,
                         int cornerCount, bool bySide);
+// The corners of that polygon in order, the first repeated at the end; empty below three corners.
+std::vector<Point> RegularPolygonCorners(Point centre, double size, int cornerCount, bool bySide);
 
 // Which end of the line a-b stands for the side on which it was picked, x being the crossing with
 // the other line.

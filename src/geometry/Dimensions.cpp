@@ -171,16 +171,22 @@ bool AppendLeaderText(Drawing& drawing, const CurrentAttributes& attributes, con
     return StoreDimension(drawing, attributes, std::move(e));
 }
 
+bool AngleDimensionLegs(Point a1, Point a2, Point b1, Point b2, Point click, Point& vertex, Point& legA, Point& legB)
+{
+    if (!IntersectLines(a1, a2, b1, b2, vertex) || PointDistance(vertex, click) < Eps()) return false;
+    if (!LegPoint(vertex, a1, a2, click, legA) || !LegPoint(vertex, b1, b2, click, legB)) return false;
+    // The arc runs counter-clockwise from the first leg; the click's sector decides which leg that is.
+    if (SweepAngleDeg(legA, click, vertex) > SweepAngleDeg(legA, legB, vertex)) std::swap(legA, legB);
+    return true;
+}
+
 bool AppendAngleDimension(Drawing& drawing, const CurrentAttributes& attributes, const DimensionOptions& options,
                           Point a1, Point a2, Point b1, Point b2, Point click)
 {
     Point vertex;
-    if (!IntersectLines(a1, a2, b1, b2, vertex) || PointDistance(vertex, click) < Eps()) return false;
     Point legA;
     Point legB;
-    if (!LegPoint(vertex, a1, a2, click, legA) || !LegPoint(vertex, b1, b2, click, legB)) return false;
-    // The arc runs counter-clockwise from the first leg; the click's sector decides which leg that is.
-    if (SweepAngleDeg(legA, click, vertex) > SweepAngleDeg(legA, legB, vertex)) std::swap(legA, legB);
+    if (!AngleDimensionLegs(a1, a2, b1, b2, click, vertex, legA, legB)) return false;
     const double sweep = SweepAngleDeg(legA, legB, vertex);
     TCadData e = Dimension(kKindDimAngle, legA, legB, vertex);
     e.R = PointDistance(vertex, click);

@@ -41,6 +41,9 @@ bool AppendLeaderText(Drawing& drawing, const CurrentAttributes& attributes, con
 // Kind 14 between the lines a1-a2 and b1-b2, the arc through the click's sector at the click's distance.
 bool AppendAngleDimension(Drawing& drawing, const CurrentAttributes& attributes, const DimensionOptions& options,
                           Point a1, Point a2, Point b1, Point b2, Point click);
+// The vertex of the two lines and the points of the two legs bounding the click's sector, leg A first
+// counter-clockwise. False for parallel lines or a click on the vertex.
+bool AngleDimensionLegs(Point a1, Point a2, Point b1, Point b2, Point click, Point& vertex, Point& legA, Point& legB);
 // Kind 15: the distance of point from base along the display line through display (horizontal
 // leaders when display lies more sideways than up or down from base: they show y distances).
 bool AppendRelativeValueDimension(Drawing& drawing, const CurrentAttributes& attributes, const DimensionOptions& options,

@@ -15,6 +15,7 @@ inline constexpr uint16_t kModePrintPlacement = 7;
 inline constexpr uint16_t kModeZoomWindow = 10;
 inline constexpr uint16_t kModePan = 11;
 inline constexpr uint16_t kModeFreeSelection = 292;
+inline constexpr uint16_t kModeTextPlacement = 296;
 inline constexpr CanvasPoint kNoAnchor{-99999, -99999};
 
 // Entry-field layouts of StartCommand.

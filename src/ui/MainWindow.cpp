@@ -7,6 +7,7 @@
 #include "document/UndoHistory.h"
 #include "files/SettingsFile.h"
 #include "ui/CanvasWidget.h"
+#include "ui/TextDialog.h"
 #include "view/ElementIndex.h"
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"

@@ -9,12 +9,16 @@
 #include "files/Settings.h"
 #include "ui/CommandState.h"
 #include "ui/QtDialogs.h"
+#include "view/PreviewPainter.h"
+#include "view/Surface.h"
 #include "view/ViewState.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -36,6 +40,7 @@ class Surface;
 class ElementIndex;
 class ColorPanel;
 class LayerPanel;
+class TTextDialog;
 struct ToolButtonRow;
 
 class TForm1 final : public QMainWindow, public DrawingListener {
@@ -84,6 +89,9 @@ public:
     void ShowCadSettingsDialog();
     // Puts changed settings into effect: view, tolerance, capacity, grid, colours.
     void ApplySettings(const Settings& changed);
+
+    // How the text dialog is shown: modally unless a test answers it (true: OK).
+    void SetTextDialogRunner(std::function<bool(TTextDialog&)> runner);
 
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
@@ -159,10 +167,21 @@ private:
     bool SnapRuleRefuses(int shift) const;
     Point ClickPoint(int shift) const;
     bool ReadEntryPoint(Point& point);
+    void MovePointerTo(Point world);
+
+    // Preview (MainWindowPreview.cpp)
+    PreviewInput CurrentPreviewInput(CanvasPoint cursor);
+    std::optional<double> DrawPreviewInput(const PreviewInput& input, const Pen& pen);
     void ShowPreview(CanvasPoint cursor);
     void ErasePreview();
-    void DrawPreview();
-    void MovePointerTo(Point world);
+
+    // Text command (MainWindowText.cpp)
+    void StartTextCommand();
+    void ShowTextDialog();
+    void EndTextDialog();
+    void TextPlacementClick(int shift);
+    void RestoreTextBacking();
+    void DrawTextPlacement(CanvasPoint mouse);
 
     // Writes the given keys into the settings file, keeping every other entry in it.
     void StoreSettings(void (*write)(const Settings&, IniStore&));
@@ -217,7 +236,11 @@ private:
     bool fillsShown_ = false;
     std::unique_ptr<ElementIndex> snapIndex_;
     bool previewOn_ = false;
-    CanvasPoint previewPixel_;
+    PreviewInput drawnPreview_;
+    Pen drawnPreviewPen_;
+    std::unique_ptr<TTextDialog> textDialog_;
+    std::function<bool(TTextDialog&)> runTextDialog_;
+    QImage textBacking_;
     int lastHelpContext_ = 0;
 };
 

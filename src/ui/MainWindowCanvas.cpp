@@ -79,6 +79,8 @@ void TForm1::RedrawAll(bool clear)
         QPainterSurface surface(canvas_->Image());
         PaintDrawing(surface, view_, drawing_, settings, yieldTurn, [this](Surface& surface) { PaintBackground(surface); });
     }
+    if (command_.CommandMode == kModeTextPlacement || command_.SuspendedMode == kModeTextPlacement)
+        textBacking_ = canvas_->Image().copy();
     canvas_->update();
 }
 

@@ -166,6 +166,7 @@ void TForm1::CancelCommand()
     checkBoxLock2_->setChecked(true);
     drawing_.Scratch = {};
     command_.CommandMode = kModeIdle;
+    EndTextDialog();
     ClearPicksAndSelection(true);
     SetPrompt(QString());
     lastEntryField_ = nullptr;
@@ -228,6 +229,7 @@ void TForm1::ApplyPreset(const ToolButtonRow& row)
         labelR_->clear();
         checkBoxLock2_->setChecked(true);
         break;
+    case ToolPreset::TextDialog: StartTextCommand(); break;
     default: break;
     }
 }

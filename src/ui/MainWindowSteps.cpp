@@ -1,10 +1,9 @@
-// The command steps that clicks and Enter drive, and the rubber band that follows the mouse.
+// The command steps that clicks and Enter drive.
 #include "ui/MainWindow.h"
 
 #include "geometry/Constructors.h"
 #include "ui/EntryCalculator.h"
 #include "ui/CanvasWidget.h"
-#include "view/QPainterSurface.h"
 
 #include <QCheckBox>
 #include <QCursor>
@@ -27,6 +26,9 @@ void TForm1::RunStep(bool enter, int x, int y, int shift)
     switch (command_.CommandMode) {
     case 17: enter ? LineFirstEnter() : LineFirstClick(x, y, shift); break;
     case 18: enter ? LineSecondEnter() : LineSecondClick(x, y, shift); break;
+    case 296:
+        if (!enter) TextPlacementClick(shift);
+        break;
     default: break;
     }
 }
@@ -154,33 +156,6 @@ void TForm1::LineSecondEnter()
     SetPrompt(kLineFirstPrompt);
     MovePointerTo(p);
     FocusEntry(editX_);
-}
-
-void TForm1::DrawPreview()
-{
-    if (command_.CommandMode != 18) return;
-    QPainterSurface surface(canvas_->Image());
-    surface.SetPen({0, 1, 0, PenMode::Not});
-    surface.MoveTo(command_.AnchorPixel.X, command_.AnchorPixel.Y);
-    surface.LineTo(previewPixel_.X, previewPixel_.Y);
-    canvas_->update();
-}
-
-void TForm1::ShowPreview(CanvasPoint cursor)
-{
-    ErasePreview();
-    if (command_.CommandMode != 18) return;
-    previewPixel_ = cursor;
-    command_.CursorPixel = cursor;
-    DrawPreview();
-    previewOn_ = true;
-}
-
-void TForm1::ErasePreview()
-{
-    if (!previewOn_) return;
-    DrawPreview();
-    previewOn_ = false;
 }
 
 }  // namespace vantro

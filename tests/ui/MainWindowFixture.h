@@ -3,8 +3,10 @@
 
 #include "support/ScriptedDialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/TextDialog.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -26,6 +28,15 @@ protected:
         window.reset();
         window = std::make_unique<TForm1>(std::move(settings));
         window->SetDialogs(&dialogs);
+        window->SetTextDialogRunner([this](TTextDialog& dialog) {
+            if (TextDialogAnswers.empty()) return false;
+            const std::optional<QString> typed = TextDialogAnswers.front();
+            TextDialogAnswers.pop_front();
+            if (!typed) return false;
+            dialog.Memo()->setPlainText(*typed);
+            dialog.accept();
+            return dialog.result() == QDialog::Accepted;
+        });
         window->resize(size);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -52,6 +63,9 @@ protected:
     int Mode() const { return window->Command().CommandMode; }
 
     ScriptedDialogs dialogs;
+    // The text dialog's answers in order: the typed text and OK, or std::nullopt for キャンセル. None
+    // left cancels.
+    std::deque<std::optional<QString>> TextDialogAnswers;
     std::unique_ptr<TForm1> window;
 };
 

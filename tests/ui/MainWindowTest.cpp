@@ -214,6 +214,7 @@ TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
             if (right && row.Right == RightButton::Click) continue;
             SCOPED_TRACE(::testing::Message() << row.Name << (right ? " right" : " left"));
             auto* button = Find<QToolButton>(row.Name);
+            if (row.Preset == ToolPreset::TextDialog) TextDialogAnswers = {QStringLiteral("A")};
             if (row.Preset == ToolPreset::OnPanelOp) {
                 window->PressToolButton(row, right);
             } else {

@@ -1,0 +1,239 @@
+#include "view/PreviewPainter.h"
+
+#include "geometry/Constructions.h"
+#include "geometry/Dimensions.h"
+#include "view/PixelMapping.h"
+
+#include <cmath>
+
+namespace vantro {
+namespace {
+
+int RoundPixel(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+class PreviewDrawer {
+public:
+    PreviewDrawer(const PaintTarget& target, const PreviewInput& in)
+        : t_(target), in_(in), m_(target.Canvas, target.View), mouse_(m_.ToWorld(in.Cursor.X, in.Cursor.Y))
+    {
+    }
+
+    std::optional<double> Draw();
+
+private:
+    void PixelLine(CanvasPoint a, CanvasPoint b)
+    {
+        t_.Canvas.MoveTo(a.X, a.Y);
+        t_.Canvas.LineTo(b.X, b.Y);
+    }
+    void WorldLine(Point a, Point b) { DrawWorldLine(t_.Canvas, t_.View, a.X, a.Y, b.X, b.Y); }
+    CanvasPoint Pixel(Point p) const { return {RoundPixel(m_.Px(p.X)), RoundPixel(m_.Py(p.Y))}; }
+    void PixelCircle(double x, double y, int radius)
+    {
+        t_.Canvas.Ellipse(RoundPixel(x) - radius, RoundPixel(y) - radius, RoundPixel(x) + radius, RoundPixel(y) + radius);
+    }
+    double PixelDistance(CanvasPoint a, CanvasPoint b) const { return std::hypot(a.X - b.X, a.Y - b.Y); }
+    const TCadData* Picked(int index) const
+    {
+        return index >= 1 && index <= t_.Document.Count ? &t_.Document[index] : nullptr;
+    }
+
+    std::optional<double> CircleByRadius();
+    void Polygon();
+    void Ellipse();
+    std::optional<double> ArcBetweenLines();
+    void LinearDimension();
+    void RadiusLeader(bool diameter);
+    void AngleArc();
+
+    const PaintTarget& t_;
+    const PreviewInput& in_;
+    Mapping m_;
+    Point mouse_;
+};
+
+std::optional<double> PreviewDrawer::CircleByRadius()
+{
+    if (in_.RadiusLocked) return std::nullopt;
+    const int rho = RoundPixel(PixelDistance(in_.Anchor, in_.Cursor));
+    PixelCircle(in_.Anchor.X, in_.Anchor.Y, rho);
+    return rho / m_.S;
+}
+
+void PreviewDrawer::Polygon()
+{
+    const double size = PointDistance(in_.LastPoint, mouse_);
+    const std::vector<Point> corners = RegularPolygonCorners(in_.LastPoint, size, in_.Corners, in_.Mode == 43);
+    for (size_t i = 1; i < corners.size(); ++i) WorldLine(corners[i - 1], corners[i]);
+}
+
+void PreviewDrawer::Ellipse()
+{
+    PixelLine(in_.Anchor, in_.Cursor);
+    const double length = PixelDistance(in_.Anchor, in_.Cursor);
+    if (in_.Mode == 50) {
+        PixelCircle((in_.Anchor.X + in_.Cursor.X) / 2.0, (in_.Anchor.Y + in_.Cursor.Y) / 2.0, RoundPixel(length / 2));
+    } else {
+        PixelCircle(in_.Anchor.X, in_.Anchor.Y, RoundPixel(length));
+    }
+}
+
+std::optional<double> PreviewDrawer::ArcBetweenLines()
+{
+    const TCadData* line1 = Picked(in_.FirstPick);
+    const TCadData* line2 = Picked(in_.SecondPick);
+    if (line1 == nullptr || line2 == nullptr) return std::nullopt;
+    const double radius = PointDistance(in_.InputPoint3, mouse_);
+    const auto arc = ArcBetweenTwoLinesGeometry(*line1, in_.InputPoint1, *line2, in_.InputPoint2, in_.InputPoint3, radius);
+    if (!arc) return radius;
+    DrawWorldArc(t_.Canvas, t_.View, t_.Settings, arc->Start.X, arc->Start.Y, arc->End.X, arc->End.Y, arc->Centre.X,
+                 arc->Centre.Y, arc->Radius, arc->Sweep);
+    return radius;
+}
+
+void PreviewDrawer::LinearDimension()
+{
+    const CanvasPoint p1 = Pixel(in_.InputPoint1);
+    const CanvasPoint p2 = Pixel(in_.LastPoint);
+    if (in_.Mode == 152 || in_.Mode == 155) {
+        const bool horizontal = in_.Mode == 152;
+        const CanvasPoint f1 = horizontal ? CanvasPoint{p1.X, in_.Cursor.Y} : CanvasPoint{in_.Cursor.X, p1.Y};
+        const CanvasPoint f2 = horizontal ? CanvasPoint{p2.X, in_.Cursor.Y} : CanvasPoint{in_.Cursor.X, p2.Y};
+        PixelLine(p1, f1);
+        PixelLine(p2, f2);
+        PixelLine(f1, f2);
+        return;
+    }
+    Point f1;
+    Point f2;
+    if (!AlignedDimensionLine(in_.InputPoint1, in_.LastPoint, mouse_, f1, f2)) return;
+    WorldLine(in_.InputPoint1, f1);
+    WorldLine(in_.LastPoint, f2);
+    WorldLine(f1, f2);
+}
+
+void PreviewDrawer::RadiusLeader(bool diameter)
+{
+    const TCadData* circle = Picked(in_.FirstPick);
+    if (circle == nullptr) return;
+    const Point centre{circle->Cx, circle->Cy};
+    if (PointDistance(centre, mouse_) < Eps()) return;
+    const double theta = DirectionAngle(mouse_, centre);
+    const Point towards{centre.X + circle->R * std::cos(theta), centre.Y + circle->R * std::sin(theta)};
+    if (diameter) WorldLine({2 * centre.X - towards.X, 2 * centre.Y - towards.Y}, towards);
+    WorldLine(towards, mouse_);
+}
+
+void PreviewDrawer::AngleArc()
+{
+    const TCadData* a = Picked(in_.FirstPick);
+    const TCadData* b = Picked(in_.SecondPick);
+    if (a == nullptr || b == nullptr) return;
+    Point vertex;
+    Point legA;
+    Point legB;
+    if (!AngleDimensionLegs({a->X1, a->Y1}, {a->X2, a->Y2}, {b->X1, b->Y1}, {b->X2, b->Y2}, mouse_, vertex, legA, legB))
+        return;
+    const double r = PointDistance(vertex, mouse_);
+    const double startAngle = DirectionAngle(legA, vertex);
+    const double endAngle = DirectionAngle(legB, vertex);
+    const Point start{vertex.X + r * std::cos(startAngle), vertex.Y + r * std::sin(startAngle)};
+    const Point end{vertex.X + r * std::cos(endAngle), vertex.Y + r * std::sin(endAngle)};
+    DrawWorldArc(t_.Canvas, t_.View, t_.Settings, start.X, start.Y, end.X, end.Y, vertex.X, vertex.Y, r,
+                 SweepAngleDeg(legA, legB, vertex));
+}
+
+// What each step shows; steps not listed show nothing.
+enum class Shape {
+    RubberLine, TypedCircle, CircleByRadius, CircleOn2Points, CircleThrough3Points, Rectangle, Polygon,
+    LineFromLastPoint, EllipseAxis, ArcBetweenLines, LinearDimension, LeaderShoulder, RelativeValueLine,
+    RadiusLeader, DiameterLeader, AngleArc,
+};
+
+struct StepShape {
+    int Mode;
+    Shape What;
+};
+
+constexpr StepShape kStepShapes[] = {
+    {18, Shape::RubberLine}, {20, Shape::RubberLine}, {24, Shape::RubberLine}, {63, Shape::RubberLine},
+    {30, Shape::TypedCircle}, {31, Shape::CircleByRadius}, {35, Shape::CircleOn2Points},
+    {38, Shape::CircleThrough3Points}, {40, Shape::Rectangle}, {58, Shape::Rectangle}, {43, Shape::Polygon},
+    {46, Shape::Polygon}, {48, Shape::LineFromLastPoint}, {160, Shape::LineFromLastPoint},
+    {169, Shape::LineFromLastPoint}, {172, Shape::LineFromLastPoint}, {253, Shape::LineFromLastPoint},
+    {258, Shape::LineFromLastPoint}, {50, Shape::EllipseAxis}, {53, Shape::EllipseAxis},
+    {66, Shape::ArcBetweenLines}, {152, Shape::LinearDimension}, {155, Shape::LinearDimension},
+    {158, Shape::LinearDimension}, {161, Shape::LeaderShoulder}, {170, Shape::LeaderShoulder},
+    {173, Shape::LeaderShoulder}, {254, Shape::LeaderShoulder}, {259, Shape::LeaderShoulder},
+    {163, Shape::RelativeValueLine}, {251, Shape::RadiusLeader}, {256, Shape::DiameterLeader},
+    {262, Shape::AngleArc},
+};
+
+const StepShape* ShapeOf(int mode)
+{
+    for (const StepShape& s : kStepShapes)
+        if (s.Mode == mode) return &s;
+    return nullptr;
+}
+
+std::optional<double> PreviewDrawer::Draw()
+{
+    const StepShape* step = ShapeOf(in_.Mode);
+    if (step == nullptr) return std::nullopt;
+    switch (step->What) {
+    case Shape::RubberLine: PixelLine(in_.Anchor, in_.Cursor); break;
+    case Shape::TypedCircle:
+        if (in_.TypedRadius) {
+            const double pixels = *in_.TypedRadius * m_.S / (in_.DiameterVariant ? 2 : 1);
+            PixelCircle(in_.Cursor.X, in_.Cursor.Y, RoundPixel(pixels));
+        }
+        break;
+    case Shape::CircleByRadius: return CircleByRadius();
+    case Shape::CircleOn2Points:
+        PixelCircle((in_.Anchor.X + in_.Cursor.X) / 2.0, (in_.Anchor.Y + in_.Cursor.Y) / 2.0,
+                    RoundPixel(PixelDistance(in_.Anchor, in_.Cursor) / 2));
+        break;
+    case Shape::CircleThrough3Points:
+        if (const auto circle = CircleThrough3Points(in_.LastPoint, in_.InputPoint1, mouse_))
+            PixelCircle(m_.Px(circle->Centre.X), m_.Py(circle->Centre.Y), RoundPixel(circle->Radius * m_.S));
+        break;
+    case Shape::Rectangle: {
+        const CanvasPoint corner = Pixel(in_.LastPoint);
+        t_.Canvas.Rectangle(corner.X, corner.Y, in_.Cursor.X, in_.Cursor.Y);
+        break;
+    }
+    case Shape::Polygon: Polygon(); break;
+    case Shape::LineFromLastPoint: PixelLine(Pixel(in_.LastPoint), in_.Cursor); break;
+    case Shape::EllipseAxis: Ellipse(); break;
+    case Shape::ArcBetweenLines: return ArcBetweenLines();
+    case Shape::LinearDimension: LinearDimension(); break;
+    case Shape::LeaderShoulder: {
+        const CanvasPoint knee = Pixel(in_.LastPoint);
+        PixelLine(Pixel(in_.InputPoint1), knee);
+        PixelLine(knee, {in_.Cursor.X, knee.Y});
+        break;
+    }
+    case Shape::RelativeValueLine: {
+        const CanvasPoint base = Pixel(in_.LastPoint);
+        const bool vertical = std::abs(in_.Cursor.Y - base.Y) > std::abs(in_.Cursor.X - base.X);
+        PixelLine(base, vertical ? CanvasPoint{base.X, in_.Cursor.Y} : CanvasPoint{in_.Cursor.X, base.Y});
+        break;
+    }
+    case Shape::RadiusLeader: RadiusLeader(false); break;
+    case Shape::DiameterLeader: RadiusLeader(true); break;
+    case Shape::AngleArc: AngleArc(); break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> DrawPreviewShape(const PaintTarget& target, const PreviewInput& input)
+{
+    target.Canvas.SetBrush({});
+    return PreviewDrawer(target, input).Draw();
+}
+
+bool HasPreview(int mode) { return ShapeOf(mode) != nullptr; }
+
+}  // namespace vantro
