@@ -17,9 +17,9 @@ bool IsFiniteRecord(const TCadData& e)
     return true;
 }
 
-// Appends a fully computed record: numbered and recorded when asked (and not in batch mode),
-// drawn when asked. A record with a non-finite number is refused as bad input.
-bool Store(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record)
+}  // namespace
+
+bool AppendRecord(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record)
 {
     if (!IsFiniteRecord(element)) {
         Tell(drawing, kBadInputMessage);
@@ -34,6 +34,8 @@ bool Store(Drawing& drawing, const CurrentAttributes& attributes, TCadData eleme
     if (draw && drawing.Listener != nullptr) drawing.Listener->DrawElement(drawing.Count);
     return true;
 }
+
+namespace {
 
 // Whether a pending candidate circle has the same centre and radius.
 bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
@@ -60,7 +62,7 @@ bool AppendLine(Drawing& drawing, const CurrentAttributes& attributes, bool draw
     e.X2 = Snap(end.X, snap);
     e.Y2 = Snap(end.Y, snap);
     e.Angle = RadToDeg(DirectionAngle({e.X2, e.Y2}, {e.X1, e.Y1}));
-    return Store(drawing, attributes, std::move(e), draw, record);
+    return AppendRecord(drawing, attributes, std::move(e), draw, record);
 }
 
 bool AppendArc(Drawing& drawing, const CurrentAttributes& attributes, bool draw, bool record, Point start,
@@ -82,7 +84,7 @@ bool AppendArc(Drawing& drawing, const CurrentAttributes& attributes, bool draw,
     e.X2 = Snap(end.X, snap);
     e.Y2 = Snap(end.Y, snap);
     e.Angle = SweepAngleDeg({e.X1, e.Y1}, {e.X2, e.Y2}, {e.Cx, e.Cy});
-    return Store(drawing, attributes, std::move(e), draw, record);
+    return AppendRecord(drawing, attributes, std::move(e), draw, record);
 }
 
 bool AppendCircle(Drawing& drawing, const CurrentAttributes& attributes, bool messageAndRecord, Point centre,
@@ -104,7 +106,7 @@ bool AppendCircle(Drawing& drawing, const CurrentAttributes& attributes, bool me
     e.Cy = Snap(centre.Y, snap);
     e.R = radius;
     e.Angle = 360;
-    return Store(drawing, attributes, std::move(e), true, messageAndRecord);
+    return AppendRecord(drawing, attributes, std::move(e), true, messageAndRecord);
 }
 
 bool AppendPoint(Drawing& drawing, const CurrentAttributes& attributes, Point point)
@@ -114,7 +116,7 @@ bool AppendPoint(Drawing& drawing, const CurrentAttributes& attributes, Point po
     e.Kind = kKindPoint;
     e.Cx = Snap(point.X, snap);
     e.Cy = Snap(point.Y, snap);
-    return Store(drawing, attributes, std::move(e), true, true);
+    return AppendRecord(drawing, attributes, std::move(e), true, true);
 }
 
 bool AppendFilledRectangle(Drawing& drawing, const CurrentAttributes& attributes, Point corner1, Point corner2)
@@ -129,7 +131,7 @@ bool AppendFilledRectangle(Drawing& drawing, const CurrentAttributes& attributes
     e.Y1 = Snap(corner1.Y, Eps());
     e.X2 = Snap(corner2.X, Eps());
     e.Y2 = Snap(corner2.Y, Eps());
-    return Store(drawing, attributes, std::move(e), true, true);
+    return AppendRecord(drawing, attributes, std::move(e), true, true);
 }
 
 bool AppendCenterCross(Drawing& drawing, const CurrentAttributes& attributes, Point centre, double radius)
