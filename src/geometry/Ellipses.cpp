@@ -3,16 +3,11 @@
 #include "document/Groups.h"
 #include "document/UndoHistory.h"
 #include "geometry/Constructors.h"
+#include "geometry/CurvePolyline.h"
 #include "geometry/EllipsePolyline.h"
-
-#include <algorithm>
 
 namespace vantro {
 namespace {
-
-constexpr int kDefaultCurveFineness = 10;
-// Far beyond any useful fineness; bounds the number of lines a conversion can make.
-constexpr int kMaxCurveFineness = 1000;
 
 bool AppendPiece(Drawing& drawing, const CurrentAttributes& attributes, const EllipseValues& values,
                  double inclination, int32_t group)
@@ -33,12 +28,6 @@ bool AppendPiece(Drawing& drawing, const CurrentAttributes& attributes, const El
 }
 
 }  // namespace
-
-int ClampCurveFineness(int curveFineness)
-{
-    if (curveFineness < 1) return kDefaultCurveFineness;
-    return std::min(curveFineness, kMaxCurveFineness);
-}
 
 int AppendEllipse(Drawing& drawing, const CurrentAttributes& attributes, EllipseHalves halves,
                   const EllipseValues& values)

@@ -36,7 +36,4 @@ int EllipseToLines(Drawing& drawing, const CurrentAttributes& attributes, Point 
 int MakeEllipse(Drawing& drawing, const CurrentAttributes& attributes, Point centre, double major, double flattening,
                 double inclination, bool daenChk, int curveFineness);
 
-// "PejeValue" brought into a usable range: below 1 reads as the default 10.
-int ClampCurveFineness(int curveFineness);
-
 }  // namespace vantro
