@@ -164,7 +164,8 @@ private:
 bool Reversed(const Piece& piece)
 {
     if (piece.IsArc) return false;
-    const double turn = std::abs(DirectionAngle(piece.End, piece.Start) - DirectionAngle(piece.SourceEnd, piece.SourceStart));
+    const double now = DirectionAngle(piece.End, piece.Start);
+    const double turn = std::abs(now - DirectionAngle(piece.SourceEnd, piece.SourceStart));
     return turn > Eps() && turn < 2 * kPi - Eps();
 }
 

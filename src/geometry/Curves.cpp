@@ -13,7 +13,10 @@
 namespace vantro {
 namespace {
 
-int PointCount(const TCadData& curve) { return static_cast<int>(std::count(curve.Text.begin(), curve.Text.end(), ',')) / 2; }
+int PointCount(const TCadData& curve)
+{
+    return static_cast<int>(std::count(curve.Text.begin(), curve.Text.end(), ',')) / 2;
+}
 
 CurvePointResult StartCurve(Drawing& drawing, const CurrentAttributes& attributes, int8_t kind, Point p)
 {

@@ -60,8 +60,8 @@ int EllipseToLines(Drawing& drawing, const CurrentAttributes& attributes, Point 
     UndoStepGroup undoStep(drawing);
     int made = 0;
     for (int j = 1; j <= 2 * n; ++j) {
-        if (!AppendLine(drawing, attributes, true, true, EllipsePoint(shape, step * j), EllipsePoint(shape, step * (j + 1))))
-            continue;
+        const Point from = EllipsePoint(shape, step * j);
+        if (!AppendLine(drawing, attributes, true, true, from, EllipsePoint(shape, step * (j + 1)))) continue;
         drawing[drawing.Count].Group = group;
         ++made;
     }

@@ -61,7 +61,10 @@ public:
     }
     void AddAll(const SolutionRecord& record, bool verify)
     {
-        for (int i = 0; i < record.Count; ++i) Add(record.Circles[static_cast<size_t>(i)].Centre, record.Circles[static_cast<size_t>(i)].Radius, verify);
+        for (int i = 0; i < record.Count; ++i) {
+            const CircleGeometry& circle = record.Circles[static_cast<size_t>(i)];
+            Add(circle.Centre, circle.Radius, verify);
+        }
     }
     int Made() const { return made_; }
 
@@ -220,7 +223,8 @@ void LineTwoCircles(CandidateSink& sink, const std::array<TangentObject, 3>& o)
         if (!(towards ? haveTowards : haveAway)) continue;
         for (const double reduced : {ra - rb, ra + rb}) {
             for (int variant = 1; variant <= 4; ++variant) {
-                const SolutionRecord found = LineCirclePoint(variant, towards ? towardsB : awayFromB, a.A, reduced, b.A);
+                const InfiniteLine shifted = towards ? towardsB : awayFromB;
+                const SolutionRecord found = LineCirclePoint(variant, shifted, a.A, reduced, b.A);
                 for (int i = 0; i < found.Count; ++i) {
                     const Point centre = found.Circles[static_cast<size_t>(i)].Centre;
                     sink.Add(centre, DistanceToLine(line, centre), true);
@@ -278,7 +282,8 @@ Point TouchingPoint(const TangentObject& object, Point centre, double radius)
         const double apart = PointDistance(centre, object.A);
         if (!(apart > 0)) return centre;
         // A circle inside the given one touches it on the far side of its own centre.
-        const bool inside = object.Radius > radius && std::abs(apart - (object.Radius - radius)) < std::abs(apart - (object.Radius + radius));
+        const bool inside = object.Radius > radius &&
+                            std::abs(apart - (object.Radius - radius)) < std::abs(apart - (object.Radius + radius));
         const double s = (inside ? -radius : radius) / apart;
         return {centre.X + s * (object.A.X - centre.X), centre.Y + s * (object.A.Y - centre.Y)};
     }
@@ -377,8 +382,12 @@ int CircleTangentTo3(Drawing& drawing, const CurrentAttributes& attributes, cons
                      const TangentObject& second, const TangentObject& third)
 {
     const std::array<TangentObject, 3> o = Ordered(std::array{first, second, third});
-    const int lines = static_cast<int>(std::count_if(o.begin(), o.end(), [](const TangentObject& x) { return x.Type == Type::Line; }));
-    const int points = static_cast<int>(std::count_if(o.begin(), o.end(), [](const TangentObject& x) { return x.Type == Type::Point; }));
+    auto countOf = [&o](Type type) {
+        auto ofType = [type](const TangentObject& x) { return x.Type == type; };
+        return static_cast<int>(std::count_if(o.begin(), o.end(), ofType));
+    };
+    const int lines = countOf(Type::Line);
+    const int points = countOf(Type::Point);
     if (points == 3) return AppendCircleThrough3Points(drawing, attributes, o[0].A, o[1].A, o[2].A) ? 1 : 0;
 
     CandidateSink sink(drawing, attributes, o.data(), 3);

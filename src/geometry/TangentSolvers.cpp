@@ -13,7 +13,8 @@ namespace {
 void AddCircleThrough(SolutionRecord& record, Point p1, Point p2, Point p3)
 {
     if (record.Count >= 2) return;
-    if (const auto circle = CircleThrough3Points(p1, p2, p3)) record.Circles[static_cast<size_t>(record.Count++)] = *circle;
+    if (const auto circle = CircleThrough3Points(p1, p2, p3))
+        record.Circles[static_cast<size_t>(record.Count++)] = *circle;
 }
 
 void AddCircle(SolutionRecord& record, Point centre, double radius)
@@ -22,25 +23,25 @@ void AddCircle(SolutionRecord& record, Point centre, double radius)
     record.Circles[static_cast<size_t>(record.Count++)] = {centre, radius};
 }
 
-// Of the crossings, the one farther from p; on a tie the one the caller prefers.
-std::optional<Point> FartherOf(const IntersectionResult& crossings, Point p, bool secondOnTie)
+// Of the crossings, the one farther from (or nearer to) p; on a tie the one the caller prefers.
+std::optional<Point> ByDistance(const IntersectionResult& crossings, Point p, bool farther, bool secondOnTie)
 {
     if (crossings.Count == 0) return std::nullopt;
     if (crossings.Count == 1) return crossings.Points[0];
     const double d0 = PointDistance(crossings.Points[0], p);
     const double d1 = PointDistance(crossings.Points[1], p);
     if (d0 == d1) return crossings.Points[secondOnTie ? 1 : 0];
-    return crossings.Points[d0 > d1 ? 0 : 1];
+    return crossings.Points[(d0 > d1) == farther ? 0 : 1];
+}
+
+std::optional<Point> FartherOf(const IntersectionResult& crossings, Point p, bool secondOnTie)
+{
+    return ByDistance(crossings, p, true, secondOnTie);
 }
 
 std::optional<Point> NearerOf(const IntersectionResult& crossings, Point p, bool secondOnTie)
 {
-    if (crossings.Count == 0) return std::nullopt;
-    if (crossings.Count == 1) return crossings.Points[0];
-    const double d0 = PointDistance(crossings.Points[0], p);
-    const double d1 = PointDistance(crossings.Points[1], p);
-    if (d0 == d1) return crossings.Points[secondOnTie ? 1 : 0];
-    return crossings.Points[d0 < d1 ? 0 : 1];
+    return ByDistance(crossings, p, false, secondOnTie);
 }
 
 // Circles of radius `radius` centred at the crossings of two circles.

@@ -38,6 +38,20 @@ TCadData Arc(Point centre, double r, Point start, Point end)
     return arc;
 }
 
+// A whole half ellipse of flattening 0.5 about (cx, 0).
+TCadData HalfEllipse(double cx, double a)
+{
+    TCadData half{};
+    half.Kind = kKindEllipse;
+    half.Layer = 1;
+    half.Cx = cx;
+    half.R = a;
+    half.Y1 = 0.5;
+    half.X1 = a;
+    half.X2 = -a;
+    return half;
+}
+
 class Offsets : public ::testing::Test {
 protected:
     void SetUp() override
@@ -47,6 +61,13 @@ protected:
     }
     void TearDown() override { SetEps(kInitialEps); }
 
+    // An empty drawing for the next case of a table.
+    void Restart()
+    {
+        drawing = Drawing();
+        drawing.Dialogs = &dialogs;
+        dialogs.Messages.clear();
+    }
     int Put(const TCadData& e) { return testing::PutElement(drawing, e); }
     int PutLine(Point a, Point b) { return Put(testing::Line(a.X, a.Y, b.X, b.Y)); }
     int PutRectangle(double w, double h)
@@ -149,13 +170,7 @@ TEST_F(Offsets, ALineOnBothSidesGivesTheTwoParallels)
 
 TEST_F(Offsets, AnEllipsePieceGrowsAsASimilarEllipse)
 {
-    TCadData half{};
-    half.Kind = kKindEllipse;
-    half.Layer = 1;
-    half.R = 10;
-    half.Y1 = 0.5;
-    half.X1 = 10;
-    half.X2 = -10;
+    const TCadData half = HalfEllipse(0, 10);
     TCadData part = half;
     part.X1 = 6;
     part.X2 = -4;
@@ -219,9 +234,7 @@ TEST_F(Offsets, ARectangleChainOffsetOutwardsAndInwardsMeetsAtShiftedCorners)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         const int first = PutRectangle(20, 10);
         ASSERT_EQ(ChainOffset(drawing, attributes, first, {1, 0}, 2, c.side, {}), 4);
         const std::vector<TCadData> made = MadeSince(4);
@@ -240,10 +253,7 @@ TEST_F(Offsets, ReversedLinesAreReportedOnlyWithOfsetErr2)
 {
     for (const bool check : {true, false}) {
         SCOPED_TRACE(check);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
-        dialogs.Messages.clear();
+        Restart();
         const int first = PutRectangle(20, 10);
         ChainOffsetSettings settings;
         settings.OfsetErr2 = check;
@@ -268,10 +278,7 @@ TEST_F(Offsets, CrossingPiecesAreReportedBeforeReversedOnes)
         {false, false, 3, nullptr},
     };
     for (const auto& c : cases) {
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
-        dialogs.Messages.clear();
+        Restart();
         const int first = PutLine({-5, 0}, {10, 0});
         PutLine({10, 0}, {10, 2});
         PutLine({10, 2}, {0, 6});
@@ -297,9 +304,7 @@ TEST_F(Offsets, AnLShapedChainWithATangentArcJoinsAtTheTouchingPoints)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         const int first = PutLine({0, 0}, {10, 0});
         Put(Arc({10, 5}, 5, {10, 0}, {15, 5}));
         PutLine({15, 5}, {15, 15});
@@ -331,9 +336,7 @@ TEST_F(Offsets, ALineAndArcCornerJoinsByCrossingOrByAnArcAboutTheCorner)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         const int first = PutLine({0, 0}, {10, 0});
         Put(Arc({15, 0}, 5, {10, 0}, {15, -5}));
         ChainOffsetSettings settings;
@@ -365,16 +368,8 @@ TEST_F(Offsets, AnArcThatWouldShrinkAwayIsLeftOutOfTheChain)
 
 TEST_F(Offsets, ChainsThatCannotBeOffsetSaySo)
 {
-    TCadData ellipse{};
-    ellipse.Kind = kKindEllipse;
-    ellipse.Layer = 1;
-    ellipse.Cx = 15;
-    ellipse.R = 5;
-    ellipse.Y1 = 0.5;
-    ellipse.X1 = 5;
-    ellipse.X2 = -5;
     const int line = PutLine({20, 0}, {30, 0});
-    Put(ellipse);
+    Put(HalfEllipse(15, 5));
     EXPECT_EQ(ChainOffset(drawing, attributes, line, {30, 0}, 1, {25, 1}, {}), -1);
     const int arc = Put(Arc({0, -20}, 5, {5, -20}, {0, -15}));
     PutLine({0, -15}, {-10, -15});

@@ -180,8 +180,10 @@ TEST_F(Tangents, EveryMixOfObjectsGivesOnlyTangentCandidates)
         {"circle, circle, point", {CircleObject({0, 0}, 2), CircleObject({10, 0}, 3), TangentObjectAt({5, 6})}, 4},
         {"line, line, circle", {LineObject({0, 0}, {30, 0}, {10, 0}), LineObject({0, 0}, {0, 30}, {0, 10}),
                                 CircleObject({8, 9}, 2)}, 4},
-        {"line, circle, circle", {LineObject({-30, 0}, {30, 0}), CircleObject({-5, 4}, 1.5), CircleObject({6, 5}, 2.5)}, 8},
-        {"line and two equal circles", {LineObject({-30, 0}, {30, 0}), CircleObject({-4, 5}, 2), CircleObject({5, 4}, 2)}, 8},
+        {"line, circle, circle",
+         {LineObject({-30, 0}, {30, 0}), CircleObject({-5, 4}, 1.5), CircleObject({6, 5}, 2.5)}, 8},
+        {"line and two equal circles",
+         {LineObject({-30, 0}, {30, 0}), CircleObject({-4, 5}, 2), CircleObject({5, 4}, 2)}, 8},
         {"circle, circle, circle", {CircleObject({0, 0}, 1), CircleObject({10, 0}, 2), CircleObject({4, 9}, 1.5)}, 8},
     };
     for (const Case& c : cases) {
@@ -205,8 +207,8 @@ TEST_F(Tangents, ParallelLinesDrawnInOppositeDirectionsAreAConstructionError)
 {
     for (const TangentObject& third : {TangentObjectAt({3, 4}), CircleObject({3, 5}, 1)}) {
         dialogs.Messages.clear();
-        EXPECT_EQ(CircleTangentTo3(drawing, attributes, LineObject({0, 0}, {10, 0}), LineObject({10, 10}, {0, 10}), third),
-                  0);
+        const TangentObject bottom = LineObject({0, 0}, {10, 0});
+        EXPECT_EQ(CircleTangentTo3(drawing, attributes, bottom, LineObject({10, 10}, {0, 10}), third), 0);
         EXPECT_EQ(drawing.Count, 0);
         EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"接円作図エラー"});
     }
