@@ -46,7 +46,8 @@ Point OtherSide(InfiniteLine line, Point side)
     return mirrored;
 }
 
-// Collects the candidates of one construction.
+// Collects the candidates of one construction. Verified candidates must touch every line and
+// circle object; the circles between parallels and those of a triangle are exact by construction.
 class CandidateSink {
 public:
     CandidateSink(Drawing& drawing, const CurrentAttributes& attributes, const TangentObject* objects, int count)
@@ -90,7 +91,7 @@ void LinesAndPoint(CandidateSink& sink, InfiniteLine l1, InfiniteLine l2, Point 
     const double h = DistanceToLine(l2, l1.A) / 2;
     const InfiniteLine middle = MiddleParallel(l1, l2);
     const IntersectionResult centres = IntersectLineCircle(middle.A, middle.B, p, h);
-    for (int i = 0; i < centres.Count; ++i) sink.Add(centres.Points[static_cast<size_t>(i)], h, true);
+    for (int i = 0; i < centres.Count; ++i) sink.Add(centres.Points[static_cast<size_t>(i)], h, false);
 }
 
 void ThreeLines(CandidateSink& sink, const std::array<TangentObject, 3>& o, const Drawing& drawing)
@@ -123,7 +124,7 @@ void ThreeLines(CandidateSink& sink, const std::array<TangentObject, 3>& o, cons
             }
             if (w == 0) continue;
             c = {c.X / w, c.Y / w};
-            sink.Add(c, DistanceToLine(l[0], c), true);
+            sink.Add(c, DistanceToLine(l[0], c), false);
         }
         return;
     }
@@ -141,7 +142,7 @@ void ThreeLines(CandidateSink& sink, const std::array<TangentObject, 3>& o, cons
     for (const OffsetResult& parallel : ParallelsOfLine(l[third].A, l[third].B, h)) {
         Point centre;
         if (parallel.Count == 2 && IntersectLines(parallel.Start, parallel.End, middle.A, middle.B, centre))
-            sink.Add(centre, h, true);
+            sink.Add(centre, h, false);
     }
 }
 
@@ -163,7 +164,7 @@ void TwoLinesCircle(CandidateSink& sink, const std::array<TangentObject, 3>& o, 
         if (r - h > Eps()) reaches.push_back(r - h);
         for (const double reach : reaches) {
             const IntersectionResult centres = IntersectLineCircle(middle.A, middle.B, c, reach);
-            for (int i = 0; i < centres.Count; ++i) sink.Add(centres.Points[static_cast<size_t>(i)], h, true);
+            for (int i = 0; i < centres.Count; ++i) sink.Add(centres.Points[static_cast<size_t>(i)], h, false);
         }
         return;
     }
