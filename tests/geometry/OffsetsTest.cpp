@@ -200,6 +200,8 @@ TEST_F(Offsets, AnEllipsePieceGrowsAsASimilarEllipse)
     EXPECT_EQ(drawing[2].R, 8);
     EXPECT_EQ(drawing[3].R, 12);
     EXPECT_EQ(drawing[3].Group, 0);
+    Undo(drawing);
+    EXPECT_EQ(drawing.Count, 1);
 }
 
 TEST_F(Offsets, ChainsAreTracedFromTheClickedEnd)
@@ -212,6 +214,23 @@ TEST_F(Offsets, ChainsAreTracedFromTheClickedEnd)
     EXPECT_FALSE(chain.Links[0].Forward);
     const int lone = PutLine({50, 50}, {60, 50});
     EXPECT_EQ(MarkChain(drawing, lone, {50, 50}, false), 0);
+}
+
+TEST_F(Offsets, ChainsStayOnTheirLayerAndWithGroupCheckInTheirGroup)
+{
+    const int first = PutLine({0, 0}, {10, 0});
+    TCadData elsewhere = testing::Line(10, 0, 10, 10, 2);
+    Put(elsewhere);
+    EXPECT_EQ(FindConnectedEnd(drawing, first, false, false).Index, 0);
+    const int next = PutLine({10, 10}, {10, 0});
+    const ConnectedEnd found = FindConnectedEnd(drawing, first, false, false);
+    EXPECT_EQ(found.Index, next);
+    EXPECT_FALSE(found.AtStart);
+    drawing[first].Group = 3;
+    EXPECT_EQ(FindConnectedEnd(drawing, first, false, false).Index, next);
+    EXPECT_EQ(FindConnectedEnd(drawing, first, false, true).Index, 0);
+    drawing[next].Group = 3;
+    EXPECT_EQ(FindConnectedEnd(drawing, first, false, true).Index, next);
 }
 
 TEST_F(Offsets, AChainMeetingAnElementTwiceIsRefused)

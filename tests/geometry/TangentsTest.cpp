@@ -39,6 +39,16 @@ TangentObject CircleObject(Point c, double r)
     return o;
 }
 
+// Whether p lies on the line, on the circle, or is the point.
+bool OnObject(const TangentObject& o, Point p)
+{
+    switch (o.Type) {
+    case TangentObjectType::Line: return DistanceToLine({o.A, o.B}, p) < 1e-9;
+    case TangentObjectType::Circle: return std::abs(PointDistance(o.A, p) - o.Radius) < 1e-9;
+    default: return PointDistance(o.A, p) < 1e-9;
+    }
+}
+
 class Tangents : public ::testing::Test {
 protected:
     void SetUp() override
@@ -334,10 +344,13 @@ TEST_F(Tangents, CirclesOfAGivenRadiusTangentToTwoObjects)
                 EXPECT_NEAR(e.R, c.radius, 1e-9);
                 const TangentObject objects[] = {c.first, c.second};
                 EXPECT_TRUE(TouchesAll({e.Cx, e.Cy}, e.R, objects, 2));
-                if (arcMode) {
-                    EXPECT_NEAR(PointDistance({e.Cx, e.Cy}, {e.X1, e.Y1}), c.radius, 1e-9);
-                    EXPECT_NEAR(PointDistance({e.Cx, e.Cy}, {e.X2, e.Y2}), c.radius, 1e-9);
-                }
+                if (!arcMode) continue;
+                // Each arc runs between the touching points on the two objects.
+                EXPECT_NEAR(PointDistance({e.Cx, e.Cy}, {e.X1, e.Y1}), c.radius, 1e-9);
+                EXPECT_NEAR(PointDistance({e.Cx, e.Cy}, {e.X2, e.Y2}), c.radius, 1e-9);
+                const bool startOnFirst = OnObject(c.first, {e.X1, e.Y1}) && OnObject(c.second, {e.X2, e.Y2});
+                const bool startOnSecond = OnObject(c.second, {e.X1, e.Y1}) && OnObject(c.first, {e.X2, e.Y2});
+                EXPECT_TRUE(startOnFirst || startOnSecond);
             }
         }
     }
