@@ -182,15 +182,16 @@ int32_t StepForRecord(Drawing& drawing)
     return h.GroupStep;
 }
 
-UndoStepGroup::UndoStepGroup(Drawing& drawing) : drawing_(drawing)
+UndoStepGroup::UndoStepGroup(Drawing& drawing) : drawing_(drawing), nested_(drawing.History.GroupOpen)
 {
-    VANTRO_ASSERT(!drawing.History.GroupOpen);
+    if (nested_) return;
     drawing.History.GroupOpen = true;
     drawing.History.GroupStep = 0;
 }
 
 UndoStepGroup::~UndoStepGroup()
 {
+    if (nested_) return;
     drawing_.History.GroupOpen = false;
     drawing_.History.GroupStep = 0;
 }

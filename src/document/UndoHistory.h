@@ -22,7 +22,7 @@ int32_t StepForRecord(Drawing& drawing);
 
 // Makes every record written while it lives one undo step. The step is opened at the first record,
 // so an action that ends up changing nothing leaves the counter alone: an empty step would stop
-// the next undo part-way through the step before it.
+// the next undo part-way through the step before it. A group opened inside another joins it.
 class UndoStepGroup {
 public:
     explicit UndoStepGroup(Drawing& drawing);
@@ -33,6 +33,7 @@ public:
 
 private:
     Drawing& drawing_;
+    bool nested_;
 };
 
 // Reverts, or replays, every record of the newest step. Both do nothing while candidates are

@@ -2,15 +2,13 @@
 
 #include "document/Groups.h"
 #include "document/UndoHistory.h"
+#include "geometry/ElementPoints.h"
 
 #include <cmath>
 #include <utility>
 
 namespace vantro {
 namespace {
-
-Point StartOf(const TCadData& line) { return {line.X1, line.Y1}; }
-Point EndOf(const TCadData& line) { return {line.X2, line.Y2}; }
 
 // Appends one line of a group: numbered, drawn, and given the group number.
 bool AppendGroupedLine(Drawing& drawing, const CurrentAttributes& attributes, Point start, Point end, int32_t group)

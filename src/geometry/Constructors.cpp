@@ -17,21 +17,10 @@ bool IsFiniteRecord(const TCadData& e)
     return true;
 }
 
-// Whether a pending candidate circle has the same centre and radius.
-bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
-{
-    for (int i = drawing.Count - drawing.CandidateCount + 1; i <= drawing.Count; ++i) {
-        const TCadData& c = drawing[i];
-        if (c.Kind == kKindCircle && PointDistance({c.Cx, c.Cy}, centre) < Eps() && std::abs(c.R - radius) < Eps())
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
-bool StoreNewElement(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
-                     bool tellBadInput)
+bool AppendRecord(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
+                  bool tellBadInput)
 {
     if (!IsFiniteRecord(element)) {
         if (tellBadInput) Tell(drawing, kBadInputMessage);
@@ -47,6 +36,21 @@ bool StoreNewElement(Drawing& drawing, const CurrentAttributes& attributes, TCad
     return true;
 }
 
+namespace {
+
+// Whether a pending candidate circle has the same centre and radius.
+bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
+{
+    for (int i = drawing.Count - drawing.CandidateCount + 1; i <= drawing.Count; ++i) {
+        const TCadData& c = drawing[i];
+        if (c.Kind == kKindCircle && PointDistance({c.Cx, c.Cy}, centre) < Eps() && std::abs(c.R - radius) < Eps())
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool AppendLine(Drawing& drawing, const CurrentAttributes& attributes, bool draw, bool record, Point start,
                 Point end)
 {
@@ -59,7 +63,7 @@ bool AppendLine(Drawing& drawing, const CurrentAttributes& attributes, bool draw
     e.X2 = Snap(end.X, snap);
     e.Y2 = Snap(end.Y, snap);
     e.Angle = RadToDeg(DirectionAngle({e.X2, e.Y2}, {e.X1, e.Y1}));
-    return StoreNewElement(drawing, attributes, std::move(e), draw, record, true);
+    return AppendRecord(drawing, attributes, std::move(e), draw, record);
 }
 
 bool AppendArc(Drawing& drawing, const CurrentAttributes& attributes, bool draw, bool record, Point start,
@@ -81,7 +85,7 @@ bool AppendArc(Drawing& drawing, const CurrentAttributes& attributes, bool draw,
     e.X2 = Snap(end.X, snap);
     e.Y2 = Snap(end.Y, snap);
     e.Angle = SweepAngleDeg({e.X1, e.Y1}, {e.X2, e.Y2}, {e.Cx, e.Cy});
-    return StoreNewElement(drawing, attributes, std::move(e), draw, record, true);
+    return AppendRecord(drawing, attributes, std::move(e), draw, record);
 }
 
 bool AppendCircle(Drawing& drawing, const CurrentAttributes& attributes, bool messageAndRecord, Point centre,
@@ -103,7 +107,7 @@ bool AppendCircle(Drawing& drawing, const CurrentAttributes& attributes, bool me
     e.Cy = Snap(centre.Y, snap);
     e.R = radius;
     e.Angle = 360;
-    return StoreNewElement(drawing, attributes, std::move(e), true, messageAndRecord, true);
+    return AppendRecord(drawing, attributes, std::move(e), true, messageAndRecord);
 }
 
 bool AppendPoint(Drawing& drawing, const CurrentAttributes& attributes, Point point)
@@ -113,7 +117,7 @@ bool AppendPoint(Drawing& drawing, const CurrentAttributes& attributes, Point po
     e.Kind = kKindPoint;
     e.Cx = Snap(point.X, snap);
     e.Cy = Snap(point.Y, snap);
-    return StoreNewElement(drawing, attributes, std::move(e), true, true, true);
+    return AppendRecord(drawing, attributes, std::move(e), true, true);
 }
 
 bool AppendFilledRectangle(Drawing& drawing, const CurrentAttributes& attributes, Point corner1, Point corner2)
@@ -128,7 +132,7 @@ bool AppendFilledRectangle(Drawing& drawing, const CurrentAttributes& attributes
     e.Y1 = Snap(corner1.Y, Eps());
     e.X2 = Snap(corner2.X, Eps());
     e.Y2 = Snap(corner2.Y, Eps());
-    return StoreNewElement(drawing, attributes, std::move(e), true, true, true);
+    return AppendRecord(drawing, attributes, std::move(e), true, true);
 }
 
 bool AppendCenterCross(Drawing& drawing, const CurrentAttributes& attributes, Point centre, double radius)

@@ -14,10 +14,11 @@ inline constexpr const char* kLineDistanceTooSmallMessage = "直線距離が小�
 inline constexpr const char* kBadInputMessage = "不正な入力がありました。";
 inline constexpr double kMaxCircleRadius = 999999;
 
-// Appends a fully computed record: numbered and recorded when asked (and not in batch mode), drawn
-// when asked. A record with a non-finite number is refused, with the bad-input message if asked.
-bool StoreNewElement(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
-                     bool tellBadInput);
+// Appends a fully computed record with the current attributes: numbered and recorded when asked
+// (and not in batch mode), drawn when asked. A record with a non-finite number is refused as bad
+// input, with the message unless tellBadInput is false.
+bool AppendRecord(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
+                  bool tellBadInput = true);
 
 // draw: paint the new element at once; record: give it a new id and one undo record (both are
 // skipped while the store is in batch mode).

@@ -24,4 +24,6 @@ std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text)
     return points;
 }
 
+std::string FormatCurvePoint(Point p) { return FormatNumber(p.X).append(",").append(FormatNumber(p.Y)).append(","); }
+
 }  // namespace vantro

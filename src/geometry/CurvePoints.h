@@ -4,6 +4,7 @@
 #include "geometry/Primitives.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,5 +12,8 @@ namespace vantro {
 
 // Nothing when a number cannot be read or the values do not pair up.
 std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text);
+
+// One point as the list stores it: x, comma, y, comma, each number written with FormatNumber.
+std::string FormatCurvePoint(Point p);
 
 }  // namespace vantro

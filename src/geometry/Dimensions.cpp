@@ -13,7 +13,7 @@ bool StoreDimension(Drawing& drawing, const CurrentAttributes& attributes, TCadD
 {
     const bool tell = e.Kind == kKindDimX;
     if (e.Width == 0) e.Width = 1;
-    return StoreNewElement(drawing, attributes, std::move(e), true, true, tell);
+    return AppendRecord(drawing, attributes, std::move(e), true, true, tell);
 }
 
 TCadData Dimension(int8_t kind, Point p1, Point p2, Point textAt)

@@ -19,7 +19,7 @@ bool AppendTextElement(Drawing& drawing, const CurrentAttributes& attributes, do
     e.X2 = e.Cx + height * static_cast<double>(text.size()) * 0.5;
     e.Y2 = e.Cy + height;
     e.Text = text;
-    return StoreNewElement(drawing, attributes, std::move(e), true, true, false);
+    return AppendRecord(drawing, attributes, std::move(e), true, true, false);
 }
 
 int AppendTextLines(Drawing& drawing, const CurrentAttributes& attributes, double height,

@@ -2,6 +2,7 @@
 
 #include "document/Layers.h"
 #include "geometry/CurvePoints.h"
+#include "geometry/CurvePolyline.h"
 #include "geometry/EllipsePolyline.h"
 #include "view/DimensionPainter.h"
 #include "view/GridPainter.h"
@@ -267,29 +268,12 @@ void DrawFilledRectangle(Surface& canvas, const Mapping& m, const TCadData& e)
     canvas.SetBrush({});
 }
 
-// A smooth curve through the listed points (Catmull-Rom), fineness segments per span.
+// The spline through the listed points, fineness segments per span, with dots at its ends.
 void DrawCurveThroughPoints(Surface& canvas, const Mapping& m, const std::vector<Point>& p, int fineness)
 {
-    const size_t n = p.size();
-    for (size_t i = 0; i + 1 < n; ++i) {
-        const Point p0 = p[i == 0 ? 0 : i - 1];
-        const Point p1 = p[i];
-        const Point p2 = p[i + 1];
-        const Point p3 = p[i + 2 < n ? i + 2 : n - 1];
-        Point previous = p1;
-        for (int j = 1; j <= fineness; ++j) {
-            const double t = static_cast<double>(j) / fineness;
-            const double t2 = t * t;
-            const double t3 = t2 * t;
-            auto blend = [&](double a, double b, double c, double d) {
-                return 0.5 * (2 * b + (c - a) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (3 * b - a - 3 * c + d) * t3);
-            };
-            const Point next{blend(p0.X, p1.X, p2.X, p3.X), blend(p0.Y, p1.Y, p2.Y, p3.Y)};
-            DrawLineBetween(canvas, m, previous, next);
-            previous = next;
-        }
-    }
-    if (n > 0) {
+    const std::vector<Point> polyline = SplineThroughPoints(p, fineness);
+    for (size_t i = 1; i < polyline.size(); ++i) DrawLineBetween(canvas, m, polyline[i - 1], polyline[i]);
+    if (!p.empty()) {
         DrawDot(canvas, m, p.front());
         DrawDot(canvas, m, p.back());
     }
@@ -299,18 +283,8 @@ void DrawCurveThroughPoints(Surface& canvas, const Mapping& m, const std::vector
 void DrawCurveByControlPoints(Surface& canvas, const Mapping& m, const std::vector<Point>& p, int fineness)
 {
     if (p.size() < 2) return;
-    for (size_t i = 1; i + 1 < p.size(); ++i) {
-        const Point a = MidPoint(p[i - 1], p[i]);
-        const Point c = MidPoint(p[i], p[i + 1]);
-        Point previous = a;
-        for (int j = 1; j <= fineness; ++j) {
-            const double t = static_cast<double>(j) / fineness;
-            const double u = 1 - t;
-            const Point next{u * u * a.X + 2 * u * t * p[i].X + t * t * c.X, u * u * a.Y + 2 * u * t * p[i].Y + t * t * c.Y};
-            DrawLineBetween(canvas, m, previous, next);
-            previous = next;
-        }
-    }
+    const std::vector<Point> polyline = CurveByControlPoints(p, fineness);
+    for (size_t i = 1; i < polyline.size(); ++i) DrawLineBetween(canvas, m, polyline[i - 1], polyline[i]);
     DrawDot(canvas, m, MidPoint(p[0], p[1]));
     DrawDot(canvas, m, MidPoint(p[p.size() - 2], p[p.size() - 1]));
 }

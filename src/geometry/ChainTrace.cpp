@@ -1,0 +1,90 @@
+#include "geometry/ChainTrace.h"
+
+#include "geometry/ElementPoints.h"
+#include "geometry/EllipsePolyline.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantro {
+namespace {
+
+bool IsChainKind(int8_t kind) { return kind == kKindLine || kind == kKindArc || kind == kKindEllipse; }
+
+}  // namespace
+
+bool ElementEndPoint(const TCadData& element, bool atStart, Point& point)
+{
+    if (element.Kind == kKindLine || element.Kind == kKindArc) {
+        point = atStart ? StartOf(element) : EndOf(element);
+        return true;
+    }
+    if (element.Kind != kKindEllipse || !(element.R > 0)) return false;
+    const double bound = atStart ? element.X1 : element.X2;
+    point = EllipsePoint(element, std::acos(std::clamp(bound / element.R, -1.0, 1.0)));
+    return true;
+}
+
+ConnectedEnd FindConnectedEnd(const Drawing& drawing, int index, bool atStart, bool sameGroup)
+{
+    const TCadData& element = drawing[index];
+    Point end;
+    if (!ElementEndPoint(element, atStart, end)) return {};
+    const bool groupOnly = sameGroup && element.Group >= 1;
+    for (int i = 1; i <= drawing.Count; ++i) {
+        const TCadData& other = drawing[i];
+        if (i == index || !IsChainKind(other.Kind) || other.Layer != element.Layer) continue;
+        if (groupOnly && other.Group != element.Group) continue;
+        Point start;
+        Point finish;
+        ElementEndPoint(other, true, start);
+        ElementEndPoint(other, false, finish);
+        if (PointDistance(start, end) < Eps()) return {i, true};
+        if (PointDistance(finish, end) < Eps()) return {i, false};
+    }
+    return {};
+}
+
+Chain TraceChain(const Drawing& drawing, int start, Point click, bool sameGroup)
+{
+    Chain chain;
+    Point first;
+    Point last;
+    if (!ElementEndPoint(drawing[start], true, first) || !ElementEndPoint(drawing[start], false, last)) return chain;
+    const bool forward = PointDistance(click, first) <= PointDistance(click, last);
+    chain.Links.push_back({start, forward});
+    std::vector<bool> taken(static_cast<size_t>(drawing.Count) + 1, false);
+    taken[static_cast<size_t>(start)] = true;
+    int current = start;
+    bool leaveAtStart = !forward;
+    for (;;) {
+        const ConnectedEnd next = FindConnectedEnd(drawing, current, leaveAtStart, sameGroup);
+        if (next.Index == 0) break;
+        if (next.Index == start) {
+            chain.Closed = true;
+            break;
+        }
+        if (taken[static_cast<size_t>(next.Index)]) {
+            chain.DuplicateEnds = true;
+            break;
+        }
+        taken[static_cast<size_t>(next.Index)] = true;
+        chain.Links.push_back({next.Index, next.AtStart});
+        current = next.Index;
+        leaveAtStart = !next.AtStart;
+    }
+    return chain;
+}
+
+int MarkChain(Drawing& drawing, int start, Point click, bool sameGroup)
+{
+    const Chain chain = TraceChain(drawing, start, click, sameGroup);
+    for (const ChainLink& link : chain.Links) {
+        drawing[link.Index].Selected = 1;
+        if (drawing.Listener != nullptr) drawing.Listener->DrawElement(link.Index);
+    }
+    if (chain.DuplicateEnds) return -1;
+    return chain.Links.empty() ? 0 : static_cast<int>(chain.Links.size()) - 1;
+}
+
+}  // namespace vantro
