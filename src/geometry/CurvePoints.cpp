@@ -1,5 +1,6 @@
 #include "geometry/CurvePoints.h"
 
+#include <array>
 #include <charconv>
 
 namespace vantro {
@@ -22,6 +23,21 @@ std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text)
     points.reserve(values.size() / 2);
     for (size_t i = 0; i < values.size(); i += 2) points.push_back({values[i], values[i + 1]});
     return points;
+}
+
+std::string FormatCurvePoints(const std::vector<Point>& points)
+{
+    std::string text;
+    std::array<char, 32> buffer{};
+    for (const Point& p : points) {
+        for (const double value : {p.X, p.Y}) {
+            const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                              std::chars_format::general, 15);
+            text.append(buffer.data(), result.ptr);
+            text.push_back(',');
+        }
+    }
+    return text;
 }
 
 }  // namespace vantro

@@ -4,6 +4,7 @@
 #include "geometry/Primitives.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,5 +12,8 @@ namespace vantro {
 
 // Nothing when a number cannot be read or the values do not pair up.
 std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text);
+
+// The list as a transformation writes it: general format, up to 15 significant digits, '.' always.
+std::string FormatCurvePoints(const std::vector<Point>& points);
 
 }  // namespace vantro

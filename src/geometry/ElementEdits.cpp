@@ -1,0 +1,81 @@
+#include "geometry/ElementEdits.h"
+
+#include "document/ElementStore.h"
+#include "document/UndoHistory.h"
+
+namespace vantro {
+
+void RefreshLineAngle(TCadData& line) { line.Angle = RadToDeg(DirectionAngle(EndOf(line), StartOf(line))); }
+
+void RefreshArcSweep(TCadData& arc) { arc.Angle = SweepAngleDeg(StartOf(arc), EndOf(arc), CentreOf(arc)); }
+
+namespace {
+
+void Refresh(TCadData& e)
+{
+    if (e.Kind == kKindLine) RefreshLineAngle(e);
+    else if (e.Kind == kKindArc) RefreshArcSweep(e);
+}
+
+}  // namespace
+
+void SetStart(TCadData& e, Point p)
+{
+    e.X1 = p.X;
+    e.Y1 = p.Y;
+    Refresh(e);
+}
+
+void SetEnd(TCadData& e, Point p)
+{
+    e.X2 = p.X;
+    e.Y2 = p.Y;
+    Refresh(e);
+}
+
+void MakeArc(TCadData& e, Point start, Point end)
+{
+    e.Kind = kKindArc;
+    e.X1 = start.X;
+    e.Y1 = start.Y;
+    e.X2 = end.X;
+    e.Y2 = end.Y;
+    RefreshArcSweep(e);
+}
+
+void MakeCircle(TCadData& e)
+{
+    e.Kind = kKindCircle;
+    e.X1 = e.Y1 = e.X2 = e.Y2 = 0;
+    e.Angle = 360;
+}
+
+void RecordModified(Drawing& drawing, int index)
+{
+    RecordUndo(drawing, StepForRecord(drawing), kActionModified, index);
+}
+
+void DeleteRecorded(Drawing& drawing, int index)
+{
+    RecordUndo(drawing, StepForRecord(drawing), kActionDeleted, index);
+    Delete(drawing, index, false);
+}
+
+int AppendRecordedCopy(Drawing& drawing, const TCadData& source)
+{
+    if (!Append(drawing, true)) return 0;
+    const int index = drawing.Count;
+    const int32_t id = drawing[index].Id;
+    drawing[index] = source;
+    drawing[index].Id = id;
+    drawing[index].Selected = 0;
+    RecordUndo(drawing, StepForRecord(drawing), kActionAdded, index);
+    return index;
+}
+
+void Redraw(const Drawing& drawing, int index)
+{
+    if (drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
+}
+
+}  // namespace vantro

@@ -1,0 +1,39 @@
+// Small steps shared by the editing operations: reading and moving the end points of a record,
+// and changing the store under the undo step that an UndoStepGroup holds open.
+#pragma once
+
+#include "document/Drawing.h"
+#include "geometry/Primitives.h"
+
+namespace vantro {
+
+inline Point StartOf(const TCadData& e) { return {e.X1, e.Y1}; }
+inline Point EndOf(const TCadData& e) { return {e.X2, e.Y2}; }
+inline Point CentreOf(const TCadData& e) { return {e.Cx, e.Cy}; }
+
+// Move one end; a line gets its inclination again, an arc its sweep.
+void SetStart(TCadData& e, Point p);
+void SetEnd(TCadData& e, Point p);
+void RefreshLineAngle(TCadData& line);
+void RefreshArcSweep(TCadData& arc);
+
+// Turns an arc (or a circle) into the arc from start counter-clockwise to end.
+void MakeArc(TCadData& e, Point start, Point end);
+
+// Turns an arc into its full circle: kind 4, end fields 0, sweep 360.
+void MakeCircle(TCadData& e);
+
+// Records the element as modified under the open step (call before changing it).
+void RecordModified(Drawing& drawing, int index);
+
+// Records the element as deleted under the open step and removes it.
+void DeleteRecorded(Drawing& drawing, int index);
+
+// Appends a full copy of source with a new id and records it as added; the index, or 0 when the
+// store refused it.
+int AppendRecordedCopy(Drawing& drawing, const TCadData& source);
+
+// Paints the element as it now is, when a screen listens.
+void Redraw(const Drawing& drawing, int index);
+
+}  // namespace vantro
