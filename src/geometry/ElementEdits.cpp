@@ -9,6 +9,14 @@ void RefreshLineAngle(TCadData& line) { line.Angle = RadToDeg(DirectionAngle(End
 
 void RefreshArcSweep(TCadData& arc) { arc.Angle = SweepAngleDeg(StartOf(arc), EndOf(arc), CentreOf(arc)); }
 
+std::optional<Point> PointAlongSegment(Point from, Point to, double distance)
+{
+    if (distance < Eps()) return from;
+    const IntersectionResult found = IntersectSegmentCircle(from, to, from, distance);
+    if (found.Count == 0) return std::nullopt;
+    return found.Points[0];
+}
+
 namespace {
 
 void Refresh(TCadData& e)
@@ -71,6 +79,23 @@ int AppendRecordedCopy(Drawing& drawing, const TCadData& source)
     drawing[index].Selected = 0;
     RecordUndo(drawing, StepForRecord(drawing), kActionAdded, index);
     return index;
+}
+
+void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits)
+{
+    std::vector<int32_t> collapsed;
+    for (const auto& [index, after] : edits) {
+        const bool open = after.Kind == kKindLine || after.Kind == kKindArc;
+        if (open && PointDistance(StartOf(after), EndOf(after)) < Eps()) {
+            collapsed.push_back(drawing[index].Id);
+            continue;
+        }
+        RecordModified(drawing, index);
+        drawing[index] = after;
+        Redraw(drawing, index);
+    }
+    // By id, since every deletion moves the later elements.
+    for (const int32_t id : collapsed) DeleteRecorded(drawing, FindIndexOfId(drawing, id));
 }
 
 void Redraw(const Drawing& drawing, int index)

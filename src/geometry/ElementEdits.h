@@ -5,11 +5,18 @@
 #include "document/Drawing.h"
 #include "geometry/Primitives.h"
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace vantro {
 
 inline Point StartOf(const TCadData& e) { return {e.X1, e.Y1}; }
 inline Point EndOf(const TCadData& e) { return {e.X2, e.Y2}; }
 inline Point CentreOf(const TCadData& e) { return {e.Cx, e.Cy}; }
+
+// The point at distance from `from` on the segment from-to; none when the segment is shorter.
+std::optional<Point> PointAlongSegment(Point from, Point to, double distance);
 
 // Move one end; a line gets its inclination again, an arc its sweep.
 void SetStart(TCadData& e, Point p);
@@ -32,6 +39,13 @@ void DeleteRecorded(Drawing& drawing, int index);
 // Appends a full copy of source with a new id and records it as added; the index, or 0 when the
 // store refused it.
 int AppendRecordedCopy(Drawing& drawing, const TCadData& source);
+
+// An element's index and the state it is to take.
+using PlannedEdit = std::pair<int, TCadData>;
+
+// Writes the planned states under the open step; a line or arc whose ends would now lie within Eps
+// of each other is deleted instead.
+void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits);
 
 // Paints the element as it now is, when a screen listens.
 void Redraw(const Drawing& drawing, int index);
