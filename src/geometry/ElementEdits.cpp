@@ -3,6 +3,8 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 
+#include <cmath>
+
 namespace vantro {
 
 void RefreshLineAngle(TCadData& line) { line.Angle = RadToDeg(DirectionAngle(EndOf(line), StartOf(line))); }
@@ -96,6 +98,24 @@ void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits)
     }
     // By id, since every deletion moves the later elements.
     for (const int32_t id : collapsed) DeleteRecorded(drawing, FindIndexOfId(drawing, id));
+}
+
+int AppendPiece(Drawing& drawing, const TCadData& source, Point start, Point end)
+{
+    TCadData piece = source;
+    piece.X1 = start.X;
+    piece.Y1 = start.Y;
+    SetEnd(piece, end);
+    const int index = AppendRecordedCopy(drawing, piece);
+    if (index != 0) Redraw(drawing, index);
+    return index;
+}
+
+double EllipseValue(const TCadData& ellipse, Point p)
+{
+    const Point centre = CentreOf(ellipse);
+    const Point axis{centre.X + std::cos(ellipse.Angle), centre.Y + std::sin(ellipse.Angle)};
+    return std::cos(SweepAngleRad(axis, p, centre)) * PointDistance(p, centre);
 }
 
 void Redraw(const Drawing& drawing, int index)

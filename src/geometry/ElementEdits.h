@@ -47,6 +47,13 @@ using PlannedEdit = std::pair<int, TCadData>;
 // of each other is deleted instead.
 void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits);
 
+// Appends a copy of a line or arc running from start to end (its own attributes, a new id, one
+// record); the index, or 0 when the store refused it.
+int AppendPiece(Drawing& drawing, const TCadData& source, Point start, Point end);
+
+// An ellipse piece's value of a point: its projection on the major axis, measured from the centre.
+double EllipseValue(const TCadData& ellipse, Point p);
+
 // Paints the element as it now is, when a screen listens.
 void Redraw(const Drawing& drawing, int index);
 

@@ -1,6 +1,7 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "geometry/Chamfer.h"
+#include "geometry/EditElements.h"
 #include "geometry/EditFixtures.h"
 #include "geometry/Fillet.h"
 #include "support/Fixtures.h"
@@ -14,30 +15,13 @@
 namespace vantro {
 namespace {
 
+using testing::ArcElement;
 using testing::Circle;
+using testing::ExpectGeometry;
+using testing::PointElement;
 using testing::Line;
 
-TCadData Arc(Point c, double r, double fromDeg, double toDeg)
-{
-    TCadData e = Circle(c.X, c.Y, r, 3);
-    e.Kind = kKindArc;
-    e.X1 = c.X + r * std::cos(DegToRad(fromDeg));
-    e.Y1 = c.Y + r * std::sin(DegToRad(fromDeg));
-    e.X2 = c.X + r * std::cos(DegToRad(toDeg));
-    e.Y2 = c.Y + r * std::sin(DegToRad(toDeg));
-    e.Angle = SweepAngleDeg({e.X1, e.Y1}, {e.X2, e.Y2}, c);
-    return e;
-}
-
-TCadData PointElement()
-{
-    TCadData e{};
-    e.Kind = kKindPoint;
-    e.Layer = 1;
-    return e;
-}
-
-Point Polar(double r, double degrees) { return {r * std::cos(DegToRad(degrees)), r * std::sin(DegToRad(degrees))}; }
+Point Polar(double r, double degrees) { return testing::Polar({0, 0}, r, degrees); }
 
 bool SamePoint(Point a, Point b) { return PointDistance(a, b) < Eps(); }
 
@@ -83,17 +67,6 @@ protected:
     }
 };
 
-void ExpectGeometry(const TCadData& actual, const TCadData& expected)
-{
-    EXPECT_EQ(actual.Kind, expected.Kind);
-    EXPECT_NEAR(actual.X1, expected.X1, Eps());
-    EXPECT_NEAR(actual.Y1, expected.Y1, Eps());
-    EXPECT_NEAR(actual.X2, expected.X2, Eps());
-    EXPECT_NEAR(actual.Y2, expected.Y2, Eps());
-    EXPECT_NEAR(actual.Angle, expected.Angle, Eps());
-    EXPECT_NEAR(actual.R, expected.R, Eps());
-}
-
 TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
 {
     SetEps(0.001f);
@@ -101,7 +74,7 @@ TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
     const Point dir30 = Polar(1, 30);
     const Point t2 = Polar(10, DirectionAngle({12, 5}, {0, 0}) * 180 / kPi);
     const Point t3 = Polar(10, DirectionAngle({11.61895003862225, 3}, {0, 0}) * 180 / kPi);
-    TCadData circleAfter = Arc({0, 0}, 10, 150, RadToDeg(DirectionAngle(t3, {0, 0})));
+    TCadData circleAfter = ArcElement({0, 0}, 10, 150, RadToDeg(DirectionAngle(t3, {0, 0})));
     circleAfter.Layer = 1;
     const FilletCase cases[] = {
         {"lines at 90 degrees", Line(-10, 0, 20, 0), {15, 0}, Line(0, -10, 0, 20), {0, 15}, 5, Line(5, 0, 20, 0),
@@ -109,13 +82,13 @@ TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
         {"lines at 30 degrees", Line(0, 0, 20, 0), {15, 0}, Line(0, 0, 20 * dir30.X, 20 * dir30.Y),
          {15 * dir30.X, 15 * dir30.Y}, 2, Line(t30, 0, 20, 0),
          Line(t30 * dir30.X, t30 * dir30.Y, 20 * dir30.X, 20 * dir30.Y), {t30, 2}},
-        {"line and arc that do not meet", Line(15, -20, 15, 20), {15, 10}, Arc({0, 0}, 10, 0, 180), Polar(10, 45), 3,
-         Line(15, 5, 15, 20), Arc({0, 0}, 10, RadToDeg(DirectionAngle(t2, {0, 0})), 180), {12, 5}},
-        {"arc picked before a line", Arc({0, 0}, 10, 0, 180), Polar(10, 45), Line(15, -20, 15, 20), {15, 10}, 3,
-         Arc({0, 0}, 10, RadToDeg(DirectionAngle(t2, {0, 0})), 180), Line(15, 5, 15, 20), {12, 5}},
-        {"two arcs", Arc({0, 0}, 10, 0, 180), Polar(10, 45), Arc({25, 0}, 10, 0, 180), {25 - 7.0710678, 7.0710678}, 5,
-         Arc({0, 0}, 10, RadToDeg(std::atan2(8.2915619758885, 12.5)), 180),
-         Arc({25, 0}, 10, 0, 180 - RadToDeg(std::atan2(8.2915619758885, 12.5))), {12.5, 8.2915619758885}},
+        {"line and arc that do not meet", Line(15, -20, 15, 20), {15, 10}, ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), 3,
+         Line(15, 5, 15, 20), ArcElement({0, 0}, 10, RadToDeg(DirectionAngle(t2, {0, 0})), 180), {12, 5}},
+        {"arc picked before a line", ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), Line(15, -20, 15, 20), {15, 10}, 3,
+         ArcElement({0, 0}, 10, RadToDeg(DirectionAngle(t2, {0, 0})), 180), Line(15, 5, 15, 20), {12, 5}},
+        {"two arcs", ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), ArcElement({25, 0}, 10, 0, 180), {25 - 7.0710678, 7.0710678}, 5,
+         ArcElement({0, 0}, 10, RadToDeg(std::atan2(8.2915619758885, 12.5)), 180),
+         ArcElement({25, 0}, 10, 0, 180 - RadToDeg(std::atan2(8.2915619758885, 12.5))), {12.5, 8.2915619758885}},
         {"line crossing a circle", Line(-20, 5, 20, 5), {15, 5}, Circle(0, 0, 10), {0, -10}, 2,
          Line(11.61895003862225, 5, 20, 5), circleAfter, {11.61895003862225, 3}},
     };
@@ -181,11 +154,11 @@ TEST_F(FilletAndChamfer, RefusalsLeaveTheDrawingAsItWas)
         {"parallel lines", Line(0, 0, 10, 0), {5, 0}, Line(0, 5, 10, 5), {5, 5}, 2, nullptr},
         {"tangent point beyond a short line", Line(0, 0, 3, 0), {2, 0}, Line(0, 0, 0, 20), {0, 15}, 5,
          kLineTooShortMessage},
-        {"offset circles that do not meet", Line(15, -20, 15, 20), {15, 10}, Arc({0, 0}, 10, 0, 180), Polar(10, 45),
+        {"offset circles that do not meet", Line(15, -20, 15, 20), {15, 10}, ArcElement({0, 0}, 10, 0, 180), Polar(10, 45),
          2, kRadiusInsufficientMessage},
         {"a circle offset inwards past its centre", Circle(0, 0, 3), {1, 0}, Circle(10, 0, 2), {0, 0}, 5,
          kBadSideOrRadiusMessage},
-        {"a point cannot be filleted", Line(0, 0, 10, 0), {5, 0}, PointElement(), {0, 0}, 1,
+        {"a point cannot be filleted", Line(0, 0, 10, 0), {5, 0}, PointElement({0, 0}), {0, 0}, 1,
          nullptr},
     };
     for (const Case& c : cases) {
