@@ -22,7 +22,9 @@ void EditTest::ExpectUndoRestores(const std::vector<TCadData>& before)
     auto byId = [](const TCadData& a, const TCadData& b) { return a.Id < b.Id; };
     std::sort(after.begin(), after.end(), byId);
     std::sort(expected.begin(), expected.end(), byId);
+    // Undo copies are kept unselected, so the selection flag is the one field undo does not restore.
     for (TCadData& e : expected) e.Selected = 0;
+    for (TCadData& e : after) e.Selected = 0;
     ASSERT_EQ(after.size(), expected.size());
     for (size_t i = 0; i < after.size(); ++i) EXPECT_EQ(after[i], expected[i]) << "element id " << expected[i].Id;
 }

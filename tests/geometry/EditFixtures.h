@@ -24,7 +24,7 @@ protected:
 
     // The elements 1..Count as they stand.
     std::vector<TCadData> Snapshot() const;
-    // Undo once and expect exactly the snapshot back, in any order of the store.
+    // Undo once and expect exactly the snapshot back (selection flags aside), in any order of the store.
     void ExpectUndoRestores(const std::vector<TCadData>& before);
 
     Drawing drawing;
