@@ -57,9 +57,7 @@ TEST_F(ContinuousTrim, EachStepMakesTheCornerOfThePreviousAndTheNextElement)
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        Reset(drawing, nullptr);
-        testing::PutElement(drawing, c.Previous);
-        testing::PutElement(drawing, c.Next);
+        Put({c.Previous, c.Next});
         const std::vector<TCadData> before = Snapshot();
         const ContinuousTrimResult result = ContinuousTrimStep(drawing, 1, 2, c.Reference, c.First, c.Click);
         EXPECT_TRUE(result.Changed);
@@ -73,8 +71,7 @@ TEST_F(ContinuousTrim, EachStepMakesTheCornerOfThePreviousAndTheNextElement)
 
 TEST_F(ContinuousTrim, AStepWithoutACornerChangesNothingAndFollowsTheKeepFlag)
 {
-    testing::PutElement(drawing, Line(0, 0, 10, 0));
-    testing::PutElement(drawing, Line(0, 5, 10, 5));
+    Put({Line(0, 0, 10, 0), Line(0, 5, 10, 5)});
     const std::vector<TCadData> before = Snapshot();
     // The reference lies nearer the previous line's start: the next reference is the next start.
     const ContinuousTrimResult result = ContinuousTrimStep(drawing, 1, 2, {1, 0}, false, {5, 5});
@@ -86,10 +83,7 @@ TEST_F(ContinuousTrim, AStepWithoutACornerChangesNothingAndFollowsTheKeepFlag)
 
 TEST_F(ContinuousTrim, AChainOfStepsClosesARectangle)
 {
-    testing::PutElement(drawing, Line(-1, 0, 12, 0));
-    testing::PutElement(drawing, Line(10, -2, 10, 12));
-    testing::PutElement(drawing, Line(12, 10, -2, 10));
-    testing::PutElement(drawing, Line(0, 13, 0, -3));
+    Put({Line(-1, 0, 12, 0), Line(10, -2, 10, 12), Line(12, 10, -2, 10), Line(0, 13, 0, -3)});
     Point reference{2, 0};
     for (int k = 1; k <= 3; ++k) {
         const Point clicks[] = {{10, 5}, {5, 10}, {0, 5}};

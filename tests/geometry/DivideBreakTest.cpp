@@ -22,15 +22,14 @@ using testing::Polar;
 
 class Cutting : public testing::EditTest {
 protected:
-    void Put(const std::vector<TCadData>& elements)
+    // Every element coloured and grouped, so that the pieces can be seen to keep both.
+    void Put(std::vector<TCadData> elements)
     {
-        Reset(drawing, nullptr);
-        dialogs.Messages.clear();
-        for (TCadData e : elements) {
+        for (TCadData& e : elements) {
             e.Color = 0x123456;
             e.Group = 7;
-            testing::PutElement(drawing, e);
         }
+        EditTest::Put(elements);
     }
     // The pieces (the element itself first), each keeping the element's attributes.
     void ExpectPieces(const std::vector<TCadData>& expected, int firstPiece = 1)

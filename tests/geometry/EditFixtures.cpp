@@ -1,13 +1,23 @@
 #include "geometry/EditFixtures.h"
 
+#include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "geometry/CurvePoints.h"
+#include "support/Fixtures.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace vantro::testing {
+
+void EditTest::Put(const std::vector<TCadData>& elements)
+{
+    Reset(drawing, nullptr);
+    dialogs.Messages.clear();
+    dialogs.Questions.clear();
+    for (const TCadData& e : elements) PutElement(drawing, e);
+}
 
 std::vector<TCadData> EditTest::Snapshot() const
 {

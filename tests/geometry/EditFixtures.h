@@ -22,6 +22,9 @@ protected:
     }
     void TearDown() override { SetEps(kInitialEps); }
 
+    // Empties the drawing and what the dialogs recorded, then puts the elements in without undo
+    // records, as a file read does.
+    void Put(const std::vector<TCadData>& elements);
     // The elements 1..Count as they stand.
     std::vector<TCadData> Snapshot() const;
     // Undo once and expect exactly the snapshot back (selection flags aside), in any order of the store.

@@ -18,16 +18,7 @@ using testing::ExpectGeometry;
 using testing::Line;
 using testing::Polar;
 
-class Extending : public testing::EditTest {
-protected:
-    void Put(const std::vector<TCadData>& elements)
-    {
-        Reset(drawing, nullptr);
-        dialogs.Messages.clear();
-        dialogs.Questions.clear();
-        for (const TCadData& e : elements) testing::PutElement(drawing, e);
-    }
-};
+class Extending : public testing::EditTest {};
 
 const Point kO{0, 0};
 
@@ -134,31 +125,29 @@ TEST_F(Extending, ToTargetMovesTheChosenEndAndMergesOnRequest)
     }
 }
 
-TEST_F(Extending, TheParallelMergeQuestionNamesTheOffset)
+TEST_F(Extending, TheMergeQuestionNamesTheOpeningAngleOrTheOffset)
 {
-    Put({Line(0, 0, 5, 0), Line(8, 0.0005, 12, 0.0005)});
-    dialogs.Answers = {DialogAnswer::No};
-    ExtendToTarget(drawing, 1, {4, 0}, 2, {9, 0});
-    ASSERT_EQ(dialogs.Questions.size(), 1u);
-    EXPECT_EQ(dialogs.Questions[0], "指定した図形は0.0005mmずれた平行線です。\r\n1本の直線に変更しますか?");
+    struct Case {
+        const char* Name;
+        TCadData Target;
+        const char* Lead;  // after "指定した図形は"
+    };
+    const Case cases[] = {
+        {"collinear", Line(8, 0, 12, 0), "1本の直線に変更できます。"},
+        {"parallel within Eps", Line(8, 0.0005, 12, 0.0005), "0.0005mmずれた平行線です。"},
+        {"crossing at a tiny angle", Line(8, 0, 12, 0.00001), "開き角0.0001432度です。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Put({Line(0, 0, 5, 0), c.Target});
+        dialogs.Answers = {DialogAnswer::No};
+        ExtendToTarget(drawing, 1, {4, 0}, 2, {9, 0});
+        ASSERT_EQ(dialogs.Questions.size(), 1u);
+        EXPECT_EQ(dialogs.Questions[0], std::string("指定した図形は").append(c.Lead).append("\r\n1本の直線に変更しますか?"));
+    }
     EXPECT_EQ(FormatMergeNumber(0), "0.0");
     EXPECT_EQ(FormatMergeNumber(0.000143), "0.000143");
     EXPECT_EQ(FormatMergeNumber(12.5), "12.5");
-}
-
-TEST_F(Extending, CollinearQuestionTextsForZeroAndTinyAngles)
-{
-    Put({Line(0, 0, 5, 0), Line(8, 0, 12, 0)});
-    dialogs.Answers = {DialogAnswer::No};
-    ExtendToTarget(drawing, 1, {4, 0}, 2, {9, 0});
-    ASSERT_EQ(dialogs.Questions.size(), 1u);
-    EXPECT_EQ(dialogs.Questions[0], "指定した図形は1本の直線に変更できます。\r\n1本の直線に変更しますか?");
-    Put({Line(0, 0, 5, 0), Line(8, 0, 12, 0.00001)});
-    dialogs.Answers = {DialogAnswer::No};
-    ExtendToTarget(drawing, 1, {4, 0}, 2, {9, 0});
-    ASSERT_EQ(dialogs.Questions.size(), 1u);
-    EXPECT_TRUE(dialogs.Questions[0].starts_with("指定した図形は開き角0.000143"));
-    EXPECT_TRUE(dialogs.Questions[0].ends_with("度です。\r\n1本の直線に変更しますか?"));
 }
 
 // Regression: an arc about the same centre with another radius used to be "merged", leaving the

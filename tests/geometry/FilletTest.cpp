@@ -56,16 +56,7 @@ struct FilletCase {
     Point FilletCentre;
 };
 
-class FilletAndChamfer : public testing::EditTest {
-protected:
-    void Put(const TCadData& a, const TCadData& b)
-    {
-        Reset(drawing, nullptr);
-        dialogs.Messages.clear();
-        testing::PutElement(drawing, a);
-        testing::PutElement(drawing, b);
-    }
-};
+class FilletAndChamfer : public testing::EditTest {};
 
 TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
 {
@@ -94,7 +85,7 @@ TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
     };
     for (const FilletCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        Put(c.First, c.Second);
+        Put({c.First, c.Second});
         const std::vector<TCadData> before = Snapshot();
         ASSERT_TRUE(Fillet(drawing, attributes, 1, c.Click1, 2, c.Click2, c.Radius));
         EXPECT_TRUE(dialogs.Messages.empty());
@@ -118,7 +109,7 @@ TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
 
 TEST_F(FilletAndChamfer, TheQuarterFilletIsStoredAsTheMinorArcFromTheSecondTangentPoint)
 {
-    Put(Line(-10, 0, 20, 0), Line(0, -10, 0, 20));
+    Put({Line(-10, 0, 20, 0), Line(0, -10, 0, 20)});
     ASSERT_TRUE(Fillet(drawing, attributes, 1, {15, 0}, 2, {0, 15}, 5));
     const TCadData& fillet = drawing[3];
     EXPECT_NEAR(fillet.X1, 0, 1e-9);
@@ -130,7 +121,7 @@ TEST_F(FilletAndChamfer, TheQuarterFilletIsStoredAsTheMinorArcFromTheSecondTange
 
 TEST_F(FilletAndChamfer, RadiusZeroMakesTheSharpCornerWithoutAnArc)
 {
-    Put(Line(-10, 0, 20, 0), Line(0, -10, 0, 20));
+    Put({Line(-10, 0, 20, 0), Line(0, -10, 0, 20)});
     const std::vector<TCadData> before = Snapshot();
     ASSERT_TRUE(Fillet(drawing, attributes, 1, {15, 0}, 2, {0, 15}, 0));
     ASSERT_EQ(drawing.Count, 2);
@@ -163,7 +154,7 @@ TEST_F(FilletAndChamfer, RefusalsLeaveTheDrawingAsItWas)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        Put(c.First, c.Second);
+        Put({c.First, c.Second});
         const std::vector<TCadData> before = Snapshot();
         EXPECT_FALSE(Fillet(drawing, attributes, 1, c.Click1, 2, c.Click2, c.Radius));
         EXPECT_EQ(Snapshot(), before);
@@ -180,7 +171,7 @@ TEST_F(FilletAndChamfer, RefusalsLeaveTheDrawingAsItWas)
 TEST_F(FilletAndChamfer, ALineThatWouldShrinkToNothingIsDeleted)
 {
     // The tangent point lands exactly on the kept end of the first line.
-    Put(Line(0, 0, 5, 0), Line(0, -10, 0, 20));
+    Put({Line(0, 0, 5, 0), Line(0, -10, 0, 20)});
     const std::vector<TCadData> before = Snapshot();
     ASSERT_TRUE(Fillet(drawing, attributes, 1, {4, 0}, 2, {0, 15}, 5));
     ASSERT_EQ(drawing.Count, 2);
@@ -214,7 +205,7 @@ TEST_F(FilletAndChamfer, ChamfersCutBothLinesAndJoinThemWithALine)
     };
     for (const ChamferCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        Put(c.First, c.Second);
+        Put({c.First, c.Second});
         const std::vector<TCadData> before = Snapshot();
         ASSERT_TRUE(Chamfer(drawing, attributes, 1, c.Click1, 2, c.Click2, c.Length));
         ExpectGeometry(drawing[1], c.ExpectedFirst);
@@ -234,10 +225,10 @@ TEST_F(FilletAndChamfer, ChamfersCutBothLinesAndJoinThemWithALine)
 
 TEST_F(FilletAndChamfer, ChamferRefusesParallelLinesSilentlyAndShortLinesWithTheMessage)
 {
-    Put(Line(0, 0, 10, 0), Line(0, 5, 10, 5));
+    Put({Line(0, 0, 10, 0), Line(0, 5, 10, 5)});
     EXPECT_FALSE(Chamfer(drawing, attributes, 1, {5, 0}, 2, {5, 5}, 1));
     EXPECT_TRUE(dialogs.Messages.empty());
-    Put(Line(0, 0, 1, 0), Line(0, 0, 0, 20));
+    Put({Line(0, 0, 1, 0), Line(0, 0, 0, 20)});
     const std::vector<TCadData> before = Snapshot();
     EXPECT_FALSE(Chamfer(drawing, attributes, 1, {0.5, 0}, 2, {0, 15}, 2));
     ASSERT_EQ(dialogs.Messages.size(), 1u);

@@ -1,6 +1,7 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "geometry/CurvePoints.h"
+#include "geometry/EditElements.h"
 #include "geometry/EditFixtures.h"
 #include "geometry/Transform.h"
 #include "support/Fixtures.h"
@@ -14,22 +15,6 @@ namespace vantro {
 namespace {
 
 using testing::ExpectNearRecord;
-
-TCadData Arc(double cx, double cy, double r, double x1, double y1, double x2, double y2, double sweep)
-{
-    TCadData e{};
-    e.Kind = kKindArc;
-    e.Cx = cx;
-    e.Cy = cy;
-    e.R = r;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Angle = sweep;
-    e.Layer = 2;
-    return e;
-}
 
 TCadData Ellipse()
 {
@@ -95,23 +80,13 @@ TCadData Curve()
     return e;
 }
 
-TCadData Point5(double x, double y)
-{
-    TCadData e{};
-    e.Kind = kKindPoint;
-    e.Cx = x;
-    e.Cy = y;
-    e.Layer = 2;
-    return e;
-}
-
 class Transform : public testing::EditTest {
 protected:
     // One element of every transformable kind, all selected.
     void AddEveryKind()
     {
         for (const TCadData& e :
-             {testing::Line(0, 0, 10, 5, 2), Arc(0, 0, 5, 5, 0, 0, 5, 90), testing::Circle(1, 2, 3, 2), Point5(4, 4),
+             {testing::Line(0, 0, 10, 5, 2), testing::ArcElement({0, 0}, 5, 0, 90), testing::Circle(1, 2, 3, 2), testing::PointElement({4, 4}),
               Ellipse(), Text(), AlignedDimension(), AngleDimension(), Curve()}) {
             testing::PutElement(drawing, e);
             drawing[drawing.Count].Selected = 1;
@@ -211,7 +186,7 @@ TEST_F(Transform, RotateCopyWithCountThreeAppendsThreeCopiesInOneUndoStep)
 TEST_F(Transform, MoveCopyStopsAtTheCapacityWithoutAPartialElement)
 {
     drawing.Capacity = 100;
-    for (int i = 0; i < 95; ++i) testing::PutElement(drawing, Point5(i, 0));
+    for (int i = 0; i < 95; ++i) testing::PutElement(drawing, testing::PointElement({static_cast<double>(i), 0}));
     testing::PutElement(drawing, testing::Line(0, 0, 1, 1, 2));
     testing::PutElement(drawing, testing::Circle(0, 0, 1, 2));
     drawing[96].Selected = drawing[97].Selected = 1;
@@ -311,8 +286,8 @@ TEST(TransformElement, EachKindTransformsTheFieldsItsKindGivesMeaning)
     Transformation move;
     move.Offset = {1, -1};
     const SingleCase cases[] = {
-        {"arc 0..90 mirrored on the y axis runs 90..180", Arc(0, 0, 5, 5, 0, 0, 5, 90), Mirror({0, 0}, {0, 1}),
-         Arc(0, 0, 5, 0, 5, -5, 0, 90)},
+        {"arc 0..90 mirrored on the y axis runs 90..180", testing::ArcElement({0, 0}, 5, 0, 90), Mirror({0, 0}, {0, 1}),
+         testing::ArcElement({0, 0}, 5, 90, 180)},
         {"circle halved about its centre", testing::Circle(1, 2, 10, 2), Scale({1, 2}, 0.5),
          testing::Circle(1, 2, 5, 2)},
         {"line mirrored gets its angle again", testing::Line(0, 0, 10, 0, 2), Mirror({0, 0}, {1, 1}),
@@ -350,13 +325,13 @@ TEST_F(Transform, MirrorOnAZeroLengthAxisIsRefusedWithTheMessage)
 
 TEST_F(Transform, MirrorCopyPutsOneCopyOnTheCopyLayerAndKeepsTheSource)
 {
-    testing::PutElement(drawing, Arc(0, 0, 5, 5, 0, 0, 5, 90));
+    testing::PutElement(drawing, testing::ArcElement({0, 0}, 5, 0, 90));
     drawing[1].Selected = 1;
     const TCadData source = Unselected()[0];
     EXPECT_EQ(MirrorElements(drawing, 9, true, {0, 0}, {0, 1}), 1);
     ASSERT_EQ(drawing.Count, 2);
     EXPECT_EQ(drawing[1], source);
-    TCadData expected = Arc(0, 0, 5, 0, 5, -5, 0, 90);
+    TCadData expected = testing::ArcElement({0, 0}, 5, 90, 180);
     expected.Layer = 9;
     expected.Id = drawing[2].Id;
     ExpectNearRecord(drawing[2], expected, 1e-9);
@@ -374,7 +349,7 @@ TEST_F(Transform, ScaleRefusesAFactorThatIsNotPositive)
 TEST_F(Transform, MoveOriginShiftsEveryElementAndTheCurvePointsSelectedOrNot)
 {
     testing::PutElement(drawing, Curve());
-    testing::PutElement(drawing, Point5(5, 5));
+    testing::PutElement(drawing, testing::PointElement({5, 5}));
     EXPECT_EQ(MoveOrigin(drawing, {5, 5}), 2);
     EXPECT_EQ(drawing[1].Text, "-5,-5,0,0,5,-5,");
     EXPECT_EQ(drawing[1].X2, 5);

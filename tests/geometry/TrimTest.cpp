@@ -26,9 +26,7 @@ protected:
     // The element to trim first, then the cutting edges (selected).
     void Put(const std::vector<TCadData>& elements)
     {
-        Reset(drawing, nullptr);
-        dialogs.Messages.clear();
-        for (const TCadData& e : elements) testing::PutElement(drawing, e);
+        EditTest::Put(elements);
         for (int i = 2; i <= drawing.Count; ++i) drawing[i].Selected = 1;
     }
 };
