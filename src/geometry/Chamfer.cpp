@@ -35,7 +35,7 @@ std::optional<TCadData> CutLine(const TCadData& line, Point x, Point click, doub
 bool Chamfer(Drawing& drawing, const CurrentAttributes& attributes, int line1, Point click1, int line2, Point click2,
              double length)
 {
-    const TCadData l1 = drawing[line1], l2 = drawing[line2];
+    const TCadData l1 = Unhighlighted(drawing[line1]), l2 = Unhighlighted(drawing[line2]);
     Point x;
     if (!IntersectLines(StartOf(l1), EndOf(l1), StartOf(l2), EndOf(l2), x)) return false;
     Point p1, p2;

@@ -18,6 +18,13 @@ inline Point CentreOf(const TCadData& e) { return {e.Cx, e.Cy}; }
 // The point at distance from `from` on the segment from-to; none when the segment is shorter.
 std::optional<Point> PointAlongSegment(Point from, Point to, double distance);
 
+// A copy with its selection flag cleared: the picks of a command end unhighlighted.
+inline TCadData Unhighlighted(TCadData e)
+{
+    e.Selected = 0;
+    return e;
+}
+
 // Move one end; a line gets its inclination again, an arc its sweep.
 void SetStart(TCadData& e, Point p);
 void SetEnd(TCadData& e, Point p);

@@ -77,7 +77,8 @@ struct Extension {
     bool Merge = false;
 };
 
-std::optional<Extension> LineTargetPoint(const Drawing& drawing, const TCadData& e, const TCadData& t, Point targetClick)
+std::optional<Extension> LineTargetPoint(const Drawing& drawing, const TCadData& e, const TCadData& t,
+                                         Point targetClick)
 {
     if (t.Kind == kKindLine) {
         Point x;
@@ -97,7 +98,8 @@ std::optional<Extension> LineTargetPoint(const Drawing& drawing, const TCadData&
         return std::nullopt;
     }
     IntersectionResult found;
-    if (t.Kind == kKindArc || t.Kind == kKindCircle) found = IntersectLineCircle(StartOf(e), EndOf(e), CentreOf(t), t.R);
+    if (t.Kind == kKindArc || t.Kind == kKindCircle)
+        found = IntersectLineCircle(StartOf(e), EndOf(e), CentreOf(t), t.R);
     else if (t.Kind == kKindEllipse) found = IntersectEllipseLine(t, e, false);
     if (found.Count == 0) return std::nullopt;
     return Extension{NearerOf(found, targetClick), false};

@@ -88,7 +88,7 @@ bool Refuse(const Drawing& drawing, const char* message)
 bool FilletLines(Drawing& drawing, const CurrentAttributes& attributes, int line1, Point click1, int line2,
                  Point click2, double radius)
 {
-    const TCadData l1 = drawing[line1], l2 = drawing[line2];
+    const TCadData l1 = Unhighlighted(drawing[line1]), l2 = Unhighlighted(drawing[line2]);
     Point x;
     if (!IntersectLines(StartOf(l1), EndOf(l1), StartOf(l2), EndOf(l2), x)) return false;
     const bool keepsEnd1 = KeepsEnd(l1, x, click1), keepsEnd2 = KeepsEnd(l2, x, click2);
@@ -149,7 +149,7 @@ TCadData ArcTrimmedForLine(TCadData arc, Point click, Point reference, Point t)
 bool FilletLineArc(Drawing& drawing, const CurrentAttributes& attributes, int line, Point click1, int arc,
                    Point click2, double radius)
 {
-    const TCadData l = drawing[line], a = drawing[arc];
+    const TCadData l = Unhighlighted(drawing[line]), a = Unhighlighted(drawing[arc]);
     const Point c = CentreOf(a);
     const auto offsetLine = ParallelLine(StartOf(l), EndOf(l), radius, click2);
     const auto offsetRadius = ParallelRadius(c, a.R, radius, click1);
@@ -209,7 +209,7 @@ TCadData CirclePiece(const TCadData& circle, const TCadData& other, const Inters
 bool FilletArcs(Drawing& drawing, const CurrentAttributes& attributes, int arc1, Point click1, int arc2, Point click2,
                 double radius)
 {
-    const TCadData a1 = drawing[arc1], a2 = drawing[arc2];
+    const TCadData a1 = Unhighlighted(drawing[arc1]), a2 = Unhighlighted(drawing[arc2]);
     const bool withCircle = a1.Kind == kKindCircle || a2.Kind == kKindCircle;
     const Point c1 = CentreOf(a1), c2 = CentreOf(a2);
     const auto r1 = ParallelRadius(c1, a1.R, radius, click2);

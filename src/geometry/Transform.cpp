@@ -129,6 +129,41 @@ void TransformLine(TCadData& e, const Transformation& t)
 
 }  // namespace
 
+Transformation MoveBy(Point offset)
+{
+    Transformation t;
+    t.Mode = TransformMode::Move;
+    t.Offset = offset;
+    return t;
+}
+
+Transformation MirrorAcross(Point a, Point b)
+{
+    Transformation t;
+    t.Mode = TransformMode::Mirror;
+    t.AxisA = a;
+    t.AxisB = b;
+    return t;
+}
+
+Transformation RotateAbout(Point centre, double degrees)
+{
+    Transformation t;
+    t.Mode = TransformMode::Rotate;
+    t.Centre = centre;
+    t.Degrees = degrees;
+    return t;
+}
+
+Transformation ScaleAbout(Point base, double factor)
+{
+    Transformation t;
+    t.Mode = TransformMode::Scale;
+    t.Centre = base;
+    t.Factor = factor;
+    return t;
+}
+
 Point TransformPoint(const Transformation& t, Point p)
 {
     switch (t.Mode) {
@@ -241,12 +276,7 @@ int TransformSelected(Drawing& drawing, uint8_t copyLayer, int copies,
 
 int MoveElements(Drawing& drawing, uint8_t copyLayer, int copies, Point v)
 {
-    return TransformSelected(drawing, copyLayer, copies, [v](int k) {
-        Transformation t;
-        t.Mode = TransformMode::Move;
-        t.Offset = {v.X * k, v.Y * k};
-        return t;
-    });
+    return TransformSelected(drawing, copyLayer, copies, [v](int k) { return MoveBy({v.X * k, v.Y * k}); });
 }
 
 int MirrorElements(Drawing& drawing, uint8_t copyLayer, bool copy, Point a, Point b)
@@ -255,44 +285,25 @@ int MirrorElements(Drawing& drawing, uint8_t copyLayer, bool copy, Point a, Poin
         Tell(drawing, kZeroMirrorAxisMessage);
         return -1;
     }
-    return TransformSelected(drawing, copyLayer, copy ? 1 : 0, [a, b](int) {
-        Transformation t;
-        t.Mode = TransformMode::Mirror;
-        t.AxisA = a;
-        t.AxisB = b;
-        return t;
-    });
+    return TransformSelected(drawing, copyLayer, copy ? 1 : 0, [a, b](int) { return MirrorAcross(a, b); });
 }
 
 int RotateElements(Drawing& drawing, uint8_t copyLayer, int copies, Point centre, double degrees)
 {
-    return TransformSelected(drawing, copyLayer, copies, [centre, degrees](int k) {
-        Transformation t;
-        t.Mode = TransformMode::Rotate;
-        t.Centre = centre;
-        t.Degrees = degrees * k;
-        return t;
-    });
+    return TransformSelected(drawing, copyLayer, copies,
+                             [centre, degrees](int k) { return RotateAbout(centre, degrees * k); });
 }
 
 int ScaleElements(Drawing& drawing, Point base, double factor)
 {
     // A negative or zero factor would store negative or zero radii.
     if (!(factor > 0) || !std::isfinite(factor)) return 0;
-    return TransformSelected(drawing, 0, 0, [base, factor](int) {
-        Transformation t;
-        t.Mode = TransformMode::Scale;
-        t.Centre = base;
-        t.Factor = factor;
-        return t;
-    });
+    return TransformSelected(drawing, 0, 0, [base, factor](int) { return ScaleAbout(base, factor); });
 }
 
 int MoveOrigin(Drawing& drawing, Point origin)
 {
-    Transformation t;
-    t.Mode = TransformMode::Move;
-    t.Offset = {-origin.X, -origin.Y};
+    const Transformation t = MoveBy({-origin.X, -origin.Y});
     UndoStepGroup step(drawing);
     for (int i = 1; i <= drawing.Count; ++i) {
         RecordModified(drawing, i);

@@ -23,6 +23,11 @@ struct Transformation {
     double Factor = 1;
 };
 
+Transformation MoveBy(Point offset);
+Transformation MirrorAcross(Point a, Point b);
+Transformation RotateAbout(Point centre, double degrees);
+Transformation ScaleAbout(Point base, double factor);
+
 Point TransformPoint(const Transformation& t, Point p);
 
 // Transforms every field of the record that its kind makes a point, a length or an angle. inPlace

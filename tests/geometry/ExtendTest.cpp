@@ -143,7 +143,8 @@ TEST_F(Extending, TheMergeQuestionNamesTheOpeningAngleOrTheOffset)
         dialogs.Answers = {DialogAnswer::No};
         ExtendToTarget(drawing, 1, {4, 0}, 2, {9, 0});
         ASSERT_EQ(dialogs.Questions.size(), 1u);
-        EXPECT_EQ(dialogs.Questions[0], std::string("指定した図形は").append(c.Lead).append("\r\n1本の直線に変更しますか?"));
+        const std::string expected = std::string("指定した図形は").append(c.Lead).append("\r\n1本の直線に変更しますか?");
+        EXPECT_EQ(dialogs.Questions[0], expected);
     }
     EXPECT_EQ(FormatMergeNumber(0), "0.0");
     EXPECT_EQ(FormatMergeNumber(0.000143), "0.000143");

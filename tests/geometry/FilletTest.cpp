@@ -64,6 +64,8 @@ TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
     const double t30 = 2 / std::tan(DegToRad(15));  // tangent length of radius 2 in a 30° corner
     const Point dir30 = Polar(1, 30);
     const Point t2 = Polar(10, DirectionAngle({12, 5}, {0, 0}) * 180 / kPi);
+    const double touch2 = RadToDeg(DirectionAngle(t2, {0, 0}));
+    const double touchBetween = RadToDeg(std::atan2(8.2915619758885, 12.5));  // fillet centre (12.5, 8.29)
     const Point t3 = Polar(10, DirectionAngle({11.61895003862225, 3}, {0, 0}) * 180 / kPi);
     TCadData circleAfter = ArcElement({0, 0}, 10, 150, RadToDeg(DirectionAngle(t3, {0, 0})));
     circleAfter.Layer = 1;
@@ -73,21 +75,24 @@ TEST_F(FilletAndChamfer, FilletsTrimBothElementsAndAppendATangentMinorArc)
         {"lines at 30 degrees", Line(0, 0, 20, 0), {15, 0}, Line(0, 0, 20 * dir30.X, 20 * dir30.Y),
          {15 * dir30.X, 15 * dir30.Y}, 2, Line(t30, 0, 20, 0),
          Line(t30 * dir30.X, t30 * dir30.Y, 20 * dir30.X, 20 * dir30.Y), {t30, 2}},
-        {"line and arc that do not meet", Line(15, -20, 15, 20), {15, 10}, ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), 3,
-         Line(15, 5, 15, 20), ArcElement({0, 0}, 10, RadToDeg(DirectionAngle(t2, {0, 0})), 180), {12, 5}},
+        {"line and arc that do not meet", Line(15, -20, 15, 20), {15, 10}, ArcElement({0, 0}, 10, 0, 180),
+         Polar(10, 45), 3, Line(15, 5, 15, 20), ArcElement({0, 0}, 10, touch2, 180), {12, 5}},
         {"arc picked before a line", ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), Line(15, -20, 15, 20), {15, 10}, 3,
-         ArcElement({0, 0}, 10, RadToDeg(DirectionAngle(t2, {0, 0})), 180), Line(15, 5, 15, 20), {12, 5}},
-        {"two arcs", ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), ArcElement({25, 0}, 10, 0, 180), {25 - 7.0710678, 7.0710678}, 5,
-         ArcElement({0, 0}, 10, RadToDeg(std::atan2(8.2915619758885, 12.5)), 180),
-         ArcElement({25, 0}, 10, 0, 180 - RadToDeg(std::atan2(8.2915619758885, 12.5))), {12.5, 8.2915619758885}},
+         ArcElement({0, 0}, 10, touch2, 180), Line(15, 5, 15, 20), {12, 5}},
+        {"two arcs", ArcElement({0, 0}, 10, 0, 180), Polar(10, 45), ArcElement({25, 0}, 10, 0, 180),
+         {25 - 7.0710678, 7.0710678}, 5, ArcElement({0, 0}, 10, touchBetween, 180),
+         ArcElement({25, 0}, 10, 0, 180 - touchBetween), {12.5, 8.2915619758885}},
         {"line crossing a circle", Line(-20, 5, 20, 5), {15, 5}, Circle(0, 0, 10), {0, -10}, 2,
          Line(11.61895003862225, 5, 20, 5), circleAfter, {11.61895003862225, 3}},
     };
     for (const FilletCase& c : cases) {
         SCOPED_TRACE(c.Name);
         Put({c.First, c.Second});
+        drawing[1].Selected = drawing[2].Selected = 1;  // the command highlights its picks
         const std::vector<TCadData> before = Snapshot();
         ASSERT_TRUE(Fillet(drawing, attributes, 1, c.Click1, 2, c.Click2, c.Radius));
+        EXPECT_EQ(drawing[1].Selected, 0);
+        EXPECT_EQ(drawing[2].Selected, 0);
         EXPECT_TRUE(dialogs.Messages.empty());
         ASSERT_EQ(drawing.Count, 3);
         ExpectGeometry(drawing[1], c.ExpectedFirst);
@@ -145,8 +150,8 @@ TEST_F(FilletAndChamfer, RefusalsLeaveTheDrawingAsItWas)
         {"parallel lines", Line(0, 0, 10, 0), {5, 0}, Line(0, 5, 10, 5), {5, 5}, 2, nullptr},
         {"tangent point beyond a short line", Line(0, 0, 3, 0), {2, 0}, Line(0, 0, 0, 20), {0, 15}, 5,
          kLineTooShortMessage},
-        {"offset circles that do not meet", Line(15, -20, 15, 20), {15, 10}, ArcElement({0, 0}, 10, 0, 180), Polar(10, 45),
-         2, kRadiusInsufficientMessage},
+        {"offset circles that do not meet", Line(15, -20, 15, 20), {15, 10}, ArcElement({0, 0}, 10, 0, 180),
+         Polar(10, 45), 2, kRadiusInsufficientMessage},
         {"a circle offset inwards past its centre", Circle(0, 0, 3), {1, 0}, Circle(10, 0, 2), {0, 0}, 5,
          kBadSideOrRadiusMessage},
         {"a point cannot be filleted", Line(0, 0, 10, 0), {5, 0}, PointElement({0, 0}), {0, 0}, 1,

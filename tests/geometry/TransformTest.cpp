@@ -86,8 +86,8 @@ protected:
     void AddEveryKind()
     {
         for (const TCadData& e :
-             {testing::Line(0, 0, 10, 5, 2), testing::ArcElement({0, 0}, 5, 0, 90), testing::Circle(1, 2, 3, 2), testing::PointElement({4, 4}),
-              Ellipse(), Text(), AlignedDimension(), AngleDimension(), Curve()}) {
+             {testing::Line(0, 0, 10, 5, 2), testing::ArcElement({0, 0}, 5, 0, 90), testing::Circle(1, 2, 3, 2),
+              testing::PointElement({4, 4}), Ellipse(), Text(), AlignedDimension(), AngleDimension(), Curve()}) {
             testing::PutElement(drawing, e);
             drawing[drawing.Count].Selected = 1;
         }
@@ -210,33 +210,6 @@ struct SingleCase {
     TCadData Expected;
 };
 
-Transformation Mirror(Point a, Point b)
-{
-    Transformation t;
-    t.Mode = TransformMode::Mirror;
-    t.AxisA = a;
-    t.AxisB = b;
-    return t;
-}
-
-Transformation Scale(Point base, double factor)
-{
-    Transformation t;
-    t.Mode = TransformMode::Scale;
-    t.Centre = base;
-    t.Factor = factor;
-    return t;
-}
-
-Transformation Rotate(Point centre, double degrees)
-{
-    Transformation t;
-    t.Mode = TransformMode::Rotate;
-    t.Centre = centre;
-    t.Degrees = degrees;
-    return t;
-}
-
 TEST(TransformElement, EachKindTransformsTheFieldsItsKindGivesMeaning)
 {
     SetEps(0.001f);
@@ -283,24 +256,22 @@ TEST(TransformElement, EachKindTransformsTheFieldsItsKindGivesMeaning)
     movedCurve.X2 = 11;
     movedCurve.Y2 = -1;
     movedCurve.Text = "1,-1,6,4,11,-1,";
-    Transformation move;
-    move.Offset = {1, -1};
     const SingleCase cases[] = {
-        {"arc 0..90 mirrored on the y axis runs 90..180", testing::ArcElement({0, 0}, 5, 0, 90), Mirror({0, 0}, {0, 1}),
-         testing::ArcElement({0, 0}, 5, 90, 180)},
-        {"circle halved about its centre", testing::Circle(1, 2, 10, 2), Scale({1, 2}, 0.5),
+        {"arc 0..90 mirrored on the y axis runs 90..180", testing::ArcElement({0, 0}, 5, 0, 90),
+         MirrorAcross({0, 0}, {0, 1}), testing::ArcElement({0, 0}, 5, 90, 180)},
+        {"circle halved about its centre", testing::Circle(1, 2, 10, 2), ScaleAbout({1, 2}, 0.5),
          testing::Circle(1, 2, 5, 2)},
-        {"line mirrored gets its angle again", testing::Line(0, 0, 10, 0, 2), Mirror({0, 0}, {1, 1}),
+        {"line mirrored gets its angle again", testing::Line(0, 0, 10, 0, 2), MirrorAcross({0, 0}, {1, 1}),
          testing::Line(0, 0, 0, 10, 2)},
-        {"ellipse mirrored: half turn and negated values", Ellipse(), Mirror({0, 0}, {0, 1}), mirroredEllipse},
-        {"ellipse scaled: radius and values", Ellipse(), Scale({0, 0}, 2), scaledEllipse},
-        {"text mirrored keeps reading forwards", Text(), Mirror({0, 0}, {0, 1}), mirroredText},
-        {"text scaled keeps its height", Text(), Scale({0, 0}, 2), scaledText},
-        {"text rotated in place", Text(), Rotate({10, 5}, 90), rotatedText},
-        {"aligned dimension scaled: third point and value", AlignedDimension(), Scale({0, 0}, 2), scaledDimension},
-        {"angle dimension scaled: radius, not value", AngleDimension(), Scale({0, 0}, 2), scaledAngle},
-        {"angle dimension mirrored exchanges its legs", AngleDimension(), Mirror({0, 0}, {0, 1}), mirroredAngle},
-        {"curve moved with its point list", Curve(), move, movedCurve},
+        {"ellipse mirrored: half turn and negated values", Ellipse(), MirrorAcross({0, 0}, {0, 1}), mirroredEllipse},
+        {"ellipse scaled: radius and values", Ellipse(), ScaleAbout({0, 0}, 2), scaledEllipse},
+        {"text mirrored keeps reading forwards", Text(), MirrorAcross({0, 0}, {0, 1}), mirroredText},
+        {"text scaled keeps its height", Text(), ScaleAbout({0, 0}, 2), scaledText},
+        {"text rotated in place", Text(), RotateAbout({10, 5}, 90), rotatedText},
+        {"aligned dimension scaled: third point and value", AlignedDimension(), ScaleAbout({0, 0}, 2), scaledDimension},
+        {"angle dimension scaled: radius, not value", AngleDimension(), ScaleAbout({0, 0}, 2), scaledAngle},
+        {"angle dimension mirrored exchanges its legs", AngleDimension(), MirrorAcross({0, 0}, {0, 1}), mirroredAngle},
+        {"curve moved with its point list", Curve(), MoveBy({1, -1}), movedCurve},
     };
     for (const SingleCase& c : cases) {
         SCOPED_TRACE(c.Name);
