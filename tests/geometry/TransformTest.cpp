@@ -183,6 +183,22 @@ TEST_F(Transform, RotateCopyWithCountThreeAppendsThreeCopiesInOneUndoStep)
     EXPECT_FALSE(CanUndo(drawing));
 }
 
+TEST_F(Transform, ACopiedTextOrEllipseStaysBelowAFullTurnWhileInPlaceTurnsDoNot)
+{
+    TCadData text = Text();
+    text.Angle = 6;
+    TCadData ellipse = Ellipse();
+    ellipse.Angle = 6;
+    Put({text, ellipse});
+    drawing[1].Selected = drawing[2].Selected = 1;
+    RotateElements(drawing, 9, 1, {0, 0}, 90);
+    EXPECT_NEAR(drawing[3].Angle, 6 + kPi / 2 - 2 * kPi, 1e-12);
+    EXPECT_NEAR(drawing[4].Angle, 6 + kPi / 2 - 2 * kPi, 1e-12);
+    drawing[1].Selected = 1;
+    RotateElements(drawing, 9, 0, {0, 0}, 90);
+    EXPECT_NEAR(drawing[1].Angle, 6 + kPi / 2, 1e-12);
+}
+
 TEST_F(Transform, MoveCopyStopsAtTheCapacityWithoutAPartialElement)
 {
     drawing.Capacity = 100;
@@ -232,7 +248,9 @@ TEST(TransformElement, EachKindTransformsTheFieldsItsKindGivesMeaning)
     scaledText.Cy = scaledText.Y1 = 10;
     scaledText.X2 = 28;
     scaledText.Y2 = 18;
-    TCadData rotatedText = Text();  // about its insertion point: the point stays, the box turns
+    // Regression: a text turned in place about its insertion point used to have that point moved to
+    // its re-sorted box corner, which displaced the drawn text; the point stays, the box turns.
+    TCadData rotatedText = Text();
     rotatedText.Angle = kPi / 2;
     rotatedText.X1 = 6;
     rotatedText.X2 = 10;
