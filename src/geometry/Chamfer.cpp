@@ -35,6 +35,7 @@ std::optional<TCadData> CutLine(const TCadData& line, Point x, Point click, doub
 bool Chamfer(Drawing& drawing, const CurrentAttributes& attributes, int line1, Point click1, int line2, Point click2,
              double length)
 {
+    if (line1 == line2 || drawing[line1].Kind != kKindLine || drawing[line2].Kind != kKindLine) return false;
     const TCadData l1 = Unhighlighted(drawing[line1]), l2 = Unhighlighted(drawing[line2]);
     Point x;
     if (!IntersectLines(StartOf(l1), EndOf(l1), StartOf(l2), EndOf(l2), x)) return false;

@@ -245,7 +245,7 @@ bool Fillet(Drawing& drawing, const CurrentAttributes& attributes, int first, Po
         const int8_t kind = drawing[index].Kind;
         return kind == kKindLine ? 0 : kind == kKindArc ? 1 : kind == kKindCircle ? 2 : -1;
     };
-    if (rank(first) < 0 || rank(second) < 0 || !(radius >= 0)) return false;
+    if (first == second || rank(first) < 0 || rank(second) < 0 || !(radius >= 0)) return false;
     if (rank(first) > rank(second)) {
         std::swap(first, second);
         std::swap(click1, click2);

@@ -151,7 +151,7 @@ TEST_F(Extending, TheMergeQuestionNamesTheOpeningAngleOrTheOffset)
     EXPECT_EQ(FormatMergeNumber(12.5), "12.5");
 }
 
-// Regression: an arc about the same centre with another radius used to be "merged", leaving the
+// Guards against "merging" an arc about the same centre with another radius, which would leave the
 // extended arc with an end point off its own circle.
 TEST_F(Extending, ArcsAboutOneCentreWithDifferentRadiiAreNeverMerged)
 {

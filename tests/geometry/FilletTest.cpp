@@ -228,11 +228,16 @@ TEST_F(FilletAndChamfer, ChamfersCutBothLinesAndJoinThemWithALine)
     }
 }
 
-TEST_F(FilletAndChamfer, ChamferRefusesParallelLinesSilentlyAndShortLinesWithTheMessage)
+TEST_F(FilletAndChamfer, ChamferRefusesParallelLinesAndOtherKindsSilentlyAndShortLinesWithTheMessage)
 {
     Put({Line(0, 0, 10, 0), Line(0, 5, 10, 5)});
     EXPECT_FALSE(Chamfer(drawing, attributes, 1, {5, 0}, 2, {5, 5}, 1));
     EXPECT_TRUE(dialogs.Messages.empty());
+    Put({Line(0, 0, 10, 0), Circle(5, 5, 3)});
+    EXPECT_FALSE(Chamfer(drawing, attributes, 1, {5, 0}, 2, {5, 2}, 1));
+    EXPECT_FALSE(Chamfer(drawing, attributes, 1, {5, 0}, 1, {6, 0}, 1));
+    EXPECT_TRUE(dialogs.Messages.empty());
+    EXPECT_FALSE(CanUndo(drawing));
     Put({Line(0, 0, 1, 0), Line(0, 0, 0, 20)});
     const std::vector<TCadData> before = Snapshot();
     EXPECT_FALSE(Chamfer(drawing, attributes, 1, {0.5, 0}, 2, {0, 15}, 2));

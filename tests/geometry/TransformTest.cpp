@@ -248,8 +248,8 @@ TEST(TransformElement, EachKindTransformsTheFieldsItsKindGivesMeaning)
     scaledText.Cy = scaledText.Y1 = 10;
     scaledText.X2 = 28;
     scaledText.Y2 = 18;
-    // Regression: a text turned in place about its insertion point used to have that point moved to
-    // its re-sorted box corner, which displaced the drawn text; the point stays, the box turns.
+    // Guards against moving a text turned in place to its re-sorted box corner, which displaces the
+    // drawn text: turned about its insertion point, the point stays and only the box turns.
     TCadData rotatedText = Text();
     rotatedText.Angle = kPi / 2;
     rotatedText.X1 = 6;
