@@ -14,8 +14,6 @@ namespace {
 
 constexpr double kCircleGap = 0.01;  // radians left open when a circle is broken
 
-bool IsRound(const TCadData& e) { return e.Kind == kKindArc || e.Kind == kKindCircle; }
-
 // Where the element passes near the click; none when it does not.
 std::optional<Point> PointNear(const TCadData& e, Point click, double aperture)
 {
@@ -114,7 +112,7 @@ namespace {
 
 IntersectionResult CrossingsForBreak(const TCadData& e, const TCadData& o)
 {
-    const bool oLine = o.Kind == kKindLine, oEllipse = o.Kind == kKindEllipse, oRound = IsRound(o);
+    const bool oLine = o.Kind == kKindLine, oEllipse = o.Kind == kKindEllipse, oRound = IsRound(o.Kind);
     IntersectionResult none;
     switch (e.Kind) {
     case kKindLine: {

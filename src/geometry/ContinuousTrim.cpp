@@ -10,8 +10,6 @@
 namespace vantro {
 namespace {
 
-bool IsRound(int8_t kind) { return kind == kKindArc || kind == kKindCircle; }
-
 // The corner and the next element's new state; StartAtCorner reports whether its start lies there.
 struct NextCut {
     Point X;
@@ -30,14 +28,6 @@ IntersectionResult FullCrossings(const TCadData& p, const TCadData& n)
     if (p.Kind == kKindLine) return IntersectLineCircle(StartOf(p), EndOf(p), CentreOf(n), n.R);
     if (n.Kind == kKindLine) return IntersectLineCircle(StartOf(n), EndOf(n), CentreOf(p), p.R);
     return IntersectCircles(CentreOf(p), p.R, CentreOf(n), n.R);
-}
-
-// Of two points the one nearer to q, the second on a tie.
-Point NearerSecondOnTie(const IntersectionResult& found, Point q)
-{
-    if (found.Count == 2 && PointDistance(found.Points[1], q) <= PointDistance(found.Points[0], q))
-        return found.Points[1];
-    return found.Points[0];
 }
 
 NextCut MoveStart(TCadData n, Point x)
@@ -77,7 +67,7 @@ NextCut LineAfterArc(const TCadData& n, const IntersectionResult& full, Point cl
     const Point nearer = along(a) <= along(b) ? a : b, farther = along(a) <= along(b) ? b : a;
     if (j < along(nearer)) return MoveEnd(n, nearer);
     if (j > along(farther)) return MoveStart(n, farther);
-    const Point x = NearerSecondOnTie(full, click);
+    const Point x = NearerOf(full, click);
     return j <= along(x) ? MoveEnd(n, x) : MoveStart(n, x);
 }
 
@@ -88,7 +78,7 @@ NextCut CircleToArc(const TCadData& n, const IntersectionResult& full, Point cli
     const Point c = CentreOf(n);
     TCadData arc = n;
     if (full.Count == 2) {
-        const Point x = NearerSecondOnTie(full, click);
+        const Point x = NearerOf(full, click);
         const Point a = full.Points[0], b = full.Points[1];
         if (SweepAngleDeg(a, click, c) < SweepAngleDeg(a, b, c)) MakeArc(arc, a, b);
         else MakeArc(arc, b, a);
@@ -122,11 +112,11 @@ NextCut ArcToCorner(const TCadData& p, const TCadData& n, const IntersectionResu
         p.Kind == kKindLine ? IntersectLineWithCircleElement(p, n) : IntersectCircleElements(p, n);
     if (onN.Count == 0) {
         const bool endSide = PointDistance(click, StartOf(n)) >= PointDistance(click, EndOf(n));
-        const Point x = NearerSecondOnTie(full, endSide ? EndOf(n) : StartOf(n));
+        const Point x = NearerOf(full, endSide ? EndOf(n) : StartOf(n));
         return endSide ? MoveEnd(n, x) : MoveStart(n, x);
     }
     if (onN.Count == 2) {
-        const Point x = NearerSecondOnTie(onN, click);
+        const Point x = NearerOf(onN, click);
         const double ac = AngleAlong(n, click), a1 = AngleAlong(n, onN.Points[0]), a2 = AngleAlong(n, onN.Points[1]);
         if (ac <= a1 && ac <= a2) return MoveEnd(n, x);
         if (ac >= a1 && ac >= a2) return MoveStart(n, x);
@@ -148,7 +138,7 @@ std::optional<NextCut> CutNext(const TCadData& p, const TCadData& n, Point click
     if (n.Kind == kKindCircle) return CircleToArc(n, full, click);
     if (n.Kind == kKindArc) return ArcToCorner(p, n, full, click);
     if (p.Kind == kKindLine) return LineToCorner(n, full.Points[0], click);
-    if (p.Kind == kKindCircle) return LineToCorner(n, NearerSecondOnTie(full, click), click);
+    if (p.Kind == kKindCircle) return LineToCorner(n, NearerOf(full, click), click);
     return LineAfterArc(n, full, click);
 }
 

@@ -11,6 +11,13 @@ void RefreshLineAngle(TCadData& line) { line.Angle = RadToDeg(DirectionAngle(End
 
 void RefreshArcSweep(TCadData& arc) { arc.Angle = SweepAngleDeg(StartOf(arc), EndOf(arc), CentreOf(arc)); }
 
+Point NearerOf(const IntersectionResult& found, Point q, bool secondOnTie)
+{
+    if (found.Count < 2) return found.Points[0];
+    const double d0 = PointDistance(found.Points[0], q), d1 = PointDistance(found.Points[1], q);
+    return d1 < d0 || (secondOnTie && d1 == d0) ? found.Points[1] : found.Points[0];
+}
+
 std::optional<Point> PointAlongSegment(Point from, Point to, double distance)
 {
     if (distance < Eps()) return from;

@@ -15,6 +15,13 @@ inline Point StartOf(const TCadData& e) { return {e.X1, e.Y1}; }
 inline Point EndOf(const TCadData& e) { return {e.X2, e.Y2}; }
 inline Point CentreOf(const TCadData& e) { return {e.Cx, e.Cy}; }
 
+// Arcs and circles: the kinds with a centre and a radius that the editing operations cut.
+inline bool IsRound(int8_t kind) { return kind == kKindArc || kind == kKindCircle; }
+
+// Of the found points (at least one) the one nearer to q; on a tie the second, or the first when
+// secondOnTie is false.
+Point NearerOf(const IntersectionResult& found, Point q, bool secondOnTie = true);
+
 // The point at distance from `from` on the segment from-to; none when the segment is shorter.
 std::optional<Point> PointAlongSegment(Point from, Point to, double distance);
 

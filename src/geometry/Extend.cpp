@@ -64,13 +64,6 @@ bool AskMergeOffset(const Drawing& drawing, double offset)
     return Agrees(drawing, MergeLinesText(FormatMergeNumber(offset).append("mmずれた平行線です。")));
 }
 
-Point NearerOf(const IntersectionResult& found, Point to)
-{
-    if (found.Count == 2 && PointDistance(found.Points[1], to) <= PointDistance(found.Points[0], to))
-        return found.Points[1];
-    return found.Points[0];
-}
-
 // Where a line is to be extended to on the target, and whether the two are to be merged.
 struct Extension {
     Point At;

@@ -42,14 +42,6 @@ std::optional<Point> TouchPoint(const IntersectionResult& found)
     return MidPoint(found.Points[0], found.Points[1]);
 }
 
-Point Nearer(const IntersectionResult& found, Point to, bool secondOnTie)
-{
-    if (found.Count < 2) return found.Points[0];
-    const double d0 = PointDistance(found.Points[0], to), d1 = PointDistance(found.Points[1], to);
-    if (d1 < d0 || (secondOnTie && d1 == d0)) return found.Points[1];
-    return found.Points[0];
-}
-
 // Whether the click keeps the line's end (rather than its start) on its side of x: each quantity
 // is 0 when the click lies between that end and x, negative otherwise.
 bool KeepsEnd(const TCadData& line, Point x, Point click)
@@ -156,7 +148,7 @@ bool FilletLineArc(Drawing& drawing, const CurrentAttributes& attributes, int li
     if (!offsetLine || !offsetRadius) return Refuse(drawing, kArcErrorMessage);
     const IntersectionResult crossings = IntersectLineCircle(StartOf(l), EndOf(l), c, a.R);
     Point x;
-    if (crossings.Count > 0) x = Nearer(crossings, click1, true);
+    if (crossings.Count > 0) x = NearerOf(crossings, click1);
     else if (!PerpendicularFoot(StartOf(l), EndOf(l), c, x)) return Refuse(drawing, kArcErrorMessage);
     Point f;
     if (!NearestLineCircle(offsetLine->A, offsetLine->B, c, *offsetRadius, click2, f))
@@ -217,7 +209,7 @@ bool FilletArcs(Drawing& drawing, const CurrentAttributes& attributes, int arc1,
     if (!r1 || !r2) return Refuse(drawing, withCircle ? kBadSideOrRadiusMessage : kArcErrorMessage);
     const IntersectionResult centres = IntersectCircles(c1, *r1, c2, *r2);
     if (centres.Count == 0) return Refuse(drawing, kRadiusInsufficientMessage);
-    const Point f = Nearer(centres, click1, false);
+    const Point f = NearerOf(centres, click1, false);
     Point t1 = f, t2 = f;
     if (radius != 0) {
         const auto on1 = TouchPoint(IntersectCircles(f, radius, c1, a1.R));

@@ -11,8 +11,6 @@
 namespace vantro {
 namespace {
 
-bool IsRound(int8_t kind) { return kind == kKindArc || kind == kKindCircle; }
-
 // A cut point and its position along the element: distance from a line's start, degrees from an
 // arc's (or circle's) start, an ellipse piece's value.
 struct Cut {
