@@ -138,7 +138,7 @@ TEST_F(Trimming, MoreThanFiftyCutsAreRefusedAndTheSelectionCleared)
     EXPECT_FALSE(CanUndo(drawing));
 }
 
-TEST_F(Trimming, FiftyEdgesAreStillAccepted)
+TEST_F(Trimming, FiftyCutPointsIncludingTheEndsAreStillAccepted)
 {
     std::vector<TCadData> elements = {Line(0, 0, 100, 0)};
     for (int k = 1; k <= 48; ++k) elements.push_back(Line(k * 1.5, -1, k * 1.5, 1));
