@@ -1,5 +1,6 @@
 #include "geometry/CurvePoints.h"
 
+#include <array>
 #include <charconv>
 
 namespace vantro {
@@ -25,5 +26,20 @@ std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text)
 }
 
 std::string FormatCurvePoint(Point p) { return FormatNumber(p.X).append(",").append(FormatNumber(p.Y)).append(","); }
+
+std::string FormatCurvePoints(const std::vector<Point>& points)
+{
+    std::string text;
+    std::array<char, 32> buffer{};
+    for (const Point& p : points) {
+        for (const double value : {p.X, p.Y}) {
+            const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                              std::chars_format::general, 15);
+            text.append(buffer.data(), result.ptr);
+            text.push_back(',');
+        }
+    }
+    return text;
+}
 
 }  // namespace vantro

@@ -16,4 +16,7 @@ std::optional<std::vector<Point>> ParseCurvePoints(std::string_view text);
 // One point as the list stores it: x, comma, y, comma, each number written with FormatNumber.
 std::string FormatCurvePoint(Point p);
 
+// The list as a transformation writes it: general format, up to 15 significant digits, '.' always.
+std::string FormatCurvePoints(const std::vector<Point>& points);
+
 }  // namespace vantro

@@ -1,0 +1,221 @@
+#include "geometry/BreakJoin.h"
+
+#include "document/UndoHistory.h"
+#include "geometry/ElementEdits.h"
+#include "geometry/ElementIntersections.h"
+#include "geometry/EllipsePolyline.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vantro {
+namespace {
+
+constexpr double kCircleGap = 0.01;  // radians left open when a circle is broken
+
+// Where the element passes near the click; none when it does not.
+std::optional<Point> PointNear(const TCadData& e, Point click, double aperture)
+{
+    IntersectionResult found;
+    TCadData probe{};
+    probe.Kind = kKindCircle;
+    probe.Cx = click.X;
+    probe.Cy = click.Y;
+    probe.R = aperture;
+    switch (e.Kind) {
+    case kKindLine:
+        found = IntersectSegmentCircle(StartOf(e), EndOf(e), click, aperture);
+        break;
+    case kKindArc:
+        found = IntersectCircles(CentreOf(e), e.R, click, aperture);
+        break;
+    case kKindEllipse:
+        found = IntersectEllipseCircle(e, probe);
+        break;
+    default:
+        break;
+    }
+    if (found.Count == 0) return std::nullopt;
+    return found.Points[0];
+}
+
+// The element's drawn ends (ellipse pieces: the points of their start and end values).
+std::array<Point, 2> EndsOf(const TCadData& e)
+{
+    if (e.Kind != kKindEllipse) return {StartOf(e), EndOf(e)};
+    const double r = e.R;
+    return {EllipsePoint(e, std::acos(std::clamp(e.X1 / r, -1.0, 1.0))),
+            EllipsePoint(e, std::acos(std::clamp(e.X2 / r, -1.0, 1.0)))};
+}
+
+// Within Eps in both x and y of an end; a circle has none.
+bool NearAnEnd(const TCadData& e, Point p)
+{
+    if (e.Kind == kKindCircle) return false;
+    for (const Point end : EndsOf(e))
+        if (std::abs(p.X - end.X) < Eps() && std::abs(p.Y - end.Y) < Eps()) return true;
+    return false;
+}
+
+// Whether the point lies on the drawn part of a line or arc (not only on its circle).
+bool OnElement(const TCadData& e, Point p)
+{
+    if (e.Kind == kKindLine) return IsPointOnSegment(StartOf(e), EndOf(e), p);
+    if (e.Kind == kKindArc) return IsPointOnArc(StartOf(e), EndOf(e), CentreOf(e), e.R, p);
+    return true;
+}
+
+void ApplyCut(Drawing& drawing, int index, TCadData after)
+{
+    RecordModified(drawing, index);
+    drawing[index] = std::move(after);
+    Redraw(drawing, index);
+}
+
+}  // namespace
+
+BreakResult BreakAtPoint(Drawing& drawing, int index, Point click, std::optional<Point> snap, double aperture)
+{
+    const TCadData e = drawing[index];
+    BreakResult result;
+    std::optional<Point> at = snap;
+    if (e.Kind == kKindCircle && !at) {
+        const double towards = DirectionAngle(click, CentreOf(e));
+        at = Point{e.Cx + e.R * std::cos(towards), e.Cy + e.R * std::sin(towards)};
+    }
+    if (!at) at = PointNear(e, click, aperture);
+    // A cut at an end, or off the element, would leave a piece of no length or a false arc.
+    if (!at || NearAnEnd(e, *at) || !OnElement(e, *at)) return result;
+    result.At = *at;
+    UndoStepGroup step(drawing);
+    TCadData after = e;
+    if (e.Kind == kKindLine || e.Kind == kKindArc) {
+        SetEnd(after, *at);
+        ApplyCut(drawing, index, after);
+        AppendPiece(drawing, e, *at, EndOf(e));
+        result.Pieces = 2;
+    } else if (e.Kind == kKindCircle) {
+        MakeArc(after, *at, RotatePointRad(*at, CentreOf(e), -kCircleGap));
+        ApplyCut(drawing, index, after);
+        result.Pieces = 1;
+    } else if (e.Kind == kKindEllipse) {
+        const double value = EllipseValue(e, *at);
+        (value >= 0 ? after.X1 : after.X2) = value;
+        ApplyCut(drawing, index, after);
+        result.Pieces = 1;
+    }
+    return result;
+}
+
+namespace {
+
+IntersectionResult CrossingsForBreak(const TCadData& e, const TCadData& o)
+{
+    const bool oLine = o.Kind == kKindLine, oEllipse = o.Kind == kKindEllipse, oRound = IsRound(o.Kind);
+    IntersectionResult none;
+    switch (e.Kind) {
+    case kKindLine: {
+        if (oEllipse) return IntersectEllipseLine(o, e, true);
+        if (oRound) return IntersectLineWithCircleElement(e, o);
+        IntersectionResult found;
+        if (oLine && IntersectSegments(StartOf(e), EndOf(e), StartOf(o), EndOf(o), found.Points[0])) found.Count = 1;
+        return found;
+    }
+    case kKindArc:
+        if (oLine) return IntersectLineWithCircleElement(o, e);
+        if (oEllipse) return IntersectEllipseCircle(o, e);
+        return oRound ? IntersectCircleElements(o, e) : none;
+    case kKindEllipse:
+        if (oLine) return IntersectEllipseLine(e, o, true);
+        return oRound ? IntersectEllipseCircle(e, o) : none;
+    case kKindCircle: {
+        if (oRound) return IntersectCircles(CentreOf(o), o.R, CentreOf(e), e.R);
+        if (!oLine) return none;
+        const IntersectionResult found = IntersectLineCircle(StartOf(o), EndOf(o), CentreOf(e), e.R);
+        for (int i = 0; i < found.Count; ++i)
+            if (IsPointOnSegment(StartOf(o), EndOf(o), found.Points[static_cast<size_t>(i)])) return found;
+        return none;
+    }
+    default:
+        return none;
+    }
+}
+
+// Position along a line or arc from its start.
+double KeyAlong(const TCadData& e, Point p)
+{
+    return e.Kind == kKindLine ? PointDistance(StartOf(e), p) : AngleFromArcStart(e, p);
+}
+
+void BreakLineOrArc(Drawing& drawing, int index, const TCadData& e, const IntersectionResult& found)
+{
+    const Point p1 = found.Points[0];
+    TCadData after = e;
+    if (found.Count == 1) {
+        SetEnd(after, p1);
+        ApplyCut(drawing, index, after);
+        AppendPiece(drawing, e, p1, EndOf(e));
+        return;
+    }
+    const Point p2 = found.Points[1];
+    const bool firstNearerStart = KeyAlong(e, p1) <= KeyAlong(e, p2);
+    if (firstNearerStart) SetEnd(after, p1);
+    else SetStart(after, p1);
+    ApplyCut(drawing, index, after);
+    if (AppendPiece(drawing, e, p1, p2) == 0) return;
+    if (firstNearerStart) AppendPiece(drawing, e, p2, EndOf(e));
+    else AppendPiece(drawing, e, StartOf(e), p2);
+}
+
+// Ellipse pieces run from the larger value down to the smaller.
+void BreakEllipse(Drawing& drawing, int index, const TCadData& e, const IntersectionResult& found)
+{
+    std::vector<double> values;
+    for (int i = 0; i < found.Count; ++i) values.push_back(EllipseValue(e, found.Points[static_cast<size_t>(i)]));
+    std::sort(values.rbegin(), values.rend());
+    values.push_back(e.X2);
+    TCadData after = e;
+    after.X2 = values.front();
+    ApplyCut(drawing, index, after);
+    for (size_t k = 0; k + 1 < values.size(); ++k) {
+        TCadData piece = e;
+        piece.X1 = values[k];
+        piece.X2 = values[k + 1];
+        const int added = AppendRecordedCopy(drawing, piece);
+        if (added == 0) return;
+        Redraw(drawing, added);
+    }
+}
+
+}  // namespace
+
+std::vector<Point> BreakElement(Drawing& drawing, int index, int other)
+{
+    const TCadData e = drawing[index];
+    const IntersectionResult found = CrossingsForBreak(e, drawing[other]);
+    bool usable = found.Count > 0 && (e.Kind != kKindCircle || found.Count == 2);
+    for (int i = 0; i < found.Count; ++i)
+        if (NearAnEnd(e, found.Points[static_cast<size_t>(i)])) usable = false;
+    if (!usable) {
+        Tell(drawing, kNoCrossingToBreakMessage);
+        return {};
+    }
+    UndoStepGroup step(drawing);
+    if (e.Kind == kKindCircle) {
+        TCadData after = e;
+        MakeArc(after, found.Points[1], found.Points[0]);
+        ApplyCut(drawing, index, after);
+        TCadData piece = e;
+        MakeArc(piece, found.Points[0], found.Points[1]);
+        const int added = AppendRecordedCopy(drawing, piece);
+        if (added != 0) Redraw(drawing, added);
+    } else if (e.Kind == kKindEllipse) {
+        BreakEllipse(drawing, index, e, found);
+    } else {
+        BreakLineOrArc(drawing, index, e, found);
+    }
+    return {found.Points.begin(), found.Points.begin() + found.Count};
+}
+
+}  // namespace vantro
