@@ -404,6 +404,15 @@ void DrawElement(const PaintTarget& target, int index, bool copyMode)
     DrawAnyElement(target, Mapping(target.Canvas, target.View), *element, copyMode);
 }
 
+void DrawRecord(const PaintTarget& target, const TCadData& element, bool copyMode)
+{
+    if (element.Kind == kKindEmpty) return;
+    Pen pen = ElementPen(target.Settings, element, 0);
+    pen.Mode = copyMode ? PenMode::Copy : PenMode::Not;
+    target.Canvas.SetPen(pen);
+    DrawAnyElement(target, Mapping(target.Canvas, target.View), element, copyMode);
+}
+
 void EraseElement(const PaintTarget& target, int index)
 {
     const TCadData* element = ElementAt(target.Document, index);

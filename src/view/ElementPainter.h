@@ -36,6 +36,9 @@ void DrawShape(const PaintTarget& target, const TCadData& element);
 // One element (index >= 1, or -1/-2 for the scratch records), in copy or not mode.
 void DrawElement(const PaintTarget& target, int index, bool copyMode);
 
+// A record outside the store (a preview's transformed copy), in copy or not mode.
+void DrawRecord(const PaintTarget& target, const TCadData& element, bool copyMode);
+
 // Paints the element in the background colour.
 void EraseElement(const PaintTarget& target, int index);
 

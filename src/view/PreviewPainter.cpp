@@ -1,7 +1,10 @@
 #include "view/PreviewPainter.h"
 
+#include "document/Layers.h"
 #include "geometry/Constructions.h"
 #include "geometry/Dimensions.h"
+#include "geometry/Transform.h"
+#include "view/ElementExtents.h"
 #include "view/PixelMapping.h"
 
 #include <cmath>
@@ -45,6 +48,9 @@ private:
     void LinearDimension();
     void RadiusLeader(bool diameter);
     void AngleArc();
+    void Selection(const Transformation& t);
+    std::optional<double> Mirrored();
+    std::optional<double> Rotated();
 
     const PaintTarget& t_;
     const PreviewInput& in_;
@@ -147,7 +153,7 @@ void PreviewDrawer::AngleArc()
 enum class Shape {
     RubberLine, TypedCircle, CircleByRadius, CircleOn2Points, CircleThrough3Points, Rectangle, Polygon,
     LineFromLastPoint, EllipseAxis, ArcBetweenLines, LinearDimension, LeaderShoulder, RelativeValueLine,
-    RadiusLeader, DiameterLeader, AngleArc,
+    RadiusLeader, DiameterLeader, AngleArc, SelectionMoved, SelectionMirrored, SelectionRotated,
 };
 
 struct StepShape {
@@ -166,7 +172,9 @@ constexpr StepShape kStepShapes[] = {
     {158, Shape::LinearDimension}, {161, Shape::LeaderShoulder}, {170, Shape::LeaderShoulder},
     {173, Shape::LeaderShoulder}, {254, Shape::LeaderShoulder}, {259, Shape::LeaderShoulder},
     {163, Shape::RelativeValueLine}, {251, Shape::RadiusLeader}, {256, Shape::DiameterLeader},
-    {262, Shape::AngleArc},
+    {262, Shape::AngleArc}, {103, Shape::SelectionMoved}, {107, Shape::SelectionMoved},
+    {111, Shape::SelectionMirrored}, {115, Shape::SelectionMirrored}, {119, Shape::SelectionRotated},
+    {123, Shape::SelectionRotated},
 };
 
 const StepShape* ShapeOf(int mode)
@@ -174,6 +182,48 @@ const StepShape* ShapeOf(int mode)
     for (const StepShape& s : kStepShapes)
         if (s.Mode == mode) return &s;
     return nullptr;
+}
+
+// The selection transformed: element by element up to "Hani" of them, else its outline.
+void PreviewDrawer::Selection(const Transformation& t)
+{
+    const Drawing& d = t_.Document;
+    std::vector<int> shown;
+    ExtentBox box;
+    for (int i = 1; i <= d.Count; ++i) {
+        if (d[i].Selected != 1 || !IsLayerVisible(d.Layers, d[i].Layer)) continue;
+        shown.push_back(i);
+        AddElementExtent(box, d[i]);
+    }
+    if (static_cast<int>(shown.size()) > in_.Hani) {
+        if (box.Empty) return;
+        const Point corners[] = {{box.MinX, box.MinY}, {box.MaxX, box.MinY}, {box.MaxX, box.MaxY}, {box.MinX, box.MaxY}};
+        for (int k = 0; k < 4; ++k) WorldLine(TransformPoint(t, corners[k]), TransformPoint(t, corners[(k + 1) % 4]));
+        return;
+    }
+    const Pen pen = t_.Canvas.CurrentPen();
+    for (const int i : shown) {
+        TCadData copy = d[i];
+        TransformElement(copy, t, false);
+        DrawRecord(t_, copy, false);
+    }
+    t_.Canvas.SetPen(pen);
+}
+
+std::optional<double> PreviewDrawer::Mirrored()
+{
+    if (PointDistance(in_.LastPoint, mouse_) < 0.001) return std::nullopt;
+    Selection(MirrorAcross(in_.LastPoint, mouse_));
+    WorldLine(in_.LastPoint, mouse_);
+    return std::nullopt;
+}
+
+std::optional<double> PreviewDrawer::Rotated()
+{
+    const double degrees = RadToDeg(DirectionAngle(mouse_, in_.LastPoint));
+    Selection(RotateAbout(in_.LastPoint, degrees));
+    PixelLine(in_.Anchor, in_.Cursor);
+    return degrees;
 }
 
 std::optional<double> PreviewDrawer::Draw()
@@ -222,6 +272,11 @@ std::optional<double> PreviewDrawer::Draw()
     case Shape::RadiusLeader: RadiusLeader(false); break;
     case Shape::DiameterLeader: RadiusLeader(true); break;
     case Shape::AngleArc: AngleArc(); break;
+    case Shape::SelectionMoved:
+        Selection(MoveBy({mouse_.X - in_.LastPoint.X, mouse_.Y - in_.LastPoint.Y}));
+        break;
+    case Shape::SelectionMirrored: return Mirrored();
+    case Shape::SelectionRotated: return Rotated();
     }
     return std::nullopt;
 }

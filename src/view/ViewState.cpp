@@ -1,5 +1,7 @@
 #include "view/ViewState.h"
 
+#include "view/ElementExtents.h"
+
 #include "document/Layers.h"
 #include "geometry/Primitives.h"
 
@@ -17,8 +19,6 @@ constexpr double kFitShrink = 0.95;
 constexpr double kMiddleShrink = 0.9;  // the middle placement uses 0.9, not the fit's 0.95
 constexpr double kStepIn = 1.2;
 constexpr double kStepOut = 0.8;
-constexpr double kPointMargin = 2;       // mm around a point element when fitting
-constexpr double kReferenceMargin = 20;  // mm around the reference position of other kinds
 const char* const kSizeLabel = "ｻｲｽﾞ";
 
 // Round half to even into an int32; false when the value is not finite or does not fit.
@@ -128,71 +128,6 @@ bool ScaleAboutCentre(const ViewState& view, double factor, int32_t& originX, in
 }
 
 bool UsableFactor(double factor) { return std::isfinite(factor) && factor > 0; }
-
-// Bounding box of the points taken for a fit, in single precision.
-struct FitBox {
-    bool Empty = true;
-    float MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
-
-    void Add(double x, double y)
-    {
-        if (!std::isfinite(x) || !std::isfinite(y)) return;
-        const float fx = static_cast<float>(x);
-        const float fy = static_cast<float>(y);
-        if (Empty) {
-            MinX = MaxX = fx;
-            MinY = MaxY = fy;
-            Empty = false;
-            return;
-        }
-        MinX = std::min(MinX, fx);
-        MaxX = std::max(MaxX, fx);
-        MinY = std::min(MinY, fy);
-        MaxY = std::max(MaxY, fy);
-    }
-
-    void AddAround(double x, double y, double rx, double ry)
-    {
-        Add(x - rx, y - ry);
-        Add(x + rx, y + ry);
-    }
-};
-
-void AddElement(FitBox& box, const TCadData& e)
-{
-    switch (e.Kind) {
-    case kKindLine:
-    case -1:
-    case kKindFilledRect:
-        box.Add(e.X1, e.Y1);
-        box.Add(e.X2, e.Y2);
-        break;
-    case kKindArc: {
-        box.Add(e.X1, e.Y1);
-        box.Add(e.X2, e.Y2);
-        const Point quadrants[] = {
-            {e.Cx + e.R, e.Cy}, {e.Cx, e.Cy + e.R}, {e.Cx - e.R, e.Cy}, {e.Cx, e.Cy - e.R}};
-        for (const Point& q : quadrants)
-            if (IsWithinArcSweep(e, q)) box.Add(q.X, q.Y);
-        break;
-    }
-    case kKindCircle:
-        box.AddAround(e.Cx, e.Cy, e.R, e.R);
-        break;
-    case kKindEllipse: {
-        // The larger semi-axis about the centre holds the ellipse at any inclination.
-        const double reach = std::abs(e.R) * std::max(1.0, std::abs(e.Y1));
-        box.AddAround(e.Cx, e.Cy, reach, reach);
-        break;
-    }
-    case kKindPoint:
-        box.AddAround(e.Cx, e.Cy, kPointMargin, kPointMargin);
-        break;
-    default:
-        box.AddAround(e.Cx, e.Cy, kReferenceMargin, kReferenceMargin);
-        break;
-    }
-}
 
 }  // namespace
 
@@ -399,11 +334,11 @@ bool FitToDrawing(ViewState& view, const Drawing& drawing, int marginKind)
     if (w <= 0 || h <= 0) return false;
 
     const double margin = marginKind == 1 ? 1.0 : 0.5;
-    FitBox box;
+    ExtentBox box;
     if (marginKind == 2) box.AddAround(0, 0, view.SheetWidth / 2.0, view.SheetHeight / 2.0);
     for (int i = 1; i <= drawing.Count; ++i) {
         const TCadData& element = drawing[i];
-        if (IsLayerVisible(drawing.Layers, element.Layer)) AddElement(box, element);
+        if (IsLayerVisible(drawing.Layers, element.Layer)) AddElementExtent(box, element);
     }
     // Everything on hidden layers: nothing to fit to.
     if (box.Empty) return false;
