@@ -140,6 +140,33 @@ std::optional<std::string> FormatDimensionNumber(double value, const NumberForma
     return text;
 }
 
+int ReplaceUnshowableDimensionValues(Drawing& drawing)
+{
+    auto showable = [](double v) { return std::isfinite(v) && std::abs(v) < kLargestShownValue; };
+    int changed = 0;
+    for (int i = 1; i <= drawing.Count; ++i) {
+        TCadData& e = drawing[i];
+        if (e.Kind < kKindDimX || e.Kind > kKindLeader) continue;
+        const bool coordinates = e.Kind == kKindDimCoordinate || e.Kind == kKindDimRelativeCoordinate;
+        const bool fine = coordinates ? showable(e.X1 - (e.Kind == kKindDimCoordinate ? 0 : e.R)) &&
+                                            showable(e.Y1 - (e.Kind == kKindDimCoordinate ? 0 : e.Angle))
+                                      : showable(e.Value);
+        if (fine || MakeDimensionLabel(e, {}, ScreenSigns())) continue;
+        // The value goes too, or the next repaint would fail again; coordinates are the element's
+        // geometry, so there the text hides the value instead.
+        if (coordinates) {
+            e.Text = Utf8ToCp932(kBadCoordinateField);
+        } else {
+            e.Text = Utf8ToCp932(kBadDimensionField);
+            e.Value = 0;
+        }
+        e.Selected = 1;
+        ++changed;
+    }
+    if (changed > 0) ++drawing.Generation;
+    return changed;
+}
+
 std::optional<DimensionLabel> MakeDimensionLabel(const TCadData& e, const NumberFormat& format,
                                                  const DimensionSigns& signs)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/CadData.h"
+#include "document/Drawing.h"
 
 #include <optional>
 #include <string>
@@ -60,8 +61,13 @@ std::optional<std::string> FormatDimensionNumber(double value, const NumberForma
 std::optional<DimensionLabel> MakeDimensionLabel(const TCadData& dimension, const NumberFormat& format,
                                                  const DimensionSigns& signs);
 
+// Gives every dimension whose value cannot be shown the replacement field below and selects it, so
+// the user sees which ones changed. Returns how many were changed.
+int ReplaceUnshowableDimensionValues(Drawing& drawing);
+
 // The field (UTF-8 here, stored as CP932) and the message that replace an unformattable value.
 inline constexpr const char* kBadDimensionField = "(寸法数値が不正です)0";
+inline constexpr const char* kBadCoordinateField = "=寸法数値が不正です)";
 inline constexpr const char* kBadDimensionMessage = "寸法数値が不正です（エラー回避のため、値を変更します）";
 
 }  // namespace vantro

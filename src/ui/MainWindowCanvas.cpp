@@ -1,6 +1,7 @@
 // The canvas: mouse handling, the view operations and the whole-drawing repaint.
 #include "ui/MainWindow.h"
 
+#include "document/DimensionText.h"
 #include "document/Maintenance.h"
 #include "document/UndoHistory.h"
 #include "ui/CanvasWidget.h"
@@ -67,6 +68,7 @@ void TForm1::RedrawAll(bool clear)
         command_.AnchorPixel = WorldToCanvas(view_, command_.InputPoint1.X, command_.InputPoint1.Y);
         command_.CursorPixel = command_.AnchorPixel;
     }
+    if (ReplaceUnshowableDimensionValues(drawing_) > 0) dialogs_->ShowMessage(kBadDimensionMessage);
     if (view_.Repaint == RepaintState::Idle) {
         const PaintSettings settings = CurrentPaintSettings();
         QElapsedTimer sinceTurn;

@@ -155,5 +155,27 @@ TEST(DimensionLabel, AnUnshowableValueGivesNoLabelUnlessTheValueIsHidden)
     EXPECT_TRUE(MakeDimensionLabel(DimensionWith(kKindDimX, 1e20, "=memo)"), {}, ScreenSigns()).has_value());
 }
 
+TEST(DimensionLabel, UnshowableValuesAreReplacedAndSelectedOnce)
+{
+    Drawing drawing;
+    for (const double value : {30.0, 1e20}) {
+        drawing.Count++;
+        drawing[drawing.Count] = DimensionWith(kKindDimX, value, "");
+    }
+    drawing.Count++;
+    drawing[drawing.Count] = DimensionWith(kKindDimX, 1e20, "=memo)");  // the value is hidden anyway
+    drawing.Count++;
+    drawing[drawing.Count] = DimensionWith(kKindDimCoordinate, 0, "");
+    drawing[drawing.Count].X1 = 1e16;
+    EXPECT_EQ(ReplaceUnshowableDimensionValues(drawing), 2);
+    EXPECT_EQ(drawing[2].Text, Utf8ToCp932(kBadDimensionField));
+    EXPECT_EQ(drawing[2].Selected, 1);
+    EXPECT_EQ(drawing[1].Selected, 0);
+    EXPECT_EQ(MakeDimensionLabel(drawing[2], {}, ScreenSigns())->Main, Utf8ToCp932("寸法数値が不正です0"));
+    EXPECT_EQ(MakeDimensionLabel(drawing[4], {}, ScreenSigns())->Main, Utf8ToCp932("寸法数値が不正です"));
+    EXPECT_EQ(drawing[4].X1, 1e16) << "the annotated point stays where it was";
+    EXPECT_EQ(ReplaceUnshowableDimensionValues(drawing), 0);
+}
+
 }  // namespace
 }  // namespace vantro
