@@ -4,7 +4,10 @@
 #include "MainWindowFixture.h"
 
 #include "files/DrawingFile.h"
+#include "document/Cp932.h"
 #include "geometry/Constructions.h"
+#include "geometry/Dimensions.h"
+#include "geometry/TextElements.h"
 
 #include <QDir>
 
@@ -30,6 +33,19 @@ void DrawSample(TForm1& window)
     centre.Color = 0x0000C4;
     AppendLine(d, centre, true, true, {-180, 0}, {180, 0});
     AppendLine(d, centre, true, true, {0, -110}, {0, 110});
+
+    DimensionOptions options;
+    AppendLinearDimension(d, attributes, options, kKindDimX, {-150, 90}, {150, 90}, {0, 125});
+    AppendLinearDimension(d, attributes, options, kKindDimX, {-110, -55}, {110, -55}, {0, -125});
+    options.Tolerance = "+0.1-0.05";
+    AppendLinearDimension(d, attributes, options, kKindDimY, {150, -90}, {150, 90}, {195, 0});
+    options.Tolerance.clear();
+    AppendRadiusDimension(d, attributes, options, kKindDimDiameter, {0, 0}, 60, {70, 70});
+    AppendRadiusDimension(d, attributes, options, kKindDimRadius, {0, 0}, 40, {-25, 20});
+    AppendLeaderText(d, attributes, Utf8ToCp932("4-φ24 キリ"), {-118.5, 63.5}, {-170, 120}, -240);
+    CurrentAttributes title = attributes;
+    title.Color = 0x000000;
+    AppendTextLines(d, title, 10, {Utf8ToCp932("フランジ  S=1:1")}, {-150, -150});
 }
 
 TEST_F(MainWindowTest, TheWindowFitsAtTheReferenceSizes)
