@@ -80,4 +80,17 @@ int MakeEllipse(Drawing& drawing, const CurrentAttributes& attributes, Point cen
                          {centre, major, flattening, inclination, major, -major});
 }
 
+std::optional<EllipseValues> EllipseFromAxis(Point p1, Point p2, Point height, bool aboutP1)
+{
+    const double length = PointDistance(p1, p2);
+    if (!(length >= Eps())) return std::nullopt;
+    const double major = aboutP1 ? length : length / 2;
+    Point foot;
+    if (!PerpendicularFoot(p1, p2, height, foot)) return std::nullopt;
+    const bool p1First = p1.X < p2.X || (p1.X == p2.X && p1.Y > p2.Y);
+    const double inclination = p1First ? DirectionAngle(p2, p1) : DirectionAngle(p1, p2);
+    const Point centre = aboutP1 ? p1 : MidPoint(p1, p2);
+    return EllipseValues{centre, major, PointDistance(height, foot) / major, inclination, major, -major};
+}
+
 }  // namespace vantro

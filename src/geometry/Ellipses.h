@@ -4,6 +4,8 @@
 #include "document/Drawing.h"
 #include "geometry/Primitives.h"
 
+#include <optional>
+
 namespace vantro {
 
 inline constexpr const char* kEllipseRadiusMessage = "半径長さが不正です";
@@ -35,5 +37,12 @@ int EllipseToLines(Drawing& drawing, const CurrentAttributes& attributes, Point 
 // A major radius below Eps is refused with kEllipseRadiusMessage. Returns the elements appended.
 int MakeEllipse(Drawing& drawing, const CurrentAttributes& attributes, Point centre, double major, double flattening,
                 double inclination, bool daenChk, int curveFineness);
+
+// The whole ellipse the ellipse commands make from the axis p1-p2 and a height point: about the
+// axis's middle with half its length as major radius, or with aboutP1 about p1 with its whole
+// length; the inclination is the axis's direction from its end with the smaller x (with equal x,
+// from the upper end); the flattening is the height point's distance from the axis over the major
+// radius. Nothing when the axis has no length.
+std::optional<EllipseValues> EllipseFromAxis(Point p1, Point p2, Point height, bool aboutP1);
 
 }  // namespace vantro

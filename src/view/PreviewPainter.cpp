@@ -3,6 +3,7 @@
 #include "document/Layers.h"
 #include "geometry/Constructions.h"
 #include "geometry/Dimensions.h"
+#include "geometry/Ellipses.h"
 #include "geometry/Transform.h"
 #include "view/ElementExtents.h"
 #include "view/PixelMapping.h"
@@ -44,6 +45,7 @@ private:
     std::optional<double> CircleByRadius();
     void Polygon();
     void Ellipse();
+    void EllipseByHeight();
     std::optional<double> ArcBetweenLines();
     void LinearDimension();
     void RadiusLeader(bool diameter);
@@ -82,6 +84,24 @@ void PreviewDrawer::Ellipse()
     } else {
         PixelCircle(in_.Anchor.X, in_.Anchor.Y, RoundPixel(length));
     }
+}
+
+void PreviewDrawer::EllipseByHeight()
+{
+    const auto values = EllipseFromAxis(in_.InputPoint2, in_.LastPoint, mouse_, in_.Mode == 54);
+    if (!values) return;
+    TCadData e{};
+    e.Kind = kKindEllipse;
+    e.Cx = values->Centre.X;
+    e.Cy = values->Centre.Y;
+    e.R = values->Major;
+    e.Y1 = values->Flattening;
+    e.Angle = values->Inclination;
+    e.X1 = values->Start;
+    e.X2 = values->End;
+    DrawShape(t_, e);
+    e.Angle += kPi;  // the other half, as the command appends it
+    DrawShape(t_, e);
 }
 
 std::optional<double> PreviewDrawer::ArcBetweenLines()
@@ -152,7 +172,7 @@ void PreviewDrawer::AngleArc()
 // What each step shows; steps not listed show nothing.
 enum class Shape {
     RubberLine, TypedCircle, CircleByRadius, CircleOn2Points, CircleThrough3Points, Rectangle, Polygon,
-    LineFromLastPoint, EllipseAxis, ArcBetweenLines, LinearDimension, LeaderShoulder, RelativeValueLine,
+    LineFromLastPoint, EllipseAxis, EllipseByHeight, ArcBetweenLines, LinearDimension, LeaderShoulder, RelativeValueLine,
     RadiusLeader, DiameterLeader, AngleArc, SelectionMoved, SelectionMirrored, SelectionRotated,
 };
 
@@ -168,6 +188,7 @@ constexpr StepShape kStepShapes[] = {
     {46, Shape::Polygon}, {48, Shape::LineFromLastPoint}, {160, Shape::LineFromLastPoint},
     {169, Shape::LineFromLastPoint}, {172, Shape::LineFromLastPoint}, {253, Shape::LineFromLastPoint},
     {258, Shape::LineFromLastPoint}, {50, Shape::EllipseAxis}, {53, Shape::EllipseAxis},
+    {51, Shape::EllipseByHeight}, {54, Shape::EllipseByHeight},
     {66, Shape::ArcBetweenLines}, {152, Shape::LinearDimension}, {155, Shape::LinearDimension},
     {158, Shape::LinearDimension}, {161, Shape::LeaderShoulder}, {170, Shape::LeaderShoulder},
     {173, Shape::LeaderShoulder}, {254, Shape::LeaderShoulder}, {259, Shape::LeaderShoulder},
@@ -255,6 +276,7 @@ std::optional<double> PreviewDrawer::Draw()
     case Shape::Polygon: Polygon(); break;
     case Shape::LineFromLastPoint: PixelLine(Pixel(in_.LastPoint), in_.Cursor); break;
     case Shape::EllipseAxis: Ellipse(); break;
+    case Shape::EllipseByHeight: EllipseByHeight(); break;
     case Shape::ArcBetweenLines: return ArcBetweenLines();
     case Shape::LinearDimension: LinearDimension(); break;
     case Shape::LeaderShoulder: {

@@ -8,11 +8,15 @@
 
 namespace vantro {
 
+// What the steps read besides the mouse: the last taken point (LastPoint), and the earlier point of
+// two-point steps in InputPoint1 (dimension extension lines 152..158, leaders 161..259: the pointed
+// point) or InputPoint2 (ellipse steps 51, 54: the first axis point); step 66 the two picks' click
+// points in InputPoint1/2 and the lines' crossing in InputPoint3.
 struct PreviewInput {
     int Mode = 0;             // the command's step code
     CanvasPoint Anchor;       // the pixel of the last taken point
     CanvasPoint Cursor;       // the mouse, already constrained by Shift
-    Point LastPoint;          // world points the command has taken
+    Point LastPoint;
     Point InputPoint1;
     Point InputPoint2;
     Point InputPoint3;

@@ -119,3 +119,38 @@ TEST_F(Ellipses, ATinyMajorRadiusIsRefused)
 
 }  // namespace
 }  // namespace vantro
+
+namespace vantro {
+namespace {
+
+TEST(EllipseFromAxisTest, TheAxisGivesCentreRadiusAndInclinationAndTheHeightTheFlattening)
+{
+    const struct {
+        Point P1;
+        Point P2;
+        Point Height;
+        bool AboutP1;
+        EllipseValues Expected;
+    } cases[] = {
+        {{0, 0}, {20, 0}, {5, 4}, false, {{10, 0}, 10, 0.4, 0, 10, -10}},
+        {{20, 0}, {0, 0}, {5, -4}, false, {{10, 0}, 10, 0.4, 0, 10, -10}},
+        {{0, 0}, {0, 10}, {3, 2}, false, {{0, 5}, 5, 0.6, 3 * kPi / 2, 5, -5}},
+        {{0, 0}, {20, 0}, {5, 4}, true, {{0, 0}, 20, 0.2, 0, 20, -20}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.P2.Y);
+        const auto v = EllipseFromAxis(c.P1, c.P2, c.Height, c.AboutP1);
+        ASSERT_TRUE(v.has_value());
+        EXPECT_NEAR(v->Centre.X, c.Expected.Centre.X, 1e-12);
+        EXPECT_NEAR(v->Centre.Y, c.Expected.Centre.Y, 1e-12);
+        EXPECT_NEAR(v->Major, c.Expected.Major, 1e-12);
+        EXPECT_NEAR(v->Flattening, c.Expected.Flattening, 1e-12);
+        EXPECT_NEAR(v->Inclination, c.Expected.Inclination, 1e-12);
+        EXPECT_EQ(v->Start, v->Major);
+        EXPECT_EQ(v->End, -v->Major);
+    }
+    EXPECT_FALSE(EllipseFromAxis({1, 1}, {1, 1}, {3, 3}, false).has_value());
+}
+
+}  // namespace
+}  // namespace vantro

@@ -123,6 +123,26 @@ TEST_F(PreviewPainter, DimensionStepsShowExtensionAndDimensionLines)
     EXPECT_EQ(surface.Calls[3].Points[0], (PixelPoint{60, 300}));
 }
 
+TEST_F(PreviewPainter, TheEllipseStepDrawsTheEllipseThroughTheHeightPoint)
+{
+    PreviewInput ellipse;
+    ellipse.Mode = 51;
+    ellipse.InputPoint2 = {100, 200};
+    ellipse.LastPoint = {300, 200};
+    ellipse.Cursor = {200, 400 - 250};  // 50 above the axis middle
+    Draw(ellipse);
+    int lowest = 400;
+    int highest = 0;
+    for (const auto& call : surface.Calls) {
+        if (call.Name != "LineTo") continue;
+        lowest = std::min(lowest, call.Points[0].Y);
+        highest = std::max(highest, call.Points[0].Y);
+    }
+    EXPECT_GT(surface.Count("LineTo"), 20);
+    EXPECT_NEAR(lowest, 150, 1);
+    EXPECT_NEAR(highest, 250, 1);
+}
+
 TEST_F(PreviewPainter, StepsWithoutAPreviewDrawNothing)
 {
     for (int mode : {0, 17, 150, 296, 999}) {
