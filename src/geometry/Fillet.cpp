@@ -3,6 +3,7 @@
 #include "document/UndoHistory.h"
 #include "geometry/Constructors.h"
 #include "geometry/ElementEdits.h"
+#include "geometry/Offsets.h"
 
 #include <cmath>
 #include <optional>
@@ -19,19 +20,17 @@ struct Segment {
 // The parallel of a-b at distance d on the side of p; none when p lies on the segment.
 std::optional<Segment> ParallelLine(Point a, Point b, double d, Point p)
 {
-    if (IsPointOnSegment(a, b, p)) return std::nullopt;
-    const double theta = DirectionAngle(a, b);
-    const double phi = SweepAngleRad(b, p, a) < kPi ? theta - kPi / 2 : theta + kPi / 2;
-    const Point shift{d * std::cos(phi), d * std::sin(phi)};
-    return Segment{{a.X + shift.X, a.Y + shift.Y}, {b.X + shift.X, b.Y + shift.Y}};
+    const OffsetResult o = OffsetLine(a, b, d, p);
+    if (o.Count == 0) return std::nullopt;
+    return Segment{o.Start, o.End};
 }
 
-// The radius of the concentric circle at distance d on the side of p; none when negative.
-std::optional<double> ParallelRadius(Point centre, double radius, double d, Point p)
+// The radius of the concentric arc at distance d on the side of p; none when negative.
+std::optional<double> ParallelRadius(const TCadData& arc, double d, Point p)
 {
-    const double r = PointDistance(p, centre) >= radius ? radius + d : radius - d;
-    if (r < 0) return std::nullopt;
-    return r;
+    const OffsetResult o = OffsetArc(arc, d, p);
+    if (o.Count == 0) return std::nullopt;
+    return o.Radius;
 }
 
 // A touching point; two points a hair apart (rounding) count as their middle.
@@ -144,7 +143,7 @@ bool FilletLineArc(Drawing& drawing, const CurrentAttributes& attributes, int li
     const TCadData l = Unhighlighted(drawing[line]), a = Unhighlighted(drawing[arc]);
     const Point c = CentreOf(a);
     const auto offsetLine = ParallelLine(StartOf(l), EndOf(l), radius, click2);
-    const auto offsetRadius = ParallelRadius(c, a.R, radius, click1);
+    const auto offsetRadius = ParallelRadius(a, radius, click1);
     if (!offsetLine || !offsetRadius) return Refuse(drawing, kArcErrorMessage);
     const IntersectionResult crossings = IntersectLineCircle(StartOf(l), EndOf(l), c, a.R);
     Point x;
@@ -204,8 +203,8 @@ bool FilletArcs(Drawing& drawing, const CurrentAttributes& attributes, int arc1,
     const TCadData a1 = Unhighlighted(drawing[arc1]), a2 = Unhighlighted(drawing[arc2]);
     const bool withCircle = a1.Kind == kKindCircle || a2.Kind == kKindCircle;
     const Point c1 = CentreOf(a1), c2 = CentreOf(a2);
-    const auto r1 = ParallelRadius(c1, a1.R, radius, click2);
-    const auto r2 = ParallelRadius(c2, a2.R, radius, click1);
+    const auto r1 = ParallelRadius(a1, radius, click2);
+    const auto r2 = ParallelRadius(a2, radius, click1);
     if (!r1 || !r2) return Refuse(drawing, withCircle ? kBadSideOrRadiusMessage : kArcErrorMessage);
     const IntersectionResult centres = IntersectCircles(c1, *r1, c2, *r2);
     if (centres.Count == 0) return Refuse(drawing, kRadiusInsufficientMessage);
