@@ -115,7 +115,16 @@ void QPainterSurface::SetBrush(const Brush& brush)
     else painter_.setBrush(Qt::NoBrush);
 }
 
-void QPainterSurface::SetFont(const Font& font) { font_ = font; }
+void QPainterSurface::SetFont(const Font& font)
+{
+    // Fonts are made only when face or height change: a drawing's texts mostly share both.
+    if (font.Face != font_.Face || font.Height != font_.Height || !qfont_) {
+        qfont_ = FontForFace(font.Face, font.Height);
+        qfont_->setStyleStrategy(QFont::NoAntialias);
+        metrics_.emplace(*qfont_);
+    }
+    font_ = font;
+}
 
 void QPainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
 
@@ -196,21 +205,21 @@ void QPainterSurface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4
 void QPainterSurface::TextOut(int x, int y, const QString& text)
 {
     FlushLines();
-    QFont font = FontForFace(font_.Face, font_.Height);
-    font.setStyleStrategy(QFont::NoAntialias);
+    if (!qfont_) SetFont(font_);
     painter_.save();
     painter_.setCompositionMode(CompositionOf(pen_.Mode));
-    painter_.setFont(font);
+    painter_.setFont(*qfont_);
     painter_.setPen(ToQColor(font_.Colour));
     painter_.translate(x, y);
     painter_.rotate(-font_.Escapement / 10.0);
-    painter_.drawText(0, QFontMetrics(font).ascent(), text);
+    painter_.drawText(0, metrics_->ascent(), text);
     painter_.restore();
 }
 
 int QPainterSurface::TextWidth(const QString& text)
 {
-    return QFontMetrics(FontForFace(font_.Face, font_.Height)).horizontalAdvance(text);
+    if (!qfont_) SetFont(font_);
+    return metrics_->horizontalAdvance(text);
 }
 
 }  // namespace vantro

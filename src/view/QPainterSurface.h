@@ -3,7 +3,11 @@
 
 #include "view/Surface.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <optional>
 
 namespace vantro {
 
@@ -52,6 +56,8 @@ private:
     QPen qpen_;
     Brush brush_;
     Font font_;
+    std::optional<QFont> qfont_;  // font_ made, with its metrics
+    std::optional<QFontMetrics> metrics_;
     QPoint position_;
     // Lines in copy mode are collected and drawn in one call when anything else is drawn.
     QList<QLine> pendingLines_;
