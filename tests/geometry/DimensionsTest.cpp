@@ -255,5 +255,58 @@ TEST(DimensionLayoutTest, AHorizontalDimensionHasExtensionsLineAndOutwardArrows)
     SetEps(kInitialEps);
 }
 
+TEST(DimensionLayoutTest, EachArrowStyleHasItsBarbsDotsAndTails)
+{
+    TCadData e{};
+    e.Kind = kKindDimX;
+    e.X2 = 30;
+    e.R = 15;
+    e.Angle = 10;
+    const struct {
+        uint8_t Style;
+        size_t Segments;
+        size_t Dots;
+    } cases[] = {{1, 7, 0}, {2, 5, 1}, {3, 9, 0}, {4, 6, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.Style));
+        e.Width = c.Style;
+        const DimensionLayout layout = LayOutDimension(e, {2, 1, true});
+        EXPECT_EQ(layout.Segments.size(), c.Segments);
+        ASSERT_EQ(layout.Dots.size(), c.Dots);
+        if (c.Dots == 1) {
+            EXPECT_EQ(layout.Dots[0], (Point{0, 10}));
+        }
+    }
+    // Style 3: the tail runs outwards from the left end, twice the arrow length.
+    e.Width = 3;
+    const DimensionLayout inward = LayOutDimension(e, {2, 1, true});
+    const auto& tail = inward.Segments[5];
+    EXPECT_NEAR(tail[1].X, -4, 1e-9);
+    EXPECT_NEAR(tail[1].Y, 10, 1e-9);
+}
+
+TEST(DimensionLayoutTest, LeaderKindsNameTheirLeaderDirection)
+{
+    TCadData e{};
+    e.Kind = kKindLeader;
+    e.X1 = 0;
+    e.Y1 = 0;
+    e.X2 = 10;
+    e.Y2 = 10;
+    e.Cx = 30;
+    e.Cy = 10;
+    const DimensionLayout right = LayOutDimension(e, {});
+    EXPECT_TRUE(right.LeaderAlways);
+    EXPECT_NEAR(right.LeaderDirection, 0, 1e-12);
+    EXPECT_DOUBLE_EQ(right.TextDegrees, 360) << "the shoulder seen from the text point, turned upright";
+    e.Kind = kKindDimCoordinate;
+    e.Cx = -10;
+    const DimensionLayout left = LayOutDimension(e, {});
+    EXPECT_TRUE(left.LeaderCapable);
+    EXPECT_FALSE(left.LeaderAlways);
+    EXPECT_NEAR(left.LeaderDirection, kPi, 1e-12);
+    EXPECT_DOUBLE_EQ(left.TextDegrees, 0);
+}
+
 }  // namespace
 }  // namespace vantro
