@@ -49,7 +49,7 @@ std::string EveryKeyChanged()
            "DimTextOfset=1\r\nTextName=IPAGothic\r\nIconFlat=0\r\nReyDlgClose=1\r\nGridPit=2.5\r\nGridCountX=40\r\n"
            "GridCountY=30\r\nPatern=2\r\nGridColor=8421504\r\nGridPit2=2\r\n" +
            NumberedLines("RyarName", 1, 96, LayerName) + "Color1=255\r\nDimPit=0\r\nArrowPatern=3\r\nDimCenter=0\r\n" +
-           NumberedLines("Snap", 1, 9, [](int) { return "1"; }) +
+           NumberedLines("Snap", 1, 9, [](int) { return "1"; }) + "TextDlgHeight=25\r\nTextDlgColor=3\r\nTextDlgFont=7\r\n" +
            "\r\n[Form]\r\nPosi=R\r\n"
            "\r\n[Printer]\r\nLineWidth=0\r\nColorNox=1\r\nColorChk=1\r\nOp1=0\r\nHoseiX=0.98\r\nHoseiY=1.02\r\n"
            "\r\n[Para]\r\nBunkatu=90\r\nHani=30\r\nLineWid=4\r\nMado=5\r\nCadMax=20000\r\nDimWid=2\r\nset600=1\r\n"
@@ -70,6 +70,7 @@ void WriteAll(const Settings& settings, IniStore& store)
     WriteSettings(settings, store);
     WriteLayerNames(settings, store);
     WriteExitSettings(settings, store);
+    WriteTextDialogSettings(settings, store);
 }
 
 Settings Read(std::string_view bytes)
@@ -253,10 +254,13 @@ TEST(SettingsFileWrite, EachWriterWritesItsOwnKeys)
     WriteLayerNames(settings, layers);
     IniStore dialogs;
     WriteSettings(settings, dialogs);
+    IniStore textDialog;
+    WriteTextDialogSettings(settings, textDialog);
     for (const SettingsKey& key : AllKeys()) {
         SCOPED_TRACE(key.Name);
         EXPECT_EQ(dialogs.Find(key.Section, key.Name) != nullptr, key.Writer == SettingsWriter::Dialogs);
         EXPECT_EQ(layers.Find(key.Section, key.Name) != nullptr, key.Writer == SettingsWriter::LayerPanel);
+        EXPECT_EQ(textDialog.Find(key.Section, key.Name) != nullptr, key.Writer == SettingsWriter::TextDialog);
     }
 }
 
