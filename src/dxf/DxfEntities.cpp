@@ -256,6 +256,7 @@ bool ReadInsert(Drawing& target, const ReadContext& context, const Common& c, co
     const Placement placement{c.Values.PointOf(10), c.Values.Get(41, 1), c.Values.Get(42, 1), c.Values.Get(50)};
     for (const size_t index : context.Blocks.EntriesOf(block)) {
         TCadData element = PlacedElement(context.Blocks.Element(index), placement);
+        if (!IsFiniteRecord(element)) continue;
         if (!Append(target, true)) return true;
         element.Id = target[target.Count].Id;
         target[target.Count] = std::move(element);

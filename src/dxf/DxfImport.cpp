@@ -6,6 +6,8 @@
 #include "dxf/DxfValues.h"
 #include "files/FileSystem.h"
 
+#include <algorithm>
+
 namespace vantro {
 namespace {
 
@@ -113,8 +115,10 @@ private:
                 more = !reader_.AtEnd();
                 continue;
             }
-            // Points and solids of blocks are dimension definition points and arrowheads.
-            if (type == "POINT" || type == "SOLID" ||
+            // Points and solids of blocks are dimension definition points and arrowheads. A full
+            // block list takes nothing more, and an insert copies no more than there is room for.
+            scratch.Capacity = static_cast<int32_t>(std::min<size_t>(kMaxCapacity, context_.Blocks.Room())) - 1;
+            if (type == "POINT" || type == "SOLID" || context_.Blocks.Room() == 0 ||
                 ReadEntity(type, reader_, scratch, context_) == EntityOutcome::Unsupported) {
                 more = reader_.Next();
                 continue;
@@ -129,7 +133,6 @@ private:
     {
         Reset(scratch, nullptr);
         scratch.BatchMode = true;
-        scratch.Capacity = kMaxCapacity;
     }
 
     void ReadEntities()

@@ -45,8 +45,9 @@ TCadData PlacedElement(const TCadData& element, const Placement& placement);
 // file whose nested blocks would multiply past the limit gets no more entries.
 class BlockList {
 public:
-    static constexpr size_t kMaxEntries = 1'000'000;
+    static constexpr size_t kMaxEntries = 200'000;
 
+    size_t Room() const { return kMaxEntries - elements_.size(); }
     // False when the list is full.
     bool Add(std::string_view block, const TCadData& element);
     // Indices of the entries of a block, in list order; empty for an unknown block.

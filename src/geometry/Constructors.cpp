@@ -10,13 +10,6 @@ namespace {
 
 double Snap(double value, double threshold) { return std::abs(value) < threshold ? 0 : value; }
 
-bool IsFiniteRecord(const TCadData& e)
-{
-    for (const double v : {e.Cx, e.Cy, e.R, e.Angle, e.Value, e.X1, e.Y1, e.X2, e.Y2})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
 // Whether a pending candidate circle has the same centre and radius.
 bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
 {
@@ -29,6 +22,13 @@ bool DuplicatesCandidate(const Drawing& drawing, Point centre, double radius)
 }
 
 }  // namespace
+
+bool IsFiniteRecord(const TCadData& e)
+{
+    for (const double v : {e.Cx, e.Cy, e.R, e.Angle, e.Value, e.X1, e.Y1, e.X2, e.Y2})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
 
 bool StoreNewElement(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
                      bool tellBadInput)
