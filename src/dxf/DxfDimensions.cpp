@@ -132,7 +132,7 @@ void RadiusBlock(BlockWriter& block, const TCadData& e, const std::string& text)
     const double phi = DirectionAngle(p.P1, p.P2);
     const bool outside = PointDistance(p.P1, p.T) >= e.Value;
     // This one line starts with a one-blank group code, as files of this program always had it.
-    block.Line(p.P1, outside ? p.T : p.P2, " 0");
+    block.Line(p.P1, outside ? p.T : p.P2, " 0\r\n");
     block.Arrow(p.P2, outside ? phi + kPi : phi);
     block.Text(p.T, ReadableDegrees(phi), text);
 }
@@ -219,7 +219,7 @@ void WriteDimensionBlock(DxfOutput& out, const TCadData& dimension, const std::s
     out.Pair(kSubclass, "AcDbBlockBegin");
     out.Pair(kName, name);
     // The flag code of this one kind has always been written with two blanks.
-    out.Pair(dimension.Kind == kKindDimRunning ? "  70" : kFlags, "  65");
+    out.Pair(dimension.Kind == kKindDimRunning ? "  70\r\n" : kFlags, "  65");
     out.Pair(kPoint0.X, kZero);
     out.Pair(kPoint0.Y, kZero);
     out.Pair(kPoint0.Z, kZero);

@@ -33,12 +33,21 @@ constexpr std::array<LineTypeRecord, 7> kLineTypes{{
     {"2E", "DASHED", "Dashed __ __ __ __ __ __ __ __ __ __ __ __ __ _", "     2", "19.05", {"12.7", "-6.35"}},
 }};
 
-std::string LayerLabel(const LayerTable& layers, int layer)
-{
-    if (layer >= 1 && layer <= kLayerCount && !layers.Name[static_cast<size_t>(layer - 1)].empty())
-        return layers.Name[static_cast<size_t>(layer - 1)];
-    return std::to_string(layer);
-}
+// The group 8 value of each layer number 0..255: its name, or the number when it has none.
+class LayerLabels {
+public:
+    explicit LayerLabels(const LayerTable& layers)
+    {
+        for (size_t layer = 0; layer < labels_.size(); ++layer) {
+            const bool named = layer >= 1 && layer <= kLayerCount && !layers.Name[layer - 1].empty();
+            labels_[layer] = named ? layers.Name[layer - 1] : std::to_string(layer);
+        }
+    }
+    const std::string& operator()(uint8_t layer) const { return labels_[layer]; }
+
+private:
+    std::array<std::string, 256> labels_;
+};
 
 void WriteHeader(DxfOutput& out, const DimensionStyle& style, const Settings& settings)
 {
@@ -90,7 +99,7 @@ void WriteLineTypes(DxfOutput& out)
     out.Pair(kEntityType, "ENDTAB");
 }
 
-void WriteLayers(DxfOutput& out, const Drawing& drawing)
+void WriteLayers(DxfOutput& out, const Drawing& drawing, const LayerLabels& labels)
 {
     std::array<bool, kLayerCount + 1> used{};
     for (int i = 1; i <= drawing.Count; ++i) {
@@ -106,7 +115,7 @@ void WriteLayers(DxfOutput& out, const Drawing& drawing)
         out.Pair(kEntityType, "LAYER");
         out.Pair(kSubclass, "AcDbSymbolTableRecord");
         out.Pair(kSubclass, "AcDbLayerTableRecord");
-        out.Pair(kName, LayerLabel(drawing.Layers, layer));
+        out.Pair(kName, labels(static_cast<uint8_t>(layer)));
         out.Pair(kFlags, "  0");
         out.Pair(kColour, " 7");
         out.Pair(kLineType, "CONTINUOUS");
@@ -119,7 +128,8 @@ bool IsExported(const Drawing& drawing, const TCadData& e, bool visibleOnly)
     return !visibleOnly || IsLayerVisible(drawing.Layers, e.Layer);
 }
 
-void WriteBlocks(DxfOutput& out, const Drawing& drawing, const DimensionStyle& style, bool visibleOnly)
+void WriteBlocks(DxfOutput& out, const Drawing& drawing, const LayerLabels& labels, const DimensionStyle& style,
+                 bool visibleOnly)
 {
     out.Pair(kEntityType, "SECTION");
     out.Pair(kName, "BLOCKS");
@@ -127,7 +137,7 @@ void WriteBlocks(DxfOutput& out, const Drawing& drawing, const DimensionStyle& s
     for (int i = 1; i <= drawing.Count; ++i) {
         const TCadData& e = drawing[i];
         if (!HasDimensionBlock(e.Kind) || !IsExported(drawing, e, visibleOnly)) continue;
-        WriteDimensionBlock(out, e, LayerLabel(drawing.Layers, e.Layer), ++counter, style);
+        WriteDimensionBlock(out, e, labels(e.Layer), ++counter, style);
     }
     out.Pair(kEntityType, "ENDSEC");
 }
@@ -193,14 +203,15 @@ void WriteElement(DxfOutput& out, const TCadData& e, const std::string& layer, c
     }
 }
 
-void WriteEntities(DxfOutput& out, const Drawing& drawing, const DimensionStyle& style, bool visibleOnly)
+void WriteEntities(DxfOutput& out, const Drawing& drawing, const LayerLabels& labels, const DimensionStyle& style,
+                   bool visibleOnly)
 {
     out.Pair(kEntityType, "SECTION");
     out.Pair(kName, "ENTITIES");
     int counter = 0;
     for (int i = 1; i <= drawing.Count; ++i) {
         const TCadData& e = drawing[i];
-        if (IsExported(drawing, e, visibleOnly)) WriteElement(out, e, LayerLabel(drawing.Layers, e.Layer), style, counter);
+        if (IsExported(drawing, e, visibleOnly)) WriteElement(out, e, labels(e.Layer), style, counter);
     }
     out.Pair(kEntityType, "ENDSEC");
 }
@@ -231,6 +242,7 @@ bool IsReadOnly(const std::filesystem::path& path)
 std::string DxfText(const Drawing& drawing, const Settings& settings, bool visibleOnly)
 {
     const DimensionStyle style = StyleOf(settings);
+    const LayerLabels labels(drawing.Layers);
     std::string text;
     text.reserve(static_cast<size_t>(drawing.Count) * 400 + 4096);
     DxfOutput out(text);
@@ -238,10 +250,10 @@ std::string DxfText(const Drawing& drawing, const Settings& settings, bool visib
     out.Pair(kEntityType, "SECTION");
     out.Pair(kName, "TABLES");
     WriteLineTypes(out);
-    WriteLayers(out, drawing);
+    WriteLayers(out, drawing, labels);
     out.Pair(kEntityType, "ENDSEC");
-    WriteBlocks(out, drawing, style, visibleOnly);
-    WriteEntities(out, drawing, style, visibleOnly);
+    WriteBlocks(out, drawing, labels, style, visibleOnly);
+    WriteEntities(out, drawing, labels, style, visibleOnly);
     out.Pair(kEntityType, "EOF");
     return text;
 }
