@@ -29,6 +29,12 @@ public:
     bool Has(int code) const { return has_.test(static_cast<size_t>(code)); }
     double Get(int code, double fallback = 0) const { return Has(code) ? values_[static_cast<size_t>(code)] : fallback; }
     Point PointOf(int xCode) const { return {Get(xCode), Get(xCode + 10)}; }
+    // Flags and types; values beyond the integers read as 0.
+    int Integer(int code, int fallback = 0) const
+    {
+        const double value = Get(code, fallback);
+        return std::abs(value) < 2e9 ? static_cast<int>(value) : 0;
+    }
 
 private:
     std::array<double, 80> values_{};
@@ -158,7 +164,7 @@ bool ReadDimension(Drawing& target, ReadContext& context, const EntityPairs& pai
     const Point first = v.Has(13) ? v.PointOf(13) : v.PointOf(10);
     const Point second = v.Has(15) ? v.PointOf(15) : v.PointOf(14);
     const double rotation = std::nearbyint(v.Get(50));
-    if (!CreateDimension(target, context, c.Attributes, static_cast<int>(v.Get(70, 32)), rotation, first, second,
+    if (!CreateDimension(target, context, c.Attributes, v.Integer(70, 32), rotation, first, second,
                          v.PointOf(11)))
         return true;
     TCadData& created = target[target.Count];
@@ -229,7 +235,7 @@ bool ReadPolyline(DxfPairReader& reader, Drawing& target, ReadContext& context)
 {
     const Common c = ReadCommon(context.Pairs, context);
     if (!c.Readable) return false;
-    const bool closed = (static_cast<int>(c.Values.Get(70)) & 1) != 0;
+    const bool closed = (c.Values.Integer(70) & 1) != 0;
     std::vector<Vertex> vertices;
     while (reader.Is(0, "VERTEX")) {
         CollectPairs(reader, context.Pairs);
@@ -237,7 +243,7 @@ bool ReadPolyline(DxfPairReader& reader, Drawing& target, ReadContext& context)
         bool readable = true;
         for (const RawPair& pair : context.Pairs) readable = v.Take(pair) && readable;
         if (!readable) continue;
-        const int flags = static_cast<int>(v.Get(70));
+        const int flags = v.Integer(70);
         // Face records of polyface meshes and the frame points of splined polylines are no vertices.
         const bool faceRecord = (flags & 128) != 0 && (flags & 64) == 0;
         if (faceRecord || (flags & 16) != 0) continue;

@@ -142,13 +142,13 @@ void WriteBlocks(DxfOutput& out, const Drawing& drawing, const LayerLabels& labe
     out.Pair(kEntityType, "ENDSEC");
 }
 
-// "  0" type, then the entity, layer, line-type and colour groups every plain entity starts with.
+// "  0" type, then the entity, layer, line-type (texts have none) and colour groups.
 void CommonPart(DxfOutput& out, std::string_view type, const std::string& layer, const TCadData& e)
 {
     out.Pair(kEntityType, type);
     out.Pair(kSubclass, "AcDbEntity");
     out.Pair(kLayer, layer);
-    out.Pair(kLineType, LineTypeName(e.LineStyle));
+    if (e.Kind != kKindText) out.Pair(kLineType, LineTypeName(e.LineStyle));
     out.Integer(kColour, ColourNumber(e.Color));
 }
 
@@ -186,10 +186,7 @@ void WriteElement(DxfOutput& out, const TCadData& e, const std::string& layer, c
         out.FixedPoint(kPoint0, {e.Cx, e.Cy});
         return;
     case kKindText:
-        out.Pair(kEntityType, "TEXT");
-        out.Pair(kSubclass, "AcDbEntity");
-        out.Pair(kLayer, layer);
-        out.Integer(kColour, ColourNumber(e.Color));
+        CommonPart(out, "TEXT", layer, e);
         out.Pair(kSubclass, "AcDbText");
         out.FixedPoint(kPoint0, {e.Cx, e.Cy});
         out.Fixed(kHeight, e.R);

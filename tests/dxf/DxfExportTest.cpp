@@ -18,20 +18,7 @@ using testing::DxfDataDir;
 using testing::PutElement;
 using testing::ReadBytes;
 
-TCadData Element(int8_t kind, Point p1, Point p2, Point t)
-{
-    TCadData e{};
-    e.Kind = kind;
-    e.Layer = 1;
-    e.Width = 1;
-    e.X1 = p1.X;
-    e.Y1 = p1.Y;
-    e.X2 = p2.X;
-    e.Y2 = p2.Y;
-    e.Cx = t.X;
-    e.Cy = t.Y;
-    return e;
-}
+TCadData Element(int8_t kind, Point p1, Point p2, Point t) { return testing::DxfRecord(kind, p1, p2, t); }
 
 TCadData WithNumbers(TCadData e, double r, double angle, double value)
 {

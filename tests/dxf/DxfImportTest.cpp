@@ -362,6 +362,19 @@ TEST(DxfImport, BrokenValuesAbandonOnlyTheirEntity)
     EXPECT_EQ(drawing[1].Kind, kKindCircle);
 }
 
+// Found by fuzzing: flags and types beyond the integers were converted with undefined behaviour.
+TEST(DxfImport, FlagsBeyondTheIntegersReadAsZero)
+{
+    Drawing drawing;
+    const DxfImportResult result =
+        Import(Entities("0\nPOLYLINE\n70\n1e300\n0\nVERTEX\n10\n0\n20\n0\n70\n7.441e15\n0\nVERTEX\n10\n1\n20\n0\n"
+                        "0\nSEQEND\n0\nDIMENSION\n70\n-1e300\n0\nLWPOLYLINE\n70\n1e20\n10\n0\n20\n0\n10\n1\n20\n1\n"),
+               drawing);
+    EXPECT_EQ(result.Abandoned, 1);  // the LWPOLYLINE's flags are no integer at all
+    ASSERT_EQ(drawing.Count, 1);
+    EXPECT_EQ(drawing[1].Kind, kKindLine);
+}
+
 TEST(DxfImport, MissingFileLeavesTheDrawingAlone)
 {
     Drawing drawing;

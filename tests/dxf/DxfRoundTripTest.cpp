@@ -14,23 +14,7 @@ namespace {
 
 constexpr double kSame = 1e-9;
 
-TCadData Record(int8_t kind, Point p1, Point p2, Point t, double r = 0, double angle = 0, double value = 0)
-{
-    TCadData e{};
-    e.Kind = kind;
-    e.Layer = 1;
-    e.Width = 1;
-    e.X1 = p1.X;
-    e.Y1 = p1.Y;
-    e.X2 = p2.X;
-    e.Y2 = p2.Y;
-    e.Cx = t.X;
-    e.Cy = t.Y;
-    e.R = r;
-    e.Angle = angle;
-    e.Value = value;
-    return e;
-}
+using testing::DxfRecord;
 
 // Every kind the export writes. Texts have whole heights and single-precision positions, and
 // rotations outside (95°, 275°), as the import keeps them.
@@ -41,20 +25,20 @@ Drawing EveryExportedKind()
     drawing.Layers.Name[2] = "\x90\xA1\x96\x40";  // 寸法
     const Point arcStart{12.5 + 7 * std::cos(DegToRad(350)), -3.25 + 7 * std::sin(DegToRad(350))};
     const Point arcEnd{12.5 + 7 * std::cos(DegToRad(40)), -3.25 + 7 * std::sin(DegToRad(40))};
-    TCadData dimension = Record(kKindDimX, {0, 0}, {40, 0}, {20, 10}, 20, 10, 40);
+    TCadData dimension = DxfRecord(kKindDimX, {0, 0}, {40, 0}, {20, 10}, 20, 10, 40);
     dimension.Layer = 3;
-    TCadData text = Record(kKindText, {1.5, 2.25}, {17.5, 6.25}, {1.5, 2.25}, 4, DegToRad(30));
+    TCadData text = DxfRecord(kKindText, {1.5, 2.25}, {17.5, 6.25}, {1.5, 2.25}, 4, DegToRad(30));
     text.Text = "\x8E\x8E\x8C\xB1 ABC";  // 試験 ABC
     for (const TCadData& e : {
              testing::Line(-1234.5678901234, 0.001, 98765.4321, 42),
-             Record(kKindArc, arcStart, arcEnd, {12.5, -3.25}, 7, 50),
+             DxfRecord(kKindArc, arcStart, arcEnd, {12.5, -3.25}, 7, 50),
              testing::Circle(1e-3, 5e4, 0.125),
-             Record(kKindPoint, {}, {}, {-7.75, 3.5}),
+             DxfRecord(kKindPoint, {}, {}, {-7.75, 3.5}),
              text,
              dimension,
-             Record(kKindDimY, {0, 0}, {0, 30}, {-10, 15}, -10, 15, 30),
-             Record(kKindDimRadius, {0, 0}, {10, 0}, {15, 0}, 0, 0, 10),
-             Record(kKindDimDiameter, {-10, 0}, {10, 0}, {15, 0}, 0, 0, 20),
+             DxfRecord(kKindDimY, {0, 0}, {0, 30}, {-10, 15}, -10, 15, 30),
+             DxfRecord(kKindDimRadius, {0, 0}, {10, 0}, {15, 0}, 0, 0, 10),
+             DxfRecord(kKindDimDiameter, {-10, 0}, {10, 0}, {15, 0}, 0, 0, 20),
          })
         testing::PutElement(drawing, e);
     return drawing;

@@ -3,6 +3,7 @@
 
 #include "document/Drawing.h"
 #include "files/ScratchFolder.h"
+#include "geometry/Primitives.h"
 
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,25 @@ inline std::string DxfLines(std::string_view text)
         out.push_back(c);
     }
     return out;
+}
+
+// A record of the given kind on layer 1 with its points P1, P2 and T and its numbers.
+inline TCadData DxfRecord(int8_t kind, Point p1, Point p2, Point t, double r = 0, double angle = 0, double value = 0)
+{
+    TCadData e{};
+    e.Kind = kind;
+    e.Layer = 1;
+    e.Width = 1;
+    e.X1 = p1.X;
+    e.Y1 = p1.Y;
+    e.X2 = p2.X;
+    e.Y2 = p2.Y;
+    e.Cx = t.X;
+    e.Cy = t.Y;
+    e.R = r;
+    e.Angle = angle;
+    e.Value = value;
+    return e;
 }
 
 inline int CountKind(const Drawing& drawing, int8_t kind)
