@@ -238,7 +238,7 @@ bool ReadPolyline(DxfPairReader& reader, Drawing& target, ReadContext& context)
     const bool closed = (c.Values.Integer(70) & 1) != 0;
     std::vector<Vertex> vertices;
     while (reader.Is(0, "VERTEX")) {
-        CollectPairs(reader, context.Pairs);
+        if (!CollectPairs(reader, context.Pairs)) continue;
         Numbers v;
         bool readable = true;
         for (const RawPair& pair : context.Pairs) readable = v.Take(pair) && readable;
@@ -302,16 +302,21 @@ bool IsSupported(std::string_view type)
 
 }  // namespace
 
-void CollectPairs(DxfPairReader& reader, EntityPairs& pairs)
+bool CollectPairs(DxfPairReader& reader, EntityPairs& pairs)
 {
     pairs.clear();
-    while (reader.Next() && reader.Code() != 0) pairs.push_back({reader.Code(), reader.Value()});
+    bool complete = true;
+    while (reader.Next() && reader.Code() != 0) {
+        if (pairs.size() < kMaxEntityPairs) pairs.push_back({reader.Code(), reader.Value()});
+        else complete = false;
+    }
+    return complete;
 }
 
 EntityOutcome ReadEntity(std::string_view type, DxfPairReader& reader, Drawing& target, ReadContext& context)
 {
     if (!IsSupported(type)) return EntityOutcome::Unsupported;
-    CollectPairs(reader, context.Pairs);
+    if (!CollectPairs(reader, context.Pairs)) return EntityOutcome::Abandoned;
     const bool read = type == "POLYLINE" ? ReadPolyline(reader, target, context) : ReadSimple(type, target, context);
     return read ? EntityOutcome::Read : EntityOutcome::Abandoned;
 }

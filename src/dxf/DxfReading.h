@@ -22,8 +22,13 @@ struct RawPair {
 };
 using EntityPairs = std::vector<RawPair>;
 
-// Reads the pairs of the current entity up to the next "0" pair, which stays current.
-void CollectPairs(DxfPairReader& reader, EntityPairs& pairs);
+// An entity with more pairs than this (a polyline of some million vertices) is read past and
+// abandoned, so one entity never holds more than a bounded part of a huge file.
+inline constexpr size_t kMaxEntityPairs = 4'000'000;
+
+// Reads the pairs of the current entity up to the next "0" pair, which stays current. False when
+// the entity had more pairs than are kept.
+bool CollectPairs(DxfPairReader& reader, EntityPairs& pairs);
 
 struct LayerDefaults {
     uint32_t Colour = 0;
