@@ -284,7 +284,10 @@ bool ReadSimple(std::string_view type, Drawing& target, ReadContext& context)
     }
     if (type == "ARC") return ReadArc(target, c);
     if (type == "CIRCLE") return ReadCircle(target, c);
-    if (type == "POINT") return AppendPoint(target, c.Attributes, c.Values.PointOf(10)) || true;
+    if (type == "POINT") {
+        AppendPoint(target, c.Attributes, c.Values.PointOf(10));
+        return true;
+    }
     if (type == "INSERT") return ReadInsert(target, context, c, pairs);
     if (type == "ELLIPSE") return CreateEllipse(target, c.Attributes, pairs);
     return CreateSpline(target, c.Attributes, pairs);
