@@ -39,6 +39,8 @@ bool ReadDxfInput(const std::string& path, Drawing& drawing, std::ostream& error
     }
     for (const auto& [type, count] : result.Skipped)
         errors << "VantroCad: " << path << ": " << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
+    for (const auto& [type, count] : result.SkippedInBlocks)
+        errors << "VantroCad: " << path << ": ブロック内の" << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
     if (result.StoppedAtCapacity) errors << "VantroCad: " << path << ": " << kCapacityMessage << '\n';
     return true;
 }

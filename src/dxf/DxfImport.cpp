@@ -115,11 +115,20 @@ private:
                 more = !reader_.AtEnd();
                 continue;
             }
+            if (type == "ENDBLK") {
+                block = {};
+                more = reader_.Next();
+                continue;
+            }
             // Points and solids of blocks are dimension definition points and arrowheads. A full
             // block list takes nothing more, and an insert copies no more than there is room for.
             scratch.Capacity = static_cast<int32_t>(std::min<size_t>(kMaxCapacity, context_.Blocks.Room())) - 1;
-            if (type == "POINT" || type == "SOLID" || context_.Blocks.Room() == 0 ||
-                ReadEntity(type, reader_, scratch, context_) == EntityOutcome::Unsupported) {
+            if (type == "POINT" || type == "SOLID" || context_.Blocks.Room() == 0) {
+                more = reader_.Next();
+                continue;
+            }
+            if (ReadEntity(type, reader_, scratch, context_) == EntityOutcome::Unsupported) {
+                Count(result_.SkippedInBlocks, type);
                 more = reader_.Next();
                 continue;
             }
@@ -155,10 +164,17 @@ private:
         }
     }
 
+    // Counts a skipped type under its name (UTF-8); returns the name.
+    std::string Count(std::map<std::string, int>& skipped, std::string_view type)
+    {
+        std::string name = Cp932ToUtf8(context_.Decoder.Name(type.substr(0, kMaxTypeLength)));
+        if (skipped.size() < kMaxReportedTypes || skipped.contains(name)) ++skipped[name];
+        return name;
+    }
+
     void Skip(std::string_view type)
     {
-        const std::string name = Cp932ToUtf8(context_.Decoder.Name(type.substr(0, kMaxTypeLength)));
-        if (result_.Skipped.size() < kMaxReportedTypes || result_.Skipped.contains(name)) ++result_.Skipped[name];
+        const std::string name = Count(result_.Skipped, type);
         if (!result_.Warning.empty()) return;
         result_.Warning = std::string(name).append(kDxfUnsupportedSuffix);
         Tell(drawing_, result_.Warning);
@@ -169,6 +185,13 @@ private:
     ReadContext context_;
     DxfImportResult result_;
 };
+
+DxfImportResult Failure(const char* message)
+{
+    DxfImportResult result;
+    result.Message = message;
+    return result;
+}
 
 }  // namespace
 
@@ -183,9 +206,9 @@ DxfImportResult ImportDxf(const std::filesystem::path& path, Drawing& drawing, c
     std::string bytes;
     switch (ReadWholeFile(path, options.MaxFileBytes, bytes)) {
     case FileReadStatus::Read: return ImportDxfText(bytes, drawing, options);
-    case FileReadStatus::Missing: return {false, kDxfMissingMessage, {}, {}, 0, false, 0};
-    case FileReadStatus::TooLarge: return {false, kDxfTooLargeMessage, {}, {}, 0, false, 0};
-    default: return {false, kDxfUnreadableMessage, {}, {}, 0, false, 0};
+    case FileReadStatus::Missing: return Failure(kDxfMissingMessage);
+    case FileReadStatus::TooLarge: return Failure(kDxfTooLargeMessage);
+    default: return Failure(kDxfUnreadableMessage);
     }
 }
 

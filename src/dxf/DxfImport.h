@@ -33,6 +33,7 @@ struct DxfImportResult {
     std::string Message;    // UTF-8, why the file was not read
     std::string Warning;    // UTF-8, the one warning shown for skipped entity types; empty when none
     std::map<std::string, int> Skipped;  // entity type → how many were skipped
+    std::map<std::string, int> SkippedInBlocks;  // the same inside block definitions (no warning)
     int Abandoned = 0;      // entities left out because a value could not be read
     bool StoppedAtCapacity = false;
     int Created = 0;        // elements in the drawing afterwards

@@ -274,6 +274,7 @@ TEST(DxfImport, InsertScalesTurnsAndMovesTheBlock)
     const std::string text = DxfLines("0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB1\n10\n0\n20\n0\n"
                                       "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n"
                                       "0\nPOINT\n10\n0\n20\n0\n"
+                                      "0\nHATCH\n10\n0\n"
                                       "0\nENDBLK\n"
                                       "0\nBLOCK\n2\nOUTER\n0\nINSERT\n2\nB1\n10\n5\n20\n0\n0\nENDBLK\n"
                                       "0\nENDSEC\n"
@@ -282,7 +283,9 @@ TEST(DxfImport, InsertScalesTurnsAndMovesTheBlock)
                                       "0\nINSERT\n2\nOUTER\n10\n0\n20\n100\n"
                                       "0\nINSERT\n2\nMISSING\n10\n0\n20\n0\n"
                                       "0\nENDSEC\n0\nEOF\n");
-    Import(text, drawing);
+    const DxfImportResult result = Import(text, drawing);
+    EXPECT_EQ(result.SkippedInBlocks, (std::map<std::string, int>{{"HATCH", 1}}));
+    EXPECT_TRUE(result.Warning.empty());
     ASSERT_EQ(drawing.Count, 2);
     ExpectPoint(drawing[1].X1, drawing[1].Y1, {10, 10});
     ExpectPoint(drawing[1].X2, drawing[1].Y2, {10, 12});
