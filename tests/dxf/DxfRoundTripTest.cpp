@@ -37,6 +37,7 @@ Drawing EveryExportedKind()
              text,
              dimension,
              DxfRecord(kKindDimY, {0, 0}, {0, 30}, {-10, 15}, -10, 15, 30),
+             DxfRecord(kKindDimAligned, {0, 0}, {30, 40}, {7, 26}, 7, 26, 50),
              DxfRecord(kKindDimRadius, {0, 0}, {10, 0}, {15, 0}, 0, 0, 10),
              DxfRecord(kKindDimDiameter, {-10, 0}, {10, 0}, {15, 0}, 0, 0, 20),
          })
@@ -68,7 +69,7 @@ TEST(DxfRoundTrip, GeometryAndTextsComeBack)
         EXPECT_NEAR(b.Angle, a.Angle, kSame);
         EXPECT_NEAR(b.Value, a.Value, kSame);
         // Linear dimensions come back with their measured points in the other order.
-        const bool swapped = a.Kind == kKindDimX || a.Kind == kKindDimY;
+        const bool swapped = a.Kind == kKindDimX || a.Kind == kKindDimY || a.Kind == kKindDimAligned;
         EXPECT_NEAR(b.X1, swapped ? a.X2 : a.X1, kSame);
         EXPECT_NEAR(b.Y1, swapped ? a.Y2 : a.Y1, kSame);
         EXPECT_NEAR(b.X2, swapped ? a.X1 : a.X2, kSame);
