@@ -7,7 +7,7 @@ seconds="${1:-60}"
 
 scripts/install-packages.sh clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVANTRO_FUZZ=ON -DVANTRO_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz --parallel 2 --target fuzz_drawing_file fuzz_ini
+cmake --build build-fuzz --parallel 2 --target fuzz_drawing_file fuzz_ini fuzz_dxf
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,3 +27,10 @@ run() {
 }
 run fuzz_drawing_file drawing
 run fuzz_ini ini -dict="$PWD/fuzz/ini.dict" -max_len=20000
+# The real-world DXF files beside the repository, where present, join the seeds (the small ones:
+# large seeds slow every run).
+if [ -d ../shared/dxf-corpus ]; then
+  mkdir -p "$work/dxf"
+  find ../shared/dxf-corpus -name '*.dxf' -size -100k -exec cp {} "$work/dxf/" \;
+fi
+run fuzz_dxf dxf -dict="$PWD/fuzz/dxf.dict" -max_len=200000 -rss_limit_mb=2048

@@ -24,7 +24,8 @@ std::string UsageText()
 {
     return "使い方:\n"
            "  vantrocad [FILE.dca]                      画面を開きます\n"
-           "  vantrocad --convert IN OUT [--size WxH]   図面を変換します (IN: .dca, OUT: .dca .png .bmp)\n"
+           "  vantrocad --convert IN OUT [--size WxH]   図面を変換します (IN: .dca .dxf, OUT: .dca .dxf .png .bmp)\n"
+           "  --visible-only                            DXF 出力に表示レイヤーのみを書きます\n"
            "  vantrocad --info FILE                     図面の内容を表示します\n"
            "  --program-folder DIR                      設定ファイルのフォルダーを指定します\n"
            "  --help                                    この説明を表示します\n";
@@ -56,6 +57,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (!hasValue || !ParseSize(arguments[i + 1], line.Width, line.Height))
                 return fail("--size は 幅x高さ (16〜16384) で指定して下さい");
             ++i;
+        } else if (argument == "--visible-only") {
+            line.VisibleOnly = true;
         } else if (argument == "--program-folder") {
             if (!hasValue) return fail("--program-folder にはフォルダーが必要です");
             line.ProgramFolder = arguments[++i];

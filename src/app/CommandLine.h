@@ -13,6 +13,7 @@ struct CommandLine {
     Action What = Action::Window;
     std::string Input;   // --convert IN, --info FILE, or the drawing the window opens
     std::string Output;  // --convert OUT
+    bool VisibleOnly = false;  // --visible-only: a DXF output leaves out hidden layers
     int Width = 1600;    // --size WxH for pictures
     int Height = 1200;
     std::optional<std::string> ProgramFolder;  // --program-folder DIR

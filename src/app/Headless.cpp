@@ -1,6 +1,9 @@
 #include "app/Headless.h"
 
 #include "document/CadData.h"
+#include "document/ElementStore.h"
+#include "dxf/DxfExport.h"
+#include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
 #include "view/DrawingImage.h"
 #include "view/PaintPreferences.h"
@@ -26,10 +29,31 @@ std::string LowerExtension(const std::string& path)
     return extension;
 }
 
-bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& file, std::ostream& errors)
+// A DXF input goes through the same import as the window's DXF command; what it skipped is told
+// on errors without failing the conversion.
+bool ReadDxfInput(const std::string& path, Drawing& drawing, std::ostream& errors)
 {
-    if (LowerExtension(path) != kDrawingFileExtension) {
-        errors << "VantroCad: 入力は .dca ファイルを指定して下さい: " << path << '\n';
+    const DxfImportResult result = ImportDxf(PathOf(path), drawing, DxfImportOptions{});
+    if (!result.Ok) {
+        errors << "VantroCad: " << path << ": " << result.Message << '\n';
+        return false;
+    }
+    for (const auto& [type, count] : result.Skipped)
+        errors << "VantroCad: " << path << ": " << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
+    for (const auto& [type, count] : result.SkippedInBlocks)
+        errors << "VantroCad: " << path << ": ブロック内の" << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
+    if (result.StoppedAtCapacity) errors << "VantroCad: " << path << ": " << kCapacityMessage << '\n';
+    return true;
+}
+
+bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& file, std::ostream& errors,
+               bool allowDxf)
+{
+    const std::string extension = LowerExtension(path);
+    if (allowDxf && extension == kDxfExtension) return ReadDxfInput(path, drawing, errors);
+    if (extension != kDrawingFileExtension) {
+        errors << "VantroCad: 入力は .dca" << (allowDxf ? " または .dxf" : "") << " ファイルを指定して下さい: " << path
+               << '\n';
         return false;
     }
     const ReadResult result = ReadDrawingFile(PathOf(path), drawing, file);
@@ -62,8 +86,14 @@ int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& 
     Drawing drawing;
     drawing.Capacity = kMaxCapacity;
     DrawingFileSettings file;
-    if (!ReadInput(line.Input, drawing, file, errors)) return 1;
+    if (!ReadInput(line.Input, drawing, file, errors, true)) return 1;
     const std::string extension = LowerExtension(line.Output);
+    if (extension == kDxfExtension) {
+        const DxfExportResult result = ExportDxf(PathOf(line.Output), drawing, settings, line.VisibleOnly);
+        if (result.Ok) return 0;
+        errors << "VantroCad: " << line.Output << ": " << result.Message << '\n';
+        return 1;
+    }
     if (extension == kDrawingFileExtension) {
         const WriteResult result = WriteDrawingFile(PathOf(line.Output), drawing, file);
         if (result.Ok) return 0;
@@ -71,7 +101,7 @@ int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& 
         return 1;
     }
     if (extension != ".png" && extension != ".bmp") {
-        errors << "VantroCad: 出力の形式が分かりません (.dca .png .bmp): " << line.Output << '\n';
+        errors << "VantroCad: 出力の形式が分かりません (.dca .dxf .png .bmp): " << line.Output << '\n';
         return 1;
     }
     const PaintSettings paint = PaintSettingsFrom(settings);
@@ -138,7 +168,7 @@ int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& errors)
     Drawing drawing;
     drawing.Capacity = kMaxCapacity;
     DrawingFileSettings file;
-    if (!ReadInput(line.Input, drawing, file, errors)) return 1;
+    if (!ReadInput(line.Input, drawing, file, errors, false)) return 1;
     std::map<std::string, int> byKind;
     std::map<int, int> byLayer;
     double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;

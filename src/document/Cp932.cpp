@@ -9,47 +9,6 @@
 namespace vantro {
 namespace {
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : handle_(iconv_open(to, from))
-    {
-        VANTRO_ASSERT(handle_ != reinterpret_cast<iconv_t>(-1));
-    }
-    ~Converter() { iconv_close(handle_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts all of input; on a sequence it cannot convert it appends replacement and skips
-    // skipLength(rest) bytes.
-    template <typename SkipLength>
-    std::string Run(std::string_view input, std::string_view replacement, SkipLength skipLength)
-    {
-        std::string out;
-        out.reserve(input.size() * 2);
-        char buffer[1024];
-        // iconv's interface takes a non-const pointer but does not write through it.
-        char* in = const_cast<char*>(input.data());
-        size_t inLeft = input.size();
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
-            const size_t result = iconv(handle_, &in, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (result != static_cast<size_t>(-1)) continue;
-            if (errno == E2BIG) continue;
-            out.append(replacement);
-            const size_t skip = std::min(inLeft, skipLength(std::string_view(in, inLeft)));
-            in += skip;
-            inLeft -= skip;
-            iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        }
-        return out;
-    }
-
-private:
-    iconv_t handle_;
-};
-
 // Length of the UTF-8 sequence that starts rest, at least 1 byte.
 size_t Utf8SequenceLength(std::string_view rest)
 {
@@ -67,16 +26,50 @@ size_t Utf8SequenceLength(std::string_view rest)
 
 }  // namespace
 
+TextConverter::TextConverter(const char* to, const char* from)
+    : handle_(iconv_open(to, from)), fromUtf8_(std::string_view(from) == "UTF-8")
+{
+    VANTRO_ASSERT(handle_ != reinterpret_cast<iconv_t>(-1));
+}
+
+TextConverter::~TextConverter() { iconv_close(static_cast<iconv_t>(handle_)); }
+
+std::string TextConverter::Convert(std::string_view input, std::string_view replacement)
+{
+    const auto handle = static_cast<iconv_t>(handle_);
+    std::string out;
+    out.reserve(input.size() * 2);
+    char buffer[1024];
+    // iconv's interface takes a non-const pointer but does not write through it.
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t result = iconv(handle, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<size_t>(outPtr - buffer));
+        if (result != static_cast<size_t>(-1)) continue;
+        if (errno == E2BIG) continue;
+        out.append(replacement);
+        const std::string_view rest(in, inLeft);
+        const size_t skip = std::min(inLeft, fromUtf8_ ? Utf8SequenceLength(rest) : size_t{1});
+        in += skip;
+        inLeft -= skip;
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+}
+
 std::string Cp932ToUtf8(std::string_view cp932)
 {
-    Converter converter("UTF-8", "CP932");
-    return converter.Run(cp932, kUtf8Replacement, [](std::string_view) { return size_t{1}; });
+    TextConverter converter("UTF-8", "CP932");
+    return converter.Convert(cp932, kUtf8Replacement);
 }
 
 std::string Utf8ToCp932(std::string_view utf8)
 {
-    Converter converter("CP932", "UTF-8");
-    return converter.Run(utf8, kCp932Replacement, Utf8SequenceLength);
+    TextConverter converter("CP932", "UTF-8");
+    return converter.Convert(utf8, kCp932Replacement);
 }
 
 }  // namespace vantro

@@ -6,6 +6,24 @@
 
 namespace vantro {
 
+// A conversion between two iconv code pages kept open: opening one costs far more than converting
+// a short text, so a reader of many texts keeps its converters.
+class TextConverter {
+public:
+    TextConverter(const char* to, const char* from);
+    ~TextConverter();
+    TextConverter(const TextConverter&) = delete;
+    TextConverter& operator=(const TextConverter&) = delete;
+
+    // Converts all of input; what cannot be converted becomes replacement, one per byte (one per
+    // sequence when converting from UTF-8).
+    std::string Convert(std::string_view input, std::string_view replacement);
+
+private:
+    void* handle_;
+    bool fromUtf8_;
+};
+
 // Invalid or truncated CP932 sequences become U+FFFD, one per offending byte.
 std::string Cp932ToUtf8(std::string_view cp932);
 

@@ -10,14 +10,14 @@ namespace {
 
 double Snap(double value, double threshold) { return std::abs(value) < threshold ? 0 : value; }
 
+}  // namespace
+
 bool IsFiniteRecord(const TCadData& e)
 {
     for (const double v : {e.Cx, e.Cy, e.R, e.Angle, e.Value, e.X1, e.Y1, e.X2, e.Y2})
         if (!std::isfinite(v)) return false;
     return true;
 }
-
-}  // namespace
 
 bool AppendRecord(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
                   bool tellBadInput)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace vantro {
@@ -57,6 +58,12 @@ TEST(CommandLine, NonsenseIsAnErrorNotAGuess)
         SCOPED_TRACE(arguments.front());
         EXPECT_FALSE(ParseCommandLine(arguments).Error.empty());
     }
+}
+
+TEST(CommandLine, VisibleOnlySwitch)
+{
+    EXPECT_TRUE(ParseCommandLine({"--convert", "a.dca", "b.dxf", "--visible-only"}).VisibleOnly);
+    EXPECT_FALSE(ParseCommandLine({"--convert", "a.dca", "b.dxf"}).VisibleOnly);
 }
 
 class Headless : public ::testing::Test {
@@ -113,6 +120,27 @@ TEST_F(Headless, FailuresSayWhyAndLeaveNoFileBehind)
     EXPECT_EQ(Run({"--convert", In("part.png"), In("out.dca")}), 1);
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         EXPECT_EQ(entry.path().filename(), "part.dca") << entry.path();
+}
+
+TEST_F(Headless, ConvertsToAndFromDxf)
+{
+    EXPECT_EQ(Run({"--convert", In("part.dca"), In("part.dxf")}), 0);
+    std::ifstream exported(folder / "part.dxf", std::ios::binary);
+    std::string first;
+    std::getline(exported, first);
+    EXPECT_EQ(first, "  0\r");
+    EXPECT_EQ(Run({"--convert", In("part.dxf"), In("back.dca")}), 0) << errors.str();
+    Drawing back;
+    DrawingFileSettings settings;
+    ASSERT_TRUE(ReadDrawingFile(folder / "back.dca", back, settings).Ok);
+    ASSERT_EQ(back.Count, 2);
+    EXPECT_EQ(back[1].Kind, kKindLine);
+    EXPECT_EQ(back[2].Kind, kKindCircle);
+    EXPECT_EQ(back[2].R, 20);
+
+    std::ofstream(folder / "hatch.dxf") << "0\nSECTION\n2\nENTITIES\n0\nHATCH\n0\nPOINT\n10\n1\n20\n2\n0\nENDSEC\n0\nEOF\n";
+    EXPECT_EQ(Run({"--convert", In("hatch.dxf"), In("hatch.dca"), "--visible-only"}), 0);
+    EXPECT_NE(errors.str().find("HATCHの読み込みは対応していません。 (1)"), std::string::npos) << errors.str();
 }
 
 TEST_F(Headless, InfoCountsByKindAndLayer)

@@ -1,0 +1,37 @@
+// The value forms of DXF group values shared by the writer and the reader: number texts, colour
+// numbers, line-type names and the angles that keep texts readable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vantro {
+
+// " 1.25000000000000E+0002": sign or blank, 15 significant digits, a four-digit exponent.
+void AppendFixedNumber(std::string& out, double value);
+std::string FixedNumber(double value);
+// Shortest general form with up to 15 significant digits: 90 → "90", 12.5 → "12.5".
+std::string GeneralNumber(double value);
+
+// Nearest of the eight reference colours by the distance of the 24-bit integers; later wins ties.
+int ColourNumber(uint32_t colour);
+// Colour of an AutoCAD colour number 1..15; every other number is black.
+uint32_t ColourOfNumber(int number);
+
+// Line-type name written for a pen style, and the pen style read for a line-type name.
+const char* LineTypeName(uint8_t lineStyle);
+uint8_t LineStyleOfName(std::string_view name);
+
+// Degrees that keep a text upright: (95, 180) turns by 180, [180, 360] back by 180, above 360
+// wraps; a result within 0.0001 of 360 is 0.
+double ReadableDegrees(double radians);
+// The rotation of a text element: degrees, turned by 180 when in (95, 275).
+double TextRotationDegrees(double radians);
+
+// Numbers as DXF files write them: optional blanks around a decimal; false for anything else,
+// also for values that do not fit a double.
+bool ParseDxfNumber(std::string_view text, double& value);
+bool ParseDxfInteger(std::string_view text, int& value);
+
+}  // namespace vantro
