@@ -13,6 +13,7 @@ namespace vantro {
 inline constexpr const char* kDxfReadOnlyMessage = "指定されたファイルは読み取り専用です";
 inline constexpr const char* kDxfWriteFailedMessage = "DXFファイルの書き込みに失敗しました。";
 inline constexpr const char* kDxfExtension = ".dxf";
+inline constexpr const char* kDxfFileFilter = "DXF files (*.dxf)|*.dxf";
 
 // The whole file. visibleOnly leaves out the elements of hidden layers (the layer table still
 // lists every layer that holds an element).

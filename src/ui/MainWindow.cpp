@@ -7,6 +7,7 @@
 #include "document/UndoHistory.h"
 #include "files/SettingsFile.h"
 #include "ui/CanvasWidget.h"
+#include "ui/DimensionControls.h"
 #include "ui/TextDialog.h"
 #include "view/ElementIndex.h"
 #include "view/ElementPainter.h"
@@ -153,6 +154,7 @@ void TForm1::StoreSettings(void (*write)(const Settings&, IniStore&))
     // The values the program end writes are kept in the widgets while it runs.
     for (size_t n = 0; n < snapBoxes_.size(); ++n) settings_.Snap[n] = snapBoxes_[n]->isChecked();
     settings_.Color1 = attributes_.Color;
+    dimensionControls_->Remember(settings_);
     IniStore store;
     if (store.Load(settingsFile_) == IniLoadStatus::Unreadable) return;
     write(settings_, store);

@@ -36,6 +36,7 @@ class QToolButton;
 namespace vantro {
 
 class CanvasWidget;
+class DimensionControls;
 class Surface;
 class ElementIndex;
 class ColorPanel;
@@ -92,6 +93,15 @@ public:
 
     // How the text dialog is shown: modally unless a test answers it (true: OK).
     void SetTextDialogRunner(std::function<bool(TTextDialog&)> runner);
+
+    // DXF (MainWindowDxf.cpp): write all or only the visible layers' elements; read a file into a
+    // new drawing.
+    bool DxfSaveCommand(bool visibleOnly);
+    bool DxfOpenCommand();
+    bool ImportDxfFile(const std::string& path);
+
+    // The dimension options as the controls show them.
+    DimensionOptions CurrentDimensionOptions() const;
 
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
@@ -239,6 +249,7 @@ private:
     PreviewInput drawnPreview_;
     Pen drawnPreviewPen_;
     std::unique_ptr<TTextDialog> textDialog_;
+    std::unique_ptr<DimensionControls> dimensionControls_;
     std::function<bool(TTextDialog&)> runTextDialog_;
     QImage textBacking_;
     int lastHelpContext_ = 0;

@@ -4,6 +4,7 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "ui/CanvasWidget.h"
+#include "ui/DimensionControls.h"
 #include "ui/EntryText.h"
 #include "ui/ToolButtonTable.h"
 
@@ -99,6 +100,7 @@ void TForm1::SetLabelR(int mode)
     }
     panelDim_->show();
     if (IsLinearDimensionStart(mode)) panelDim2_->show();
+    else dimensionControls_->ClearMarks();
 }
 
 void TForm1::ClearPicksAndSelection(bool repaintWhenCandidatesRemoved)

@@ -1,8 +1,11 @@
-// Opening and saving drawing files from the main window.
+// Opening and saving drawing files from the main window, and exchanging them as DXF.
 #include "ui/MainWindow.h"
 
 #include "document/Layers.h"
+#include "dxf/DxfExport.h"
+#include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
+#include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
 
 #include <QApplication>
@@ -25,6 +28,10 @@ public:
 };
 
 std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Of(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()).toStdString(); }
+
+bool IsDxfPath(const QString& path) { return path.endsWith(QLatin1String(kDxfExtension), Qt::CaseInsensitive); }
 
 }  // namespace
 
@@ -101,7 +108,7 @@ bool TForm1::SaveAsCommand()
     if (!chosen) return false;
     std::filesystem::path path = PathOf(*chosen);
     path.replace_extension(kDrawingFileExtension);
-    const std::string target = QString::fromStdU16String(path.u16string()).toStdString();
+    const std::string target = Utf8Of(path);
     if (std::filesystem::exists(path) &&
         !IsAffirmative(dialogs_->Ask("ファイル名 " + target + " はすでに存在します上書きしますか？", QuestionButtons::YesCancel)))
         return false;
@@ -113,8 +120,57 @@ bool TForm1::SaveAsCommand()
 bool TForm1::OverwriteSaveCommand()
 {
     const QString current = CurrentFile();
-    if (current.isEmpty()) return SaveAsCommand();
+    // After a DXF import the caption names the DXF file, which must never receive a drawing file.
+    if (current.isEmpty() || IsDxfPath(current)) return SaveAsCommand();
     return WriteDrawingTo(current.toStdString());
+}
+
+bool TForm1::DxfSaveCommand(bool visibleOnly)
+{
+    const std::string& folder = settings_.DxfFolder.empty() ? settings_.CadFolder : settings_.DxfFolder;
+    const auto chosen = dialogs_->ChooseSaveFile(folder, kDxfFileFilter);
+    if (!chosen) return false;
+    std::filesystem::path path = PathOf(*chosen);
+    path.replace_extension(kDxfExtension);
+    DxfExportResult result;
+    {
+        const WaitCursor wait;
+        result = ExportDxf(path, drawing_, settings_, visibleOnly);
+    }
+    if (!result.Ok) dialogs_->ShowMessage(result.Message);
+    return result.Ok;
+}
+
+bool TForm1::DxfOpenCommand()
+{
+    if (drawing_.Count > 0 && !drawing_.Saved &&
+        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
+        return false;
+    const std::string& folder = settings_.DxfFolder.empty() ? settings_.CadFolder : settings_.DxfFolder;
+    const auto chosen = dialogs_->ChooseOpenFile(folder, kDxfFileFilter);
+    if (!chosen) return false;
+    dimensionControls_->ClearTexts();
+    return ImportDxfFile(*chosen);
+}
+
+bool TForm1::ImportDxfFile(const std::string& path)
+{
+    DxfImportResult result;
+    {
+        const WaitCursor wait;
+        result = ImportDxf(PathOf(path), drawing_, {CurrentDimensionOptions(), settings_.FormColor});
+    }
+    if (!result.Ok) {
+        dialogs_->ShowMessage(result.Message);
+        return false;
+    }
+    drawing_.AppendFailed = false;
+    layerPanel_->Refresh();
+    labelRayer_->setText(QString::fromStdString(ActiveLayerCaption(drawing_.Layers)));
+    setWindowTitle(QString::fromStdString(path));
+    FitToDrawing(view_, drawing_, 0);
+    AfterZoom();
+    return true;
 }
 
 }  // namespace vantro

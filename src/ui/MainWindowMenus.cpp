@@ -44,6 +44,16 @@ void TForm1::BuildMenus()
     connect(AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)")),
             &QAction::triggered, this, [this] { SaveAsCommand(); });
     file->addSeparator();
+    connect(AddAction(file, QStringLiteral("dxfOpen"), QStringLiteral("dxfファイルを開く")), &QAction::triggered, this,
+            [this] {
+                CancelCommand();
+                DxfOpenCommand();
+            });
+    connect(AddAction(file, QStringLiteral("dxfSave"), QStringLiteral("ｄｘｆファイルで保存(全てのデータ)")),
+            &QAction::triggered, this, [this] { DxfSaveCommand(false); });
+    connect(AddAction(file, QStringLiteral("dxfSave2"), QStringLiteral("ｄｘｆファイルで保存(表示レイヤーのみ)")),
+            &QAction::triggered, this, [this] { DxfSaveCommand(true); });
+    file->addSeparator();
     for (const PendingItem& item : kPendingFileItems)
         AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
     file->addSeparator();

@@ -6,6 +6,7 @@
 #include "ui/CanvasWidget.h"
 #include "ui/ColorPanel.h"
 #include "ui/ColourDialog.h"
+#include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
@@ -41,10 +42,13 @@ void TForm1::PreviewLayer(int layer)
     canvas_->update();
 }
 
+DimensionOptions TForm1::CurrentDimensionOptions() const { return dimensionControls_->Options(); }
+
 void TForm1::BuildPanels()
 {
     panelDim_ = MakeHiddenPanel(QStringLiteral("PanelDim"), this);
     panelDim2_ = MakeHiddenPanel(QStringLiteral("PanelDim2"), canvas_);
+    dimensionControls_ = std::make_unique<DimensionControls>(*panelDim_, *panelDim2_, settings_);
     panelMulti_ = MakeHiddenPanel(QStringLiteral("PanelMulti"), canvas_);
     auto* multiLayout = new QVBoxLayout(panelMulti_);
     auto* confirm = new QPushButton(QStringLiteral("確定"), panelMulti_);

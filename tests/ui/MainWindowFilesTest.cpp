@@ -2,6 +2,11 @@
 
 #include "document/Tolerance.h"
 #include "files/SettingsFile.h"
+#include "geometry/Dimensions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 
 #include <filesystem>
 
@@ -50,6 +55,58 @@ TEST_F(MainWindowFiles, SaveAsAddsTheExtensionNamesTheCaptionAndOpenReadsItBack)
     EXPECT_EQ(window->Document()[1].X1, line.X1);
     EXPECT_EQ(window->Document()[1].Y2, line.Y2);
     EXPECT_EQ(window->CurrentFile().toStdString(), PathFor("part.dca"));
+}
+
+TEST_F(MainWindowFiles, TheDxfMenusWriteAndReadBackAndNeverSaveADrawingOverTheDxfFile)
+{
+    DrawLine();
+    ASSERT_TRUE(AppendLinearDimension(window->Document(), window->Attributes(), window->CurrentDimensionOptions(),
+                                      kKindDimX, {0, 0}, {30, 0}, {15, 10}));
+    Find<QLineEdit>("EditKousa")->setText("+0.1");
+    dialogs.Files = {PathFor("part")};
+    window->findChild<QAction*>("dxfSave")->trigger();
+    ASSERT_TRUE(std::filesystem::exists(folder / "part.dxf"));
+
+    window->Document().Saved = true;
+    dialogs.Files = {PathFor("part.dxf")};
+    window->findChild<QAction*>("dxfOpen")->trigger();
+    EXPECT_EQ(window->CurrentFile().toStdString(), PathFor("part.dxf"));
+    EXPECT_TRUE(Find<QLineEdit>("EditKousa")->text().isEmpty()) << "the import clears tolerance and memo";
+    int lines = 0;
+    int dimensions = 0;
+    for (int i = 1; i <= window->Document().Count; ++i) {
+        lines += window->Document()[i].Kind == kKindLine ? 1 : 0;
+        dimensions += window->Document()[i].Kind == kKindDimX ? 1 : 0;
+    }
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(dimensions, 1);
+
+    const auto dxfSize = std::filesystem::file_size(folder / "part.dxf");
+    dialogs.Files = {PathFor("part")};
+    ASSERT_TRUE(window->OverwriteSaveCommand());
+    EXPECT_EQ(std::filesystem::file_size(folder / "part.dxf"), dxfSize);
+    EXPECT_TRUE(std::filesystem::exists(folder / "part.dca"));
+}
+
+TEST_F(MainWindowFiles, TheDimensionControlsGiveTheOptions)
+{
+    auto* diameter = Find<QCheckBox>("CheckBoxD");
+    auto* radius = Find<QCheckBox>("CheckBoxR");
+    Press("SpeedButton150");
+    ASSERT_TRUE(diameter->isVisible());
+    QTest::mouseClick(diameter, Qt::LeftButton);
+    QTest::mouseClick(radius, Qt::LeftButton);
+    EXPECT_FALSE(diameter->isChecked()) << "pressing one prefix clears the other";
+    Find<QComboBox>("ComboBoxBy")->setCurrentIndex(3);
+    Find<QComboBox>("ComboBoxDim1")->setCurrentIndex(0);
+    Find<QLineEdit>("EditCome")->setText("4x");
+    const DimensionOptions options = window->CurrentDimensionOptions();
+    EXPECT_TRUE(options.Radius);
+    EXPECT_EQ(options.RatioIndex, 3);
+    EXPECT_EQ(options.LinePitch, 0);
+    EXPECT_EQ(options.Memo, "4x");
+    Press("SpeedButton250");
+    EXPECT_FALSE(radius->isChecked()) << "the radius command starts without prefixes";
 }
 
 TEST_F(MainWindowFiles, OverwritingAnExistingFileAsksFirst)
