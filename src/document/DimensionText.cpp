@@ -128,15 +128,19 @@ std::optional<std::string> FormatDimensionNumber(double value, const NumberForma
     if (error != std::errc()) return std::nullopt;
     std::string text(buffer, end);
     if (units < kExactIntegers && precision > 0) {
-        if (text.size() <= static_cast<size_t>(precision)) text.insert(0, precision + 1 - text.size(), '0');
-        text.insert(text.size() - precision, ".");
+        const size_t decimals = static_cast<size_t>(precision);
+        std::string digits(text.size() <= decimals ? decimals + 1 - text.size() : 0, '0');
+        digits += text;
+        text.assign(digits, 0, digits.size() - decimals);
+        text.push_back('.');
+        text.append(digits, digits.size() - decimals, decimals);
     }
     if (format.DropZeros && text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') text.pop_back();
     }
     // A small negative value rounds to zero and shows no sign.
-    if (value < 0 && text.find_first_not_of("0.") != std::string::npos) text.insert(0, "-");
+    if (value < 0 && text.find_first_not_of("0.") != std::string::npos) return std::string("-").append(text);
     return text;
 }
 
@@ -187,10 +191,10 @@ std::optional<DimensionLabel> MakeDimensionLabel(const TCadData& e, const Number
         if (!shown) return std::nullopt;
         value = *shown;
     }
-    if (diameter) value.insert(0, signs.Diameter);
-    else if (radius) value.insert(0, "R");
+    if (diameter) value = std::string(signs.Diameter).append(value);
+    else if (radius) value = std::string("R").append(value);
     else if (e.Kind == kKindDimAngle && e.Text.find('=') == std::string::npos) value += signs.Degree;
-    label.Main = field.Memo + value;
+    label.Main = std::string(field.Memo).append(value);
     label.HasPrefixMemo = !field.Memo.empty();
     return label;
 }
