@@ -165,6 +165,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     switch (AskBeforeClose(drawing_, *dialogs_)) {
     case CloseChoice::Discard:
+        EndTextDialog();
         StoreSettings(WriteExitSettings);
         event->accept();
         return;
@@ -174,6 +175,7 @@ void TForm1::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
+        EndTextDialog();
         StoreSettings(WriteExitSettings);
         event->accept();
         return;

@@ -125,6 +125,7 @@ void TForm1::StartCommand(int mode, int layout)
 {
     SetEditShortcutsEnabled(false);
     ErasePreview();
+    if (mode != kModeTextPlacement) EndTextDialog();
     panelDim2_->hide();
     speedButtonOp_->setIcon(QIcon());
     speedButtonOp_->setText(QStringLiteral("OP"));

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSpinBox>
 
 #include <filesystem>
 
@@ -179,6 +180,29 @@ TEST_F(MainWindowFiles, ConfirmedSettingsTakeEffectAndReachTheSettingsFile)
     EXPECT_EQ(read.Width2, 5);
     EXPECT_EQ(read.CadMax, 150);
     EXPECT_EQ(read.EpsIndex, 0);
+}
+
+TEST_F(MainWindowFiles, TheTextDialogRemembersItsChoicesWhenTheTextCommandEnds)
+{
+    const std::filesystem::path file = folder / "VantroCad.ini";
+    window.reset();
+    window = std::make_unique<TForm1>(Settings{}, file);
+    window->SetDialogs(&dialogs);
+    window->SetTextDialogRunner([](TTextDialog& dialog) {
+        dialog.findChild<QSpinBox*>("SpinEdit1")->setValue(33);
+        dialog.Memo()->setPlainText("A");
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    Press("SpeedButton296");
+    Press("SpeedButton17");  // another command ends the text command
+    IniStore store;
+    ASSERT_EQ(store.Load(file), IniLoadStatus::Loaded);
+    Settings read;
+    ASSERT_TRUE(ReadSettings(store, read).Ok);
+    EXPECT_EQ(read.TextDlgHeight, 33);
 }
 
 }  // namespace
