@@ -50,7 +50,7 @@ void DrawDimensionText(const PaintTarget& target, const TCadData& e, const Dimen
     const std::optional<DimensionLabel> label = MakeDimensionLabel(e, a.Format, ScreenSigns());
     if (!label) return;
 
-    Font font{ToQString(a.DimensionFace), static_cast<int>(std::trunc(th)), static_cast<int>(std::trunc(degrees * 10)),
+    Font font{a.DimensionFace, static_cast<int>(std::trunc(th)), static_cast<int>(std::trunc(degrees * 10)),
               erase ? target.Settings.BackgroundColour : a.TextColour};
     canvas.SetFont(font);
     const double w = canvas.TextWidth(ToQString(label->Main)) / m.S / 2;

@@ -23,9 +23,9 @@ void ElementIndex::Refresh(const Drawing& drawing)
     const bool current = drawing_ == &drawing && storage_ == drawing.Elements.data() &&
                          generation_ == drawing.Generation && count_ == drawing.Count && eps_ == Eps();
     if (current) return;
-    const auto slots = static_cast<size_t>(drawing.Count) + 1;
-    std::vector<PickBox> boxes(slots);
-    std::vector<PickBox> centres(slots);
+    const auto slotCount = static_cast<size_t>(drawing.Count) + 1;
+    std::vector<PickBox> boxes(slotCount);
+    std::vector<PickBox> centres(slotCount);
     for (int i = 1; i <= drawing.Count; ++i) {
         boxes[static_cast<size_t>(i)] = ElementPickBox(drawing[i]);
         centres[static_cast<size_t>(i)] = CentreBox(drawing[i]);

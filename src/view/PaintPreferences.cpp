@@ -1,5 +1,7 @@
 #include "view/PaintPreferences.h"
 
+#include "view/QtText.h"
+
 namespace vantro {
 
 PaintSettings PaintSettingsFrom(const Settings& settings)
@@ -15,8 +17,8 @@ PaintSettings PaintSettingsFrom(const Settings& settings)
     a.Style = {settings.ArrowLength, settings.ArrowHeight, settings.DimRChk};
     a.ArrowOffset = settings.ArrowOffset;
     a.TextHeight = settings.Textheight;
-    a.DimensionFace = settings.DimTextName;
-    a.TextFace = settings.TextName;
+    a.DimensionFace = ToQString(settings.DimTextName);
+    a.TextFace = ToQString(settings.TextName);
     a.TextColour = settings.TextColor;
     a.Format = {settings.Precision, settings.Dim0Chk};
     a.LeaderTextOnExtension = settings.DimTextOfset;

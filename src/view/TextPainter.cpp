@@ -51,7 +51,7 @@ void DrawText(const PaintTarget& target, const TCadData& e, bool draw, bool eras
     }
     const PaintSettings& settings = target.Settings;
     const uint32_t colour = e.Selected == 1 ? settings.HighlightColour : e.Color;
-    canvas.SetFont({ToQString(settings.Annotations.TextFace), f, static_cast<int>(std::trunc(degrees * 10)), colour});
+    canvas.SetFont({settings.Annotations.TextFace, f, static_cast<int>(std::trunc(degrees * 10)), colour});
     canvas.SetBrush({});
     const std::vector<PixelPoint> box{Rounded(topLeft), Rounded(bottomLeft), Rounded(bottomRight), Rounded(topRight)};
     if (erase) {

@@ -6,6 +6,8 @@
 #include "document/Drawing.h"
 #include "geometry/DimensionLayout.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -44,8 +46,9 @@ struct AnnotationSettings {
     DimensionStyle Style;                // "ArrowLength", "ArrowHeight", "DimRChk"
     double ArrowOffset = 1;              // "ArrowOffset": gap between line and text, mm
     double TextHeight = 12;              // "Textheight": dimension text height, mm
-    std::string DimensionFace;           // "DimTextName", CP932
-    std::string TextFace;                // "TextName": every text element, CP932
+    // Converted from the CP932 settings once, not per text while painting.
+    QString DimensionFace;               // "DimTextName"
+    QString TextFace;                    // "TextName": every text element
     uint32_t TextColour = 0;             // "TextColor": dimension texts
     NumberFormat Format;                 // "Precision", "Dim0Chk"
     bool LeaderTextOnExtension = false;  // "DimTextOfset"

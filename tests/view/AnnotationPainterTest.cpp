@@ -37,7 +37,7 @@ protected:
         settings.Annotations.TextColour = kTextColour;
         settings.Annotations.TextHeight = 4;
         settings.Annotations.ArrowOffset = 1;
-        settings.Annotations.DimensionFace = Utf8ToCp932("ＭＳ ゴシック");
+        settings.Annotations.DimensionFace = QString::fromUtf8("ＭＳ ゴシック");
         settings.Annotations.TextFace = settings.Annotations.DimensionFace;
     }
     void TearDown() override { SetEps(kInitialEps); }
