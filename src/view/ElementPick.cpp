@@ -93,13 +93,10 @@ bool IsArcNear(const TCadData& e, const PickContext& pick)
     return (a1 < ac && ac <= 360) || (0 < ac && ac < a2 - 360);
 }
 
-// Tested chord by chord as drawn; a piece whose end-point-2 y is negative lies half a turn on.
+// Tested chord by chord as drawn.
 bool IsEllipseNear(const TCadData& e, const PickContext& pick)
 {
-    if (!(e.R > 0) || std::abs(e.X1) > e.R || std::abs(e.X2) > e.R) return false;
-    TCadData piece = e;
-    if (e.Y2 < 0) piece.Angle += kPi;
-    const std::vector<Point> vertices = EllipsePolyline(piece, pick.Fineness);
+    const std::vector<Point> vertices = EllipsePiecePolyline(e, pick.Fineness);
     // Chords whose box stays clear of the cursor cannot meet the cross; most are skipped so.
     const double reach = PickReach(pick);
     for (size_t i = 1; i < vertices.size(); ++i) {
@@ -236,6 +233,14 @@ bool IsCentreNear(const LayerTable& layers, const TCadData& element, const PickC
            WithinInXAndY(pick.Cursor, Centre(element), pick.Aperture);
 }
 
+std::vector<Point> EllipsePiecePolyline(const TCadData& ellipse, int fineness)
+{
+    if (!(ellipse.R > 0) || std::abs(ellipse.X1) > ellipse.R || std::abs(ellipse.X2) > ellipse.R) return {};
+    TCadData piece = ellipse;
+    if (ellipse.Y2 < 0) piece.Angle += kPi;
+    return EllipsePolyline(piece, fineness);
+}
+
 Point AngleDimensionReference(const TCadData& element)
 {
     const double direction = DirectionAngle(StartPoint(element), Centre(element)) + element.Angle;
@@ -251,6 +256,17 @@ PickBox ElementPickBox(const TCadData& element)
     }
     AddKindBox(box, element);
     AddSlack(box);
+    return box;
+}
+
+PickBox ElementWindowBox(const TCadData& element)
+{
+    PickBox box = ElementPickBox(element);
+    if (element.Kind > kKindPoint || element.Kind == kKindFilledRect) {
+        Add(box, StartPoint(element));
+        Add(box, EndPoint(element));
+        Add(box, Centre(element));
+    }
     return box;
 }
 

@@ -161,9 +161,10 @@ public:
     {
         SnapInput input = MouseAt(view, world.X, world.Y);
         const int shifts[] = {0, 1, 4, 8, 9, 12};
-        const int modes[] = {15, 16, 17, 22, 30};
+        const SnapConstraint constraints[] = {SnapConstraint::HorizontalLine, SnapConstraint::VerticalLine,
+                                              SnapConstraint::None, SnapConstraint::AngleLine};
         input.Shift = shifts[Pick(0, 5)];
-        input.CommandMode = modes[Pick(0, 4)];
+        input.Constraint = constraints[Pick(0, 3)];
         input.InputPoint1 = Chance(0.2) ? Point{} : Somewhere();
         if (Chance(0.7)) input.LineAngle = Uniform(-360, 360);
         return input;
