@@ -1,5 +1,6 @@
 #include "commands/StepTable.h"
 
+#include "commands/DeleteSteps.h"
 #include "commands/LineSteps.h"
 #include "commands/SelectionSteps.h"
 #include "commands/TextSteps.h"
@@ -309,8 +310,9 @@ constexpr StepRow kTable[] = {
      .HelpContext = 296, .Click = TextPlacementClick},
     SelectionRow(kPropertiesSelect, " 図形を単独、又は範囲選択して下さい。(プロパティ)", nullptr, nullptr, 297, true),
     WindowRow(kPropertiesWindow, true),
-    SelectionRow(kDeleteSelect, " 削除する図形を単独、又は範囲選択して下さい。(削除)", nullptr, nullptr, 300, true),
-    WindowRow(kDeleteWindow, true),
+    {.Code = kDeleteSelect, .Prompt = " 削除する図形を単独、又は範囲選択して下さい。(削除)", .HelpContext = 300,
+     .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .Click = DeleteClick},
+    {.Code = kDeleteWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true, .Click = DeleteWindowClick},
 };
 
 // The snap search runs in the drawing steps and the base-point steps below 200; previews of the
