@@ -63,6 +63,7 @@ public:
 
     // Tests install a scripted seam; the window keeps its own otherwise.
     void SetDialogs(UserDialogs* dialogs);
+    UserDialogs* InstalledDialogs() const { return relay_.Target(); }
     UserDialogs& Dialogs() { return relay_; }
 
     void StartCommand(int mode, int layout);
@@ -90,6 +91,10 @@ public:
     bool OverwriteSaveCommand();
     // The current file name lives in the caption; "VantroCad" means none.
     QString CurrentFile() const;
+    // Writes the drawing file without a dialog; a failure is told through the dialog seam.
+    bool WriteDrawingTo(const std::string& path);
+    // What a drawing file written now carries besides the elements: style, fills, images.
+    DrawingFileSettings CurrentFileSettings() const;
 
     // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
     void ShowSettingsDialog();
@@ -246,8 +251,6 @@ private:
     std::map<QString, QAction*> editActions_;
     QToolButton* undoButton_ = nullptr;
     QToolButton* redoButton_ = nullptr;
-
-    bool WriteDrawingTo(const std::string& path);
 
     std::vector<ImageEntry> images_;  // kept as read, written back as they were
     bool fillsShown_ = false;
