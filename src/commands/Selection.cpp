@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace vantro {
 namespace {
@@ -80,8 +81,27 @@ bool CircleMeetsEdge(const SelectionWindow& w, const TCadData& e, bool arc)
     return false;
 }
 
+// The box of the whole ellipse decides most windows without sampling it.
+std::optional<bool> EllipseBoxDecides(const TCadData& e, const SelectionWindow& w)
+{
+    const double a = e.R;
+    const double b = e.R * std::abs(e.Y1);
+    const double c = std::cos(e.Angle);
+    const double s = std::sin(e.Angle);
+    const double halfX = std::hypot(a * c, b * s);
+    const double halfY = std::hypot(a * s, b * c);
+    if (!std::isfinite(halfX) || !std::isfinite(halfY) || !std::isfinite(e.Cx) || !std::isfinite(e.Cy)) return {};
+    if (Inside(w, {e.Cx - halfX, e.Cy - halfY}) && Inside(w, {e.Cx + halfX, e.Cy + halfY})) return true;
+    const bool apart = e.Cx + halfX <= w.Left || e.Cx - halfX >= w.Right || e.Cy + halfY <= w.Bottom ||
+                       e.Cy - halfY >= w.Top;
+    if (apart) return false;
+    return {};
+}
+
 bool TakesEllipse(const TCadData& e, const SelectionWindow& w, int fineness)
 {
+    if (!(e.R > 0) || std::abs(e.X1) > e.R || std::abs(e.X2) > e.R) return false;
+    if (const std::optional<bool> decided = EllipseBoxDecides(e, w)) return *decided;
     const std::vector<Point> points = EllipsePiecePolyline(e, fineness);
     if (points.empty()) return false;
     const auto inside = [&w](Point p) { return Inside(w, p); };

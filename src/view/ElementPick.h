@@ -57,6 +57,10 @@ double PickReach(const PickContext& pick);
 
 bool IsInside(const PickBox& box, Point p, double reach);
 
+// False only when the cursor lies too far from the whole ellipse for any chord of it to be hit, which
+// spares most ellipses near the cursor the chord test.
+bool MayBeNearEllipse(const TCadData& ellipse, const PickContext& pick);
+
 // The vertices of an ellipse piece as it is picked and selected: a piece whose end-point-2 y is
 // negative lies half a turn on. Empty for a malformed ellipse.
 std::vector<Point> EllipsePiecePolyline(const TCadData& ellipse, int fineness);
