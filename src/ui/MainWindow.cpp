@@ -34,7 +34,7 @@ TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* p
     setWindowTitle(QStringLiteral("VantroCad"));
     SetDialogs(ownDialogs_.get());
     drawing_.Listener = this;
-    drawing_.Capacity = std::clamp(settings_.CadMax, kMinCapacity, kMaxCapacity);
+    SetCapacity(drawing_, settings_.CadMax);
     drawing_.History.UndoDepth = static_cast<uint8_t>(std::clamp(settings_.Undo, 2, 95));
     if (settings_.EpsIndex >= 0 && settings_.EpsIndex <= 6) SetEps(kEpsChoices[settings_.EpsIndex]);
     Reset(drawing_, &settings_.LayerNames);
