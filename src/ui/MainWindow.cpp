@@ -83,6 +83,10 @@ TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* p
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // A layer name edit reports losing the focus to this window; it must not do so from the base
+    // class destructor, when this window's members are gone.
+    if (QWidget* focused = QApplication::focusWidget(); focused != nullptr && isAncestorOf(focused))
+        focused->clearFocus();
     drawing_.Listener = nullptr;
     drawing_.Dialogs = nullptr;
 }
