@@ -68,6 +68,12 @@ struct TCadData {
     bool operator==(const TCadData&) const = default;
 };
 
+// A code of the kind table: 1 to 5, the dimensions 6 to 29, text 30, and -2 to -5. Any other code,
+// 0 among them, makes an invalid element.
+inline bool IsKnownKind(int8_t kind)
+{
+    return (kind >= kKindLine && kind <= kKindText) || (kind <= kKindFilledRect && kind >= kKindCurveByControlPoints);
+}
 inline bool CarriesText(int8_t kind) { return kind > 5 || kind < -3; }
 inline bool IsDimension(int8_t kind) { return kind >= kKindDimX && kind <= kKindLastDimension; }
 inline bool IsSimpleGeometry(int8_t kind) { return kind < 6; }

@@ -72,4 +72,15 @@ std::string Utf8ToCp932(std::string_view utf8)
     return converter.Convert(utf8, kCp932Replacement);
 }
 
+size_t Cp932PrefixLength(std::string_view text, size_t maxBytes)
+{
+    size_t length = 0;
+    while (length < text.size()) {
+        const size_t step = IsCp932LeadByte(static_cast<unsigned char>(text[length])) ? 2 : 1;
+        if (length + step > maxBytes) break;
+        length += step;
+    }
+    return std::min(length, text.size());
+}
+
 }  // namespace vantro

@@ -37,6 +37,10 @@ inline bool IsCp932LeadByte(unsigned char byte)
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+// Length of the longest prefix of text of at most maxBytes that does not split a double-byte
+// character (a lead byte at the very end of text is taken whole).
+size_t Cp932PrefixLength(std::string_view text, size_t maxBytes);
+
 inline constexpr std::string_view kCp932Replacement = "\x81\xAC";
 inline constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 

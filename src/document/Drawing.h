@@ -70,6 +70,8 @@ struct Drawing {
     std::vector<int32_t> IndexOfId = std::vector<int32_t>(100);
     int32_t Capacity = kDefaultCapacity;
     bool AppendFailed = false;
+    // Generation when the last append was refused.
+    uint64_t RefusalGeneration = 0;
     bool Saved = true;
     // Provisional candidates at the end of the store, waiting for the user's choice.
     int32_t CandidateCount = 0;

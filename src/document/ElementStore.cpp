@@ -4,6 +4,7 @@
 #include "document/Layers.h"
 #include "document/UndoHistory.h"
 
+#include <algorithm>
 #include <new>
 
 namespace vantro {
@@ -26,7 +27,20 @@ void Grow(Drawing& drawing)
     if (drawing.IndexOfId.size() < lastId + 10) drawing.IndexOfId.resize(lastId + 100);
 }
 
+// A refused append stays refused, silently, until the store has changed since (the refusal's own
+// command cancelling its candidates counts as part of the refusal) and has room again.
+bool MayAppendAgain(const Drawing& drawing)
+{
+    return drawing.Generation != drawing.RefusalGeneration && drawing.Count <= drawing.Capacity;
+}
+
 }  // namespace
+
+void SetCapacity(Drawing& drawing, int32_t capacity)
+{
+    drawing.Capacity = std::clamp(capacity, kMinCapacity, kMaxCapacity);
+    if (drawing.Count <= drawing.Capacity) drawing.AppendFailed = false;
+}
 
 void SetIndexOfId(Drawing& drawing, int32_t id, int index)
 {
@@ -44,7 +58,8 @@ int FindIndexOfId(const Drawing& drawing, int32_t id)
 
 bool Append(Drawing& drawing, bool assignId)
 {
-    if (drawing.AppendFailed) return false;
+    if (drawing.AppendFailed && !MayAppendAgain(drawing)) return false;
+    drawing.AppendFailed = false;
     if (drawing.Count > drawing.Capacity) {
         drawing.AppendFailed = true;
         Tell(drawing, kCapacityMessage);
@@ -52,6 +67,7 @@ bool Append(Drawing& drawing, bool assignId)
             drawing.Listener->AppendRefused();
             drawing.Listener->RepaintAll();
         }
+        drawing.RefusalGeneration = drawing.Generation;
         return false;
     }
     try {
@@ -59,6 +75,7 @@ bool Append(Drawing& drawing, bool assignId)
     } catch (const std::bad_alloc&) {
         drawing.AppendFailed = true;
         Tell(drawing, kMemoryMessage);
+        drawing.RefusalGeneration = drawing.Generation;
         return false;
     }
     ++drawing.Count;

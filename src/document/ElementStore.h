@@ -15,8 +15,14 @@ inline constexpr const char* kMemoryMessage =
     "メモリーの確保に失敗しました。直ちにファイル保存して再起動してください！";
 
 // Reserves slot Count + 1 as a zeroed record; with assignId it takes the next creation number.
-// Refused (false) at the capacity, on memory failure and while AppendFailed is set.
+// Refused (false) at the capacity and on memory failure, which set AppendFailed and say so. While
+// it is set, appends are refused without a word until an append can succeed again: the store has
+// changed since and has room (or SetCapacity made room).
 bool Append(Drawing& drawing, bool assignId);
+
+// The capacity ("CadMax"), kept within its accepted range. Raising it above Count clears
+// AppendFailed.
+void SetCapacity(Drawing& drawing, int32_t capacity);
 
 // Removes one element, shifting the later ones down; with recordUndo it opens a step of its own.
 void Delete(Drawing& drawing, int index, bool recordUndo);

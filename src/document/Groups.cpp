@@ -3,6 +3,10 @@
 #include "document/UndoHistory.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace vantro {
 namespace {
@@ -18,6 +22,16 @@ void LeaveGroup(TCadData& element)
     }
 }
 
+// The group number a fill memo line begins with ("3,255"), when it is one.
+std::optional<int32_t> MemoGroup(std::string_view line)
+{
+    const std::string_view number = line.substr(0, line.find(','));
+    int32_t group = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), group);
+    if (error != std::errc() || end != number.data() + number.size() || group < 1) return std::nullopt;
+    return group;
+}
+
 }  // namespace
 
 int32_t NewGroupNumber(Drawing& drawing) { return ++drawing.MaxGroup; }
@@ -25,6 +39,31 @@ int32_t NewGroupNumber(Drawing& drawing) { return ++drawing.MaxGroup; }
 void UpdateMaxGroup(Drawing& drawing)
 {
     for (int i = 1; i <= drawing.Count; ++i) drawing.MaxGroup = std::max(drawing.MaxGroup, drawing[i].Group);
+}
+
+bool KeepGroupNumbersInRange(Drawing& drawing)
+{
+    if (drawing.MaxGroup <= kMaxGroupNumber) return false;
+    std::vector<int32_t> numbers;
+    for (int i = 1; i <= drawing.Count; ++i)
+        if (drawing[i].Group >= 1) numbers.push_back(drawing[i].Group);
+    for (const std::string& line : drawing.MemoBrush)
+        if (const auto group = MemoGroup(line)) numbers.push_back(*group);
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    const auto renumbered = [&numbers](int32_t group) {
+        return static_cast<int32_t>(std::lower_bound(numbers.begin(), numbers.end(), group) - numbers.begin()) + 1;
+    };
+    for (int i = 1; i <= drawing.Count; ++i)
+        if (drawing[i].Group >= 1) drawing[i].Group = renumbered(drawing[i].Group);
+    for (std::string& line : drawing.MemoBrush) {
+        const auto group = MemoGroup(line);
+        if (!group) continue;
+        const size_t comma = std::min(line.find(','), line.size());
+        line = std::to_string(renumbered(*group)) + line.substr(comma);
+    }
+    drawing.MaxGroup = static_cast<int32_t>(numbers.size());
+    return true;
 }
 
 std::string GroupRegisteredText(int32_t group) { return "グループ" + std::to_string(group) + "番に登録しました。"; }

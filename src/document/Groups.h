@@ -11,11 +11,21 @@ namespace vantro {
 inline constexpr const char* kNotAGroupMessage = "選択した要素はグループではありません！";
 inline constexpr const char* kNothingSelectedMessage = "図形が選択されていません。";
 
+// Group numbers read from a file above this are renumbered, so that new groups, which count up
+// from the highest number, stay far within the range of the field.
+inline constexpr int32_t kMaxGroupNumber = 1'000'000'000;
+
 // MaxGroup + 1, which becomes the new MaxGroup.
 int32_t NewGroupNumber(Drawing& drawing);
 
 // Raises MaxGroup to the highest group found in the store (after reading a file).
 void UpdateMaxGroup(Drawing& drawing);
+
+// After reading a file: when MaxGroup lies above kMaxGroupNumber, every group number of the
+// elements and of the fill memo lines is replaced by its rank among them (1, 2, ... in the order
+// of the old numbers), so that groups, their order and their fills stay as they were, and MaxGroup
+// becomes the highest new number. True when it renumbered.
+bool KeepGroupNumbersInRange(Drawing& drawing);
 
 // Gives every selected element a new group number and clears its selection. With nothing
 // selected it says so and returns 0, using neither a group number nor an undo step.

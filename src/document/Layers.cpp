@@ -69,6 +69,11 @@ bool IsElementShown(const LayerTable& layers, const TCadData& element)
            !IsFilteredOut(layers.Filters, element);
 }
 
+bool SameStoredLayers(const LayerTable& a, const LayerTable& b)
+{
+    return a.Visible == b.Visible && a.Locked == b.Locked && a.Name == b.Name && a.ActiveLayer == b.ActiveLayer;
+}
+
 int LayerOfRow(int tab, int row) { return kLayersPerTab * tab + row; }
 
 void SelectActiveLayer(LayerTable& layers, int layer, bool hideOthersDown)

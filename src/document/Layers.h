@@ -22,6 +22,10 @@ bool IsLayerLocked(const LayerTable& layers, int layer);
 // Shown by the full repaint and pickable: a real kind, a visible layer, and no unticked filter.
 bool IsElementShown(const LayerTable& layers, const TCadData& element);
 
+// Whether two tables agree in what a drawing file keeps of them: visible and lock flags, names and
+// the active layer (the kind filters are the window's, not the drawing's).
+bool SameStoredLayers(const LayerTable& a, const LayerTable& b);
+
 // Layer number of a row (1..16) on a tab (0..5).
 int LayerOfRow(int tab, int row);
 

@@ -10,8 +10,6 @@ namespace vantro {
 bool IsInvalidElement(const TCadData& e, double tolerance)
 {
     switch (e.Kind) {
-    case kKindEmpty:
-        return true;
     case kKindLine:
         return std::hypot(e.X2 - e.X1, e.Y2 - e.Y1) < tolerance;
     case kKindArc:
@@ -19,7 +17,7 @@ bool IsInvalidElement(const TCadData& e, double tolerance)
     case kKindCircle:
         return e.R < tolerance;
     default:
-        return false;
+        return !IsKnownKind(e.Kind);
     }
 }
 

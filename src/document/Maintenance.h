@@ -7,8 +7,8 @@
 
 namespace vantro {
 
-// Kind 0, lines shorter than the tolerance, arcs with a radius or sweep below it, circles with a
-// radius below it.
+// A kind code outside the kind table (0 among them), lines shorter than the tolerance, arcs with a
+// radius or sweep below it, circles with a radius below it.
 bool IsInvalidElement(const TCadData& element, double tolerance);
 
 // "不正図形削除": removes every invalid element under one undo step and reports the count.

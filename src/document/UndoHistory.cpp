@@ -4,16 +4,11 @@
 #include "document/ElementStore.h"
 
 #include <new>
-#include <stdexcept>
+#include <unordered_map>
 #include <vector>
 
 namespace vantro {
 namespace {
-
-// Raised inside undo or redo when the history names an element the store does not hold.
-struct HistoryInconsistent : std::runtime_error {
-    HistoryInconsistent() : std::runtime_error("undo history inconsistent") {}
-};
 
 void NotifyButtons(const Drawing& drawing)
 {
@@ -38,11 +33,57 @@ void Trim(UndoHistory& history)
     }
 }
 
-int IndexOrThrow(const Drawing& drawing, int32_t id)
+bool IsStored(const Drawing& drawing, int32_t id)
 {
     const int index = FindIndexOfId(drawing, id);
-    if (index < 1 || index > drawing.Count || drawing[index].Id != id) throw HistoryInconsistent();
-    return index;
+    return index >= 1 && index <= drawing.Count && drawing[index].Id == id;
+}
+
+// Undo and redo check their step first (StepApplies), so every element a record names is here.
+int IndexOfStored(const Drawing& drawing, int32_t id)
+{
+    VANTRO_ASSERT(IsStored(drawing, id));
+    return FindIndexOfId(drawing, id);
+}
+
+// What a record needs of its element when it is undone or redone, and what it leaves.
+struct Presence {
+    bool Before;
+    bool After;
+};
+
+Presence PresenceFor(uint8_t action, bool undoing)
+{
+    if (action == kActionModified) return {true, true};
+    // Undoing an addition and redoing a deletion take the element away; the others put it back.
+    const bool removes = (action == kActionAdded) == undoing;
+    return {removes, !removes};
+}
+
+// Undo copies belong to actions 1 and 2, redo copies to actions 0 and 1.
+bool HoldsCopy(uint8_t action, bool undoing) { return action != (undoing ? kActionAdded : kActionDeleted); }
+
+// Whether the newest step of records (those from the newest back to the first older than floor)
+// can be applied whole: each element is in the store where the step changes or removes it and
+// absent where it puts it back, and each copy the step takes is of its record's element. Checked
+// before anything is applied, so a step that does not fit the store changes nothing.
+template <typename Records, typename Copies>
+bool StepApplies(const Drawing& drawing, const Records& records, const Copies& copies, int32_t floor, bool undoing)
+{
+    std::unordered_map<int32_t, bool> present;
+    size_t copiesTaken = 0;
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        if (record != records.rbegin() && record->Step < floor) break;
+        const auto [entry, added] = present.try_emplace(record->ElementId, false);
+        if (added) entry->second = IsStored(drawing, record->ElementId);
+        const Presence presence = PresenceFor(record->Action, undoing);
+        if (entry->second != presence.Before) return false;
+        entry->second = presence.After;
+        if (!HoldsCopy(record->Action, undoing)) continue;
+        ++copiesTaken;
+        if (copiesTaken > copies.size() || copies[copies.size() - copiesTaken].Id != record->ElementId) return false;
+    }
+    return true;
 }
 
 TCadData Unselected(const TCadData& element)
@@ -87,7 +128,7 @@ void UndoNewestStep(Drawing& drawing)
         const UndoRecord record = h.UndoRecords.back();
         switch (record.Action) {
         case kActionAdded: {
-            const int index = IndexOrThrow(drawing, record.ElementId);
+            const int index = IndexOfStored(drawing, record.ElementId);
             h.RedoRecords.push_back({kActionAdded, h.RedoStep, record.ElementId});
             h.RedoCopies.push_back(Unselected(drawing[index]));
             marked[static_cast<size_t>(index)] = true;
@@ -95,7 +136,7 @@ void UndoNewestStep(Drawing& drawing)
             break;
         }
         case kActionModified: {
-            const int index = IndexOrThrow(drawing, record.ElementId);
+            const int index = IndexOfStored(drawing, record.ElementId);
             h.RedoRecords.push_back({kActionModified, h.RedoStep, record.ElementId});
             h.RedoCopies.push_back(Unselected(drawing[index]));
             drawing[index] = std::move(h.UndoCopies.back());
@@ -129,7 +170,7 @@ void RedoNewestStep(Drawing& drawing)
             h.RedoCopies.pop_back();
             break;
         case kActionModified: {
-            const int index = IndexOrThrow(drawing, record.ElementId);
+            const int index = IndexOfStored(drawing, record.ElementId);
             h.UndoRecords.push_back({kActionModified, h.UndoStep, record.ElementId});
             h.UndoCopies.push_back(Unselected(drawing[index]));
             drawing[index] = std::move(h.RedoCopies.back());
@@ -137,7 +178,7 @@ void RedoNewestStep(Drawing& drawing)
             break;
         }
         default: {
-            const int index = IndexOrThrow(drawing, record.ElementId);
+            const int index = IndexOfStored(drawing, record.ElementId);
             h.UndoRecords.push_back({kActionDeleted, h.UndoStep, record.ElementId});
             h.UndoCopies.push_back(Unselected(drawing[index]));
             Delete(drawing, index, false);
@@ -150,7 +191,8 @@ void RedoNewestStep(Drawing& drawing)
     --h.RedoStep;
 }
 
-// Runs one undo or redo; a failure inside leaves the store as far as it got and drops history.
+// Runs one undo or redo whose step was found to apply. Running out of memory inside leaves the
+// store as far as it got and drops history.
 template <typename Body>
 void RunHistoryOperation(Drawing& drawing, Body body)
 {
@@ -159,8 +201,6 @@ void RunHistoryOperation(Drawing& drawing, Body body)
     try {
         body(drawing);
     } catch (const std::bad_alloc&) {
-        ClearAllAfterFailure(drawing, kUndoHistoryFailedMessage);
-    } catch (const HistoryInconsistent&) {
         ClearAllAfterFailure(drawing, kUndoHistoryFailedMessage);
     }
     NotifyButtons(drawing);
@@ -203,6 +243,8 @@ void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index)
     const uint8_t wasSelected = element.Selected;
     // Recorded before the change it announces.
     ++drawing.Generation;
+    // The undone steps were recorded against the store before this change: they cannot be redone.
+    if (CanRedo(drawing)) ClearRedo(drawing);
     try {
         if (!h.UndoRecords.empty() && step >= h.UndoRecords.front().Step + h.UndoDepth) Trim(h);
         element.Selected = 0;
@@ -232,6 +274,12 @@ void Undo(Drawing& drawing)
         NotifyButtons(drawing);
         return;
     }
+    const UndoHistory& h = drawing.History;
+    // A step that does not fit the store is dropped with the rest of the history, the store untouched.
+    if (!StepApplies(drawing, h.UndoRecords, h.UndoCopies, h.UndoStep, true)) {
+        ClearAllAfterFailure(drawing, kUndoHistoryFailedMessage);
+        return;
+    }
     RunHistoryOperation(drawing, UndoNewestStep);
 }
 
@@ -241,6 +289,11 @@ void Redo(Drawing& drawing)
     if (drawing.History.RedoRecords.empty()) {
         drawing.History.RedoStep = 0;
         NotifyButtons(drawing);
+        return;
+    }
+    const UndoHistory& h = drawing.History;
+    if (!StepApplies(drawing, h.RedoRecords, h.RedoCopies, h.RedoStep, false)) {
+        ClearAllAfterFailure(drawing, kUndoHistoryFailedMessage);
         return;
     }
     RunHistoryOperation(drawing, RedoNewestStep);

@@ -11,7 +11,7 @@ inline constexpr const char* kUndoHistoryFailedMessage =
     "アンドゥーの書込み操作でエラーが発生しました。過去のアンドゥーデータは無効になりました！";
 
 // Records one change of the element at index under step. Actions 1 and 2 keep a copy of the
-// element as it is now, so they are recorded before the change.
+// element as it is now, so they are recorded before the change. Any recorded change discards redo.
 void RecordUndo(Drawing& drawing, int32_t step, uint8_t action, int index);
 
 // Opens a new step and returns its number; every record of one user action uses it.
@@ -37,7 +37,8 @@ private:
 };
 
 // Reverts, or replays, every record of the newest step. Both do nothing while candidates are
-// pending.
+// pending. A step whose records do not fit the store is not applied at all: the history is dropped
+// with its message and the store is left as it was.
 void Undo(Drawing& drawing);
 void Redo(Drawing& drawing);
 

@@ -2,6 +2,7 @@
 
 #include "document/Cp932.h"
 #include "document/ElementStore.h"
+#include "document/TextLimit.h"
 #include "dxf/DxfReading.h"
 #include "dxf/DxfValues.h"
 #include "files/FileSystem.h"
@@ -41,6 +42,9 @@ public:
         result_.StoppedAtCapacity = drawing_.AppendFailed;
         drawing_.AppendFailed = false;
         result_.Created = drawing_.Count;
+        // A drawing file cannot hold longer texts: cut them now, and say so, not silently on saving.
+        result_.CutTexts = CutLongTexts(drawing_, 1);
+        if (result_.CutTexts > 0) Tell(drawing_, std::to_string(result_.CutTexts) + kLongTextsCutSuffix);
         return result_;
     }
 

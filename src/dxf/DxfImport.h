@@ -37,6 +37,7 @@ struct DxfImportResult {
     int Abandoned = 0;      // entities left out because a value could not be read
     bool StoppedAtCapacity = false;
     int Created = 0;        // elements in the drawing afterwards
+    int CutTexts = 0;       // texts too long for a drawing file, cut (and the user told)
 };
 
 // Replaces the drawing with the file's content. The drawing's dialogs (if any) show the warning.

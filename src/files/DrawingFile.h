@@ -5,6 +5,7 @@
 
 #include "document/Drawing.h"
 #include "document/ElementStore.h"
+#include "document/TextLimit.h"
 #include "files/Settings.h"
 
 #include <array>
@@ -22,7 +23,10 @@ inline constexpr const char* kDrawingFileFilter = "VantroCAD ファイル(*.dca)
 inline constexpr const char* kDrawingFileExtension = ".dca";
 
 // A text with its terminator fits in this many bytes; the writer cuts longer texts.
-inline constexpr int32_t kMaxStringField = 2551;
+inline constexpr int32_t kMaxStringField = static_cast<int32_t>(kMaxTextBytes) + 1;
+// Line style codes of the element entry: the pen style + 1, up to dash-dot-dot.
+inline constexpr uint8_t kCodeDashDot = 4;
+inline constexpr uint8_t kCodeDashDotDot = 5;
 inline constexpr int kMaxInsertedImages = 10;
 inline constexpr int kDrawingRangeChoices = 12;  // items of "描画範囲（横方向の長さm/m）"
 inline constexpr int kPrecisionChoices = 7;      // items of "表示単位"
@@ -89,7 +93,14 @@ struct ReadResult {
 struct WriteResult {
     bool Ok = false;
     std::string Message;  // UTF-8, empty when Ok
+    // Texts, names and paths longer than kMaxTextBytes, written cut: the file holds less than the
+    // drawing did.
+    int CutStrings = 0;
 };
+
+// Told after a save that had to cut strings: the count, then this.
+inline constexpr const char* kStringsCutOnSaveSuffix =
+    "個の文字列が長すぎるため、2550バイトまでに切り詰めて保存しました。";
 
 // Replaces the drawing: history cleared, marked saved, elements with Id = index and Selected 0,
 // layers, active layer, fill memo, maximum group. namesOnFailure are the settings' layer names

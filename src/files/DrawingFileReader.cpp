@@ -1,6 +1,7 @@
 #include "files/DrawingFile.h"
 
 #include "document/Groups.h"
+#include "document/Layers.h"
 #include "files/BinaryIo.h"
 #include "files/FileSystem.h"
 
@@ -31,8 +32,12 @@ constexpr uint16_t kVersionAllLayers = 270;
 constexpr uint16_t kVersionBareStrings = 300;
 constexpr int kOldLayerCount = 16;
 
-// Line style code of the file (1..4) to the pen style; every unknown code reads as dash-dot.
-uint8_t StyleFromCode(uint8_t code) { return code >= 1 && code <= 3 ? static_cast<uint8_t>(code - 1) : kStyleDashDot; }
+// Line style code of the file (the pen style + 1) to the pen style; every other code reads as
+// dash-dot.
+uint8_t StyleFromCode(uint8_t code)
+{
+    return code >= 1 && code <= kCodeDashDotDot ? static_cast<uint8_t>(code - 1) : kStyleDashDot;
+}
 
 // Reads the sections in file order. Each step returns false on a short file or a value outside
 // the format; stage_ then names the section that failed.
@@ -128,8 +133,10 @@ private:
         }
         uint8_t active = 0;
         if (!in_.ReadU8(active)) return false;
-        // A layer number outside the table makes layer 1 active rather than failing the file.
-        layers.ActiveLayer = active >= 1 && active <= kLayerCount ? active : 1;
+        // A layer number outside the table makes layer 1 active rather than failing the file. The
+        // active layer is shown and free, as the layer panel keeps it, or new work would land
+        // where it can be neither seen nor picked.
+        SelectActiveLayer(layers, active >= 1 && active <= kLayerCount ? active : 1, false);
         return true;
     }
 
@@ -215,6 +222,8 @@ ReadResult ReadDrawingBytes(std::string_view bytes, Drawing& drawing, DrawingFil
     } catch (const std::exception&) {
         ok = false;  // out of memory: a failure of the stage that was reading
     }
+    // A later read error keeps the elements, so their groups are brought in range either way.
+    KeepGroupNumbersInRange(drawing);
     if (!ok) return Failure(parser.Stage(), drawing, namesOnFailure);
     return {true, parser.Stage(), {}};
 }

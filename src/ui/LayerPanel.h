@@ -29,7 +29,8 @@ namespace vantro {
 struct LayerPanelCallbacks {
     // Layer tables or filters changed: repaint.
     std::function<void()> LayersChanged;
-    // The store changed under an undo step (layer delete, copy, move): mark the drawing unsaved.
+    // The drawing changed: its store under an undo step (layer delete, copy, move), or the layer
+    // tables the file keeps (names, visible and lock flags, active layer). Mark it unsaved.
     std::function<void()> DrawingChanged;
     // The active layer or its name changed: LabelRayer shows this ("37:外形").
     std::function<void(const QString& caption)> ActiveLayerChanged;
@@ -102,6 +103,7 @@ private:
     void Close();
     void EnterRow(int row);
     void TablesChanged();
+    void LayersEdited(const LayerTable& before);
     void StoreChanged();
     void ReportCaption();
 

@@ -20,64 +20,72 @@ template <typename Callback, typename... Args> void Notify(const Callback& callb
 
 void LayerPanel::SelectActive(int row)
 {
+    const LayerTable before = drawing_.Layers;
     SelectActiveLayer(drawing_.Layers, LayerAt(row), hideOthers_->isChecked());
     RefreshRows();
     ReportCaption();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 // The table keeps the active layer visible and free; re-reading the rows shows the box snap back.
 void LayerPanel::ClickVisible(int row, bool visible)
 {
+    const LayerTable before = drawing_.Layers;
     SetLayerVisible(drawing_.Layers, LayerAt(row), visible);
     RefreshRows();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 void LayerPanel::ClickLocked(int row, bool locked)
 {
+    const LayerTable before = drawing_.Layers;
     SetLayerLocked(drawing_.Layers, LayerAt(row), locked);
     RefreshRows();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 void LayerPanel::EditName(int row, const QString& text)
 {
+    const LayerTable before = drawing_.Layers;
     const int layer = LayerAt(row);
     drawing_.Layers.Name[static_cast<size_t>(layer - 1)] = ToCp932(text);
     if (layer == drawing_.Layers.ActiveLayer) ReportCaption();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 void LayerPanel::ShowAll()
 {
+    const LayerTable before = drawing_.Layers;
     hideOthers_->setChecked(false);
     ShowAllLayers(drawing_.Layers);
     RefreshRows();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 // Releasing the button changes nothing: the layers stay as they are until "全表" or a box.
 void LayerPanel::HideOthers(bool down)
 {
     if (!down) return;
+    const LayerTable before = drawing_.Layers;
     HideAllButActive(drawing_.Layers);
     RefreshRows();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 void LayerPanel::ShowCurrentTab()
 {
+    const LayerTable before = drawing_.Layers;
     ShowTab(drawing_.Layers, Tab());
     RefreshRows();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 void LayerPanel::HideCurrentTab()
 {
+    const LayerTable before = drawing_.Layers;
     HideTab(drawing_.Layers, Tab());
     RefreshRows();
-    TablesChanged();
+    LayersEdited(before);
 }
 
 void LayerPanel::SaveNames()
@@ -102,6 +110,14 @@ void LayerPanel::EnterRow(int row)
 }
 
 void LayerPanel::TablesChanged() { Notify(callbacks_.LayersChanged); }
+
+// The file keeps the layer tables, so an edit that changed them changes the drawing; a click that
+// the table undid at once (the active layer's boxes) does not.
+void LayerPanel::LayersEdited(const LayerTable& before)
+{
+    if (!SameStoredLayers(before, drawing_.Layers)) Notify(callbacks_.DrawingChanged);
+    TablesChanged();
+}
 
 void LayerPanel::StoreChanged()
 {

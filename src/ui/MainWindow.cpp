@@ -34,7 +34,7 @@ TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* p
     setWindowTitle(QStringLiteral("VantroCad"));
     SetDialogs(ownDialogs_.get());
     drawing_.Listener = this;
-    drawing_.Capacity = std::clamp(settings_.CadMax, kMinCapacity, kMaxCapacity);
+    SetCapacity(drawing_, settings_.CadMax);
     drawing_.History.UndoDepth = static_cast<uint8_t>(std::clamp(settings_.Undo, 2, 95));
     if (settings_.EpsIndex >= 0 && settings_.EpsIndex <= 6) SetEps(kEpsChoices[settings_.EpsIndex]);
     Reset(drawing_, &settings_.LayerNames);
@@ -83,6 +83,10 @@ TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* p
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // A layer name edit reports losing the focus to this window; it must not do so from the base
+    // class destructor, when this window's members are gone.
+    if (QWidget* focused = QApplication::focusWidget(); focused != nullptr && isAncestorOf(focused))
+        focused->clearFocus();
     drawing_.Listener = nullptr;
     drawing_.Dialogs = nullptr;
 }

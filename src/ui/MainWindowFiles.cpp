@@ -104,7 +104,9 @@ bool TForm1::WriteDrawingTo(const std::string& path)
         dialogs_->ShowMessage(result.Message);
         return false;
     }
-    drawing_.Saved = true;
+    // The file holds less than the drawing: it is written, but the drawing is not called saved.
+    drawing_.Saved = result.CutStrings == 0;
+    if (!drawing_.Saved) dialogs_->ShowMessage(std::to_string(result.CutStrings) + kStringsCutOnSaveSuffix);
     return true;
 }
 

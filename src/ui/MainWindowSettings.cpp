@@ -1,6 +1,7 @@
 // The settings dialogs of the main window and putting their values into effect.
 #include "ui/MainWindow.h"
 
+#include "document/ElementStore.h"
 #include "document/Tolerance.h"
 #include "document/UndoHistory.h"
 #include "files/SettingsFile.h"
@@ -19,7 +20,7 @@ void TForm1::ApplySettings(const Settings& changed)
 {
     const bool sheetChanged = changed.Width2 != settings_.Width2 || changed.Senter != settings_.Senter;
     settings_ = changed;
-    drawing_.Capacity = std::clamp(settings_.CadMax, kMinCapacity, kMaxCapacity);
+    SetCapacity(drawing_, settings_.CadMax);
     drawing_.History.UndoDepth = static_cast<uint8_t>(std::clamp(settings_.Undo, 2, 95));
     if (settings_.EpsIndex >= 0 && settings_.EpsIndex <= 6) SetEps(kEpsChoices[settings_.EpsIndex]);
     view_.Wheel = settings_.Wheel;

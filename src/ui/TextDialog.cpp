@@ -1,5 +1,6 @@
 #include "ui/TextDialog.h"
 
+#include "document/TextLimit.h"
 #include "view/QtText.h"
 
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantro {
@@ -84,6 +86,12 @@ void TTextDialog::accept()
 {
     if (memo_->toPlainText().isEmpty()) {
         messages_.ShowMessage(kNoTextMessage);
+        return;
+    }
+    // A longer line could not be saved whole: the drafter shortens it while it is still in view.
+    const std::vector<std::string> lines = Lines();
+    if (std::any_of(lines.begin(), lines.end(), [](const std::string& line) { return line.size() > kMaxTextBytes; })) {
+        messages_.ShowMessage(kTextTooLongMessage);
         return;
     }
     QDialog::accept();

@@ -32,6 +32,7 @@ inline constexpr std::array<NamedColour, 20> kTextColours{{
 }};
 
 inline constexpr const char* kNoTextMessage = "文字がありません！";
+inline constexpr const char* kTextTooLongMessage = "1行の文字が長すぎます！2550バイト(半角2550文字)までにして下さい。";
 
 class TTextDialog final : public QDialog {
     Q_OBJECT
@@ -44,7 +45,8 @@ public:
     // The dialog as it comes up: colour never the window's background, the memo focused and selected.
     void Activate(uint32_t windowColour);
 
-    // "OK": refused with a message while the memo is empty.
+    // "OK": refused with a message while the memo is empty or a line is longer than a drawing file
+    // holds.
     void accept() override;
 
     // The memo's lines as CP932, one per text element.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vantro {
 namespace {
 
@@ -72,12 +74,80 @@ TEST(ElementStore, CapacityAdmitsOneMoreThanTheSettingThenRefusesWithItsMessage)
     EXPECT_EQ(dialogs.Messages[0], kCapacityMessage);
     EXPECT_EQ(listener.refusals, 1);
 
-    // Later appends fail at once, without another message, until the flag is cleared.
-    Delete(drawing, 1, false);
+    // Later appends fail at once, without another message, while nothing has made room.
     EXPECT_FALSE(Append(drawing, true));
     EXPECT_EQ(dialogs.Messages.size(), 1u);
-    drawing.AppendFailed = false;
-    EXPECT_TRUE(Append(drawing, true));
+    EXPECT_EQ(listener.refusals, 1);
+}
+
+// The refusal used to outlive every deletion and a raised capacity, until a new drawing.
+TEST(ElementStore, ARefusedAppendSucceedsAgainOnceThereIsRoom)
+{
+    struct Case {
+        const char* name;
+        std::function<void(Drawing&)> makeRoom;
+    };
+    const Case cases[] = {
+        {"delete", [](Drawing& d) { Delete(d, 1, true); }},
+        {"delete without undo", [](Drawing& d) { Delete(d, 1, false); }},
+        {"delete selected", [](Drawing& d) {
+             d[5].Selected = 1;
+             DeleteSelected(d);
+         }},
+        {"undo of a creation", [](Drawing& d) { Undo(d); }},
+        {"a raised capacity", [](Drawing& d) { SetCapacity(d, 150); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing drawing;
+        ScriptedDialogs dialogs;
+        drawing.Dialogs = &dialogs;
+        SetCapacity(drawing, 100);
+        for (int i = 0; i < 101; ++i) ASSERT_TRUE(testing::AddLine(drawing, 0, i, 1, i) > 0);
+        ASSERT_FALSE(Append(drawing, true));
+        ASSERT_TRUE(drawing.AppendFailed);
+        c.makeRoom(drawing);
+        EXPECT_TRUE(Append(drawing, true));
+        EXPECT_FALSE(drawing.AppendFailed);
+        EXPECT_EQ(dialogs.Messages, std::vector<std::string>{kCapacityMessage});
+    }
+}
+
+// Cancelling the refused command removes its candidates; the rest of that command's appends must
+// still fail rather than add candidates to a drawing no command is waiting on.
+TEST(ElementStore, RoomMadeByTheRefusalsOwnCancellationDoesNotEndIt)
+{
+    class Cancelling : public DrawingListener {
+    public:
+        explicit Cancelling(Drawing& drawing) : drawing_(drawing) {}
+        void AppendRefused() override { RemoveCandidates(drawing_); }
+
+    private:
+        Drawing& drawing_;
+    };
+    Drawing drawing;
+    Cancelling listener(drawing);
+    drawing.Listener = &listener;
+    SetCapacity(drawing, 100);
+    for (int i = 0; i < 99; ++i) ASSERT_TRUE(Append(drawing, true));
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(Append(drawing, false));
+    drawing.CandidateCount = 2;
+    ASSERT_FALSE(Append(drawing, false));
+    ASSERT_EQ(drawing.Count, 99);
+    EXPECT_FALSE(Append(drawing, false));
+    EXPECT_EQ(drawing.CandidateCount, 0);
+    EXPECT_EQ(drawing.Count, 99);
+}
+
+TEST(ElementStore, TheCapacityIsKeptWithinItsRange)
+{
+    Drawing drawing;
+    const std::pair<int32_t, int32_t> cases[] = {{5, kMinCapacity}, {500, 500}, {200000, kMaxCapacity}};
+    for (const auto& [asked, kept] : cases) {
+        SCOPED_TRACE(asked);
+        SetCapacity(drawing, asked);
+        EXPECT_EQ(drawing.Capacity, kept);
+    }
 }
 
 TEST(ElementStore, GrowthKeepsTenSpareSlotsAndGrowsByAHundred)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vantro {
 namespace {
 
@@ -49,6 +51,41 @@ TEST_F(Groups, TheNextGroupAfterReadingFollowsTheHighestFound)
     drawing[2].Group = 7;
     UpdateMaxGroup(drawing);
     EXPECT_EQ(NewGroupNumber(drawing), 8);
+}
+
+// A group number at the top of the range made the next new group overflow.
+TEST_F(Groups, NumbersBeyondTheLimitAreRenumberedInOrderWithTheirFills)
+{
+    const int32_t top = std::numeric_limits<int32_t>::max();
+    drawing[1].Group = top;
+    drawing[2].Group = 7;
+    drawing[3].Group = -4;  // below 1: no group
+    drawing[4].Group = 2'000'000'000;
+    drawing[5].Group = 7;
+    drawing.MemoBrush = {"2147483647,255", "7,65280", "x,1", "5,16711680", "", "2000000000"};
+    UpdateMaxGroup(drawing);
+    EXPECT_TRUE(KeepGroupNumbersInRange(drawing));
+    // 5 (named by a fill only), 7, 2000000000 and the top become 1 to 4.
+    EXPECT_EQ(drawing[1].Group, 4);
+    EXPECT_EQ(drawing[2].Group, 2);
+    EXPECT_EQ(drawing[3].Group, -4);
+    EXPECT_EQ(drawing[4].Group, 3);
+    EXPECT_EQ(drawing[5].Group, 2);
+    EXPECT_EQ(drawing.MemoBrush, (std::vector<std::string>{"4,255", "2,65280", "x,1", "1,16711680", "", "3"}));
+    EXPECT_EQ(drawing.MaxGroup, 4);
+    drawing[1].Selected = 1;
+    EXPECT_EQ(FormGroup(drawing, dialogs), 5);
+}
+
+TEST_F(Groups, NumbersUpToTheLimitAreKept)
+{
+    drawing[1].Group = kMaxGroupNumber;
+    drawing.MemoBrush = {"2147483647,255"};
+    UpdateMaxGroup(drawing);
+    EXPECT_FALSE(KeepGroupNumbersInRange(drawing));
+    EXPECT_EQ(drawing[1].Group, kMaxGroupNumber);
+    EXPECT_EQ(drawing.MemoBrush[0], "2147483647,255");
+    EXPECT_EQ(NewGroupNumber(drawing), kMaxGroupNumber + 1);
 }
 
 TEST_F(Groups, DissolvingAsksWithTheMemberCountAndTurnsCrossCirclesPlain)

@@ -72,6 +72,34 @@ TEST_F(Maintenance, TwoZeroLengthLinesAreRemovedAndOneUndoBringsBothBack)
     EXPECT_FALSE(CanUndo(drawing));
 }
 
+// Only kind 0 used to count: codes the kind table does not hold were listed as invalid elsewhere
+// but kept by the removal.
+TEST_F(Maintenance, EveryKindCodeOutsideTheKindTableIsInvalid)
+{
+    struct Case {
+        int8_t kind;
+        bool invalid;
+    };
+    const Case cases[] = {
+        {0, true},   {-1, true},  {-6, true},  {31, true},   {127, true}, {-128, true}, {1, false}, {5, false},
+        {6, false},  {18, false}, {29, false}, {30, false},  {-2, false}, {-3, false},  {-4, false}, {-5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        TCadData e = c.kind == kKindLine ? Line(0, 0, 5, 0) : TCadData{};
+        e.Kind = c.kind;
+        e.R = 5;
+        e.Angle = 90;
+        e.Layer = 1;
+        EXPECT_EQ(IsInvalidElement(e, Eps()), c.invalid);
+        Drawing one;
+        ScriptedDialogs quiet;
+        PutElement(one, e);
+        EXPECT_EQ(RemoveInvalidElements(one, quiet), c.invalid ? 1 : 0);
+        EXPECT_EQ(one.Count, c.invalid ? 0 : 1);
+    }
+}
+
 TEST_F(Maintenance, NoInvalidElementsIsSaidAlsoForAnEmptyDrawing)
 {
     EXPECT_EQ(RemoveInvalidElements(drawing, dialogs), 0);

@@ -1,9 +1,14 @@
 #include "document/ElementStore.h"
+#include "document/Groups.h"
+#include "document/Layers.h"
+#include "document/Maintenance.h"
 #include "document/UndoHistory.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace vantro {
 namespace {
@@ -277,6 +282,105 @@ TEST(UndoHistory, AnInconsistentHistoryIsDroppedWithItsMessage)
     EXPECT_FALSE(CanUndo(drawing));
     EXPECT_EQ(drawing.History.UndoStep, 0);
     EXPECT_EQ(drawing.Count, 1);
+}
+
+// Redo replays records against the store as undo left it. A change made since would make it fail
+// on an element that is gone, and the failure used to drop the whole history.
+TEST(UndoHistory, EveryOperationThatChangesTheStoreDiscardsRedo)
+{
+    struct Case {
+        const char* name;
+        std::function<void(Drawing&, testing::ScriptedDialogs&)> change;
+    };
+    const Case cases[] = {
+        {"レイヤー削除", [](Drawing& d, auto& dialogs) { DeleteLayerCommand(d, dialogs, 1); }},
+        {"レイヤーコピー", [](Drawing& d, auto& dialogs) { CopyLayerTo(d, dialogs, 1, 3); }},
+        {"レイヤー移動", [](Drawing& d, auto& dialogs) { MoveLayerTo(d, dialogs, 1, 3); }},
+        {"不正図形削除", [](Drawing& d, auto& dialogs) { RemoveInvalidElements(d, dialogs); }},
+        {"重複図形削除", [](Drawing& d, auto& dialogs) { RemoveDuplicates(d, dialogs, DuplicateScope::All, false); }},
+        {"delete", [](Drawing& d, auto&) { Delete(d, 1, true); }},
+        {"delete selected", [](Drawing& d, auto&) {
+             d[1].Selected = 1;
+             DeleteSelected(d);
+         }},
+        {"form a group", [](Drawing& d, auto& dialogs) {
+             d[1].Selected = 1;
+             FormGroup(d, dialogs);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing drawing;
+        testing::ScriptedDialogs dialogs;
+        drawing.Dialogs = &dialogs;
+        AddLine(drawing, 0, 0, 10, 0);
+        AddLine(drawing, 0, 0, 10, 0);  // a duplicate
+        AddLine(drawing, 5, 5, 5, 5);   // invalid
+        AddLine(drawing, 0, 9, 10, 9, 2);
+        Undo(drawing);
+        ASSERT_TRUE(CanRedo(drawing));
+        dialogs.Answers = {DialogAnswer::Yes};
+        c.change(drawing, dialogs);
+        EXPECT_FALSE(CanRedo(drawing));
+        EXPECT_EQ(drawing.History.RedoStep, 0);
+        const auto changed = Snapshot(drawing);
+        dialogs.Messages.clear();
+        Redo(drawing);
+        EXPECT_EQ(Snapshot(drawing), changed);
+        EXPECT_TRUE(dialogs.Messages.empty());
+        EXPECT_TRUE(CanUndo(drawing)) << "the change itself can still be undone";
+    }
+}
+
+// A step used to be applied record by record until one failed, leaving the step half done.
+TEST(UndoHistory, AStepThatDoesNotFitTheStoreChangesNothing)
+{
+    struct Case {
+        const char* name;
+        bool redo;
+        // Spoils a drawing of three lines whose newest step moved lines 1 and 2.
+        std::function<void(Drawing&)> spoil;
+    };
+    const auto removeUnrecorded = [](Drawing& d, int32_t id) { Delete(d, FindIndexOfId(d, id), false); };
+    const Case cases[] = {
+        {"undo: the older element of the step is gone", false, [&](Drawing& d) { removeUnrecorded(d, 1); }},
+        {"undo: a copy is of another element", false, [](Drawing& d) { d.History.UndoCopies.front().Id = 3; }},
+        {"undo: an element the step puts back is there", false,
+         [](Drawing& d) {
+             Undo(d);
+             d[1].Selected = d[3].Selected = 1;
+             DeleteSelected(d);
+             PutElement(d, testing::Line(7, 7, 8, 8));
+             d[d.Count].Id = 1;  // as if the deleted element had come back unrecorded
+             SetIndexOfId(d, 1, d.Count);
+         }},
+        {"redo: the later element of the step is gone", true,
+         [&](Drawing& d) {
+             Undo(d);
+             removeUnrecorded(d, 2);
+         }},
+        {"redo: a copy is of another element", true,
+         [](Drawing& d) {
+             Undo(d);
+             d.History.RedoCopies.front().Id = 3;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing drawing;
+        testing::ScriptedDialogs dialogs;
+        drawing.Dialogs = &dialogs;
+        for (int i = 1; i <= 3; ++i) PutElement(drawing, testing::Line(i, 0, i, 1));
+        MoveAll(drawing, {1, 2}, 5);
+        c.spoil(drawing);
+        const auto before = Snapshot(drawing);
+        if (c.redo) Redo(drawing);
+        else Undo(drawing);
+        EXPECT_EQ(Snapshot(drawing), before);
+        EXPECT_EQ(dialogs.Messages, std::vector<std::string>{kUndoHistoryFailedMessage});
+        EXPECT_FALSE(CanUndo(drawing));
+        EXPECT_FALSE(CanRedo(drawing));
+    }
 }
 
 }  // namespace

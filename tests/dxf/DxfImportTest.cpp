@@ -170,6 +170,34 @@ TEST(DxfImport, TextRotationAndLongMultilineText)
     EXPECT_EQ(drawing[2].Text, "first part last part");
 }
 
+// Texts longer than a drawing file holds were cut, without a word, only when the drawing was saved.
+TEST(DxfImport, TextsTooLongForADrawingFileAreCutAndTheUserIsTold)
+{
+    const std::string fits(2550, 'a');
+    const std::string twoByte = "\x82\xa0";  // あ
+    const std::string text = DxfLines(
+        "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*D1\n0\nTEXT\n10\n0\n20\n0\n40\n2\n1\n" + fits +
+        "\n0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+        "0\nTEXT\n10\n0\n20\n0\n40\n3\n1\n" + fits + "\n"
+        "0\nTEXT\n10\n0\n20\n0\n40\n3\n1\n" + std::string(3000, 'b') + "\n"
+        "0\nMTEXT\n10\n0\n20\n0\n40\n3\n3\n" + std::string(2000, 'c') + "\n1\n" + std::string(549, 'c') +
+        twoByte + "\n"
+        "0\nDIMENSION\n2\n*D1\n8\n0\n10\n0\n20\n10\n11\n20\n21\n10\n70\n32\n13\n0\n23\n0\n14\n40\n24\n0\n50\n0\n"
+        "0\nENDSEC\n0\nEOF\n");
+    Drawing drawing;
+    testing::ScriptedDialogs dialogs;
+    drawing.Dialogs = &dialogs;
+    const DxfImportResult result = Import(text, drawing);
+    ASSERT_EQ(drawing.Count, 4);
+    EXPECT_EQ(drawing[1].Text, fits);
+    EXPECT_EQ(drawing[2].Text, std::string(2550, 'b'));
+    EXPECT_EQ(drawing[3].Text, std::string(2549, 'c')) << "a double-byte character is not split";
+    EXPECT_EQ(drawing[4].Kind, kKindDimX);
+    EXPECT_EQ(drawing[4].Text, "=" + std::string(2549, 'a'));
+    EXPECT_EQ(result.CutTexts, 3);
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"3個のテキストが長すぎるため、2550バイトまでに切り詰めました。"});
+}
+
 TEST(DxfImport, LayerTableNamesColoursAndUnknownLayers)
 {
     Drawing drawing;

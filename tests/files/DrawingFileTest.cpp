@@ -1,5 +1,7 @@
 #include "files/DrawingFile.h"
 
+#include "document/Groups.h"
+#include "document/Layers.h"
 #include "document/UndoHistory.h"
 #include "files/BinaryIo.h"
 #include "support/Fixtures.h"
@@ -32,6 +34,8 @@ struct FixtureOptions {
     uint16_t version = 270;
     int32_t count = 2;  // the count field; two elements are written whatever it says
     uint8_t elementLayer = 3;
+    uint8_t styleCode = 2;  // dash
+    int32_t lineGroup = 6;
     double x1 = 1.5;
     std::string elementText = kSunpou;
     std::string layerName = kZumen;
@@ -76,10 +80,10 @@ void WriteFixtureElement(FixtureWriter& w, const FixtureOptions& o, int8_t kind,
     w.out.PutU8(9);  // first width copy, not the one taken
     w.out.PutU8(o.elementLayer);
     w.out.PutU32(0x00112233);
-    w.out.PutU8(2);  // dash
+    w.out.PutU8(o.styleCode);
     w.out.PutU8(2);  // width
     for (double value : {10.0, 20.0, r, o.x1, 2.5, 3.5, 4.5, 45.0, 0.0}) w.out.PutF64(value);
-    w.out.PutI32(kind == kKindText ? 0 : 6);
+    w.out.PutI32(kind == kKindText ? 0 : o.lineGroup);
     if (CarriesText(kind)) w.String(text);
 }
 
@@ -206,13 +210,12 @@ DrawingFileSettings RichSettings()
     return s;
 }
 
-// What a read gives back for an element: no selection, the index as id, dash-dot-dot shown as
-// dash-dot, and a text height of at least 0.5.
+// What a read gives back for an element: no selection, the index as id, and a text height of at
+// least 0.5.
 TCadData AsRead(TCadData e, int index)
 {
     e.Selected = 0;
     e.Id = index;
-    if (e.LineStyle == kStyleDashDotDot) e.LineStyle = kStyleDashDot;
     if (e.Kind == kKindText) e.R = std::max(e.R, kMinTextHeight);
     return e;
 }
@@ -403,7 +406,25 @@ TEST(DrawingFileWriter, WritesTheLineStyleCodes)
     const std::string bytes = EncodeDrawingFile(drawing, DrawingFileSettings{});
     std::string codes;
     for (int k = 0; k < 5; ++k) codes += bytes[static_cast<size_t>(6 + 85 * k + 7)];
-    EXPECT_EQ(Hex(codes), "01 02 03 04 04");
+    EXPECT_EQ(Hex(codes), "01 02 03 04 05");
+}
+
+// Dash-dot-dot was written as 4, the code of dash-dot, and came back as dash-dot after every save.
+TEST(DrawingFileVersions, ReadsEveryLineStyleCodeAndAnyOtherAsDashDot)
+{
+    const std::pair<uint8_t, uint8_t> cases[] = {
+        {1, kStyleSolid},   {2, kStyleDash},    {3, kStyleDot},     {4, kStyleDashDot},
+        {5, kStyleDashDotDot}, {0, kStyleDashDot}, {6, kStyleDashDot}, {255, kStyleDashDot},
+    };
+    for (const auto& [code, style] : cases) {
+        SCOPED_TRACE(static_cast<int>(code));
+        FixtureOptions options;
+        options.styleCode = code;
+        Drawing drawing;
+        DrawingFileSettings settings;
+        ASSERT_TRUE(Read(BuildFixture(options).bytes, drawing, settings).Ok);
+        EXPECT_EQ(drawing[1].LineStyle, style);
+    }
 }
 
 TEST(DrawingFileWriter, WritesAnEmptyMemoAsMinusOneAndAlwaysABackgroundSlot)
@@ -554,6 +575,47 @@ TEST(DrawingFileVersions, Version300StringsAreBareBytesOrOneZeroByte)
     EXPECT_EQ(drawing.Layers.Name[0], "");
     EXPECT_EQ(drawing.Layers.Name[1], kZumen);
     EXPECT_TRUE(settings.Images.empty());
+}
+
+// New work went onto an active layer that the file had hidden or locked, where it could be neither
+// seen nor picked.
+TEST(DrawingFileVersions, TheActiveLayerIsShownAndFreeWhateverTheFileSays)
+{
+    struct Case {
+        uint8_t active;  // layers hidden when even, locked when a multiple of 3 in the fixture
+        int expectedActive;
+    };
+    const Case cases[] = {{6, 6}, {2, 2}, {9, 9}, {96, 96}, {1, 1}, {0, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.active));
+        FixtureOptions options;
+        options.activeLayer = c.active;
+        Drawing drawing;
+        DrawingFileSettings settings;
+        ASSERT_TRUE(Read(BuildFixture(options).bytes, drawing, settings).Ok);
+        EXPECT_EQ(drawing.Layers.ActiveLayer, c.expectedActive);
+        EXPECT_TRUE(IsLayerVisible(drawing.Layers, c.expectedActive));
+        EXPECT_FALSE(IsLayerLocked(drawing.Layers, c.expectedActive));
+        const int other = c.expectedActive == 12 ? 24 : 12;  // hidden and locked in the file
+        EXPECT_FALSE(IsLayerVisible(drawing.Layers, other));
+        EXPECT_TRUE(IsLayerLocked(drawing.Layers, other));
+    }
+}
+
+// A group number at the top of the range made the next new group overflow.
+TEST(DrawingFileVersions, GroupNumbersBeyondTheLimitAreRenumberedOnReading)
+{
+    FixtureOptions options;
+    options.lineGroup = std::numeric_limits<int32_t>::max();
+    options.memoLine = "2147483647,255";
+    Drawing drawing;
+    DrawingFileSettings settings;
+    ASSERT_TRUE(Read(BuildFixture(options).bytes, drawing, settings).Ok);
+    // The fill memo's second line names group 4, below the line's group.
+    EXPECT_EQ(drawing[1].Group, 2);
+    EXPECT_EQ(drawing.MemoBrush, (std::vector<std::string>{"2,255", "1,65280"}));
+    EXPECT_EQ(drawing.MaxGroup, 2);
+    EXPECT_EQ(NewGroupNumber(drawing), 3);
 }
 
 TEST(DrawingFileVersions, AnActiveLayerOutsideTheTableMakesLayerOneActive)
@@ -789,6 +851,22 @@ TEST(DrawingFileSaving, AReadOnlyFolderKeepsTheOldFile)
     EXPECT_EQ(result.Message, "ファイルは保存できませんでした。");
     EXPECT_EQ(ReadText(path), "old");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"d.dca"});
+}
+
+// A save used to cut over-long strings without a word, and the drawing was then called saved.
+TEST(DrawingFileSaving, SaysHowManyStringsHadToBeCut)
+{
+    TempFolder folder;
+    const fs::path path = folder.Path() / "d.dca";
+    Drawing drawing = RichDrawing();
+    EXPECT_EQ(WriteDrawingFile(path, drawing, RichSettings()).CutStrings, 0) << "2550 bytes fit";
+    ASSERT_TRUE(CarriesText(drawing[6].Kind) && CarriesText(drawing[20].Kind));
+    drawing[6].Text = std::string(2551, 'x');
+    drawing[20].Text = std::string(3000, 'y');
+    drawing.Layers.Name[3] = std::string(2600, 'n');
+    const WriteResult result = WriteDrawingFile(path, drawing, RichSettings());
+    ASSERT_TRUE(result.Ok) << result.Message;
+    EXPECT_EQ(result.CutStrings, 3);
 }
 
 TEST(DrawingFileSettingsValues, StyleGoesBetweenTheSettingsAndTheFile)

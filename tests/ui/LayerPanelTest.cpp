@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vantro {
 namespace {
 
@@ -256,6 +258,45 @@ TEST_F(LayerPanelTest, TypedNamesReachTheTableAsCp932AndTheActiveNameTheCaption)
     EXPECT_EQ(drawing.Layers.Name[0], "\x8A\xEE\x8F\x80");
     ASSERT_FALSE(reports.captions.empty());
     EXPECT_EQ(reports.captions.back(), QStringLiteral("1:基準"));
+}
+
+// Layer edits are kept in the drawing file but did not mark the drawing changed, so closing
+// lost them without a question.
+TEST_F(LayerPanelTest, EditsOfWhatTheFileKeepsChangeTheDrawing)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> edit;
+        bool changes;
+    };
+    const Case cases[] = {
+        {"name", [this] {
+             Click(Edit(3));
+             Commit(Edit(3), QStringLiteral("外形"));
+         }, true},
+        {"visible", [this] { Click(Box(3)); }, true},
+        {"locked", [this] { Click(Box(23)); }, true},
+        {"active layer", [this] { ClickRadio(4); }, true},
+        {"タ消", [this] { Click(QStringLiteral("Button7")); }, true},
+        {"the active layer's boxes, which snap back", [this] {
+             Click(Box(1));
+             Click(Box(21));
+         }, false},
+        {"the active row again", [this] { ClickRadio(1); }, false},
+        {"全表 with every layer shown", [this] { Click(QStringLiteral("Button5")); }, false},
+        {"タ表 with every layer shown", [this] { Click(QStringLiteral("Button6")); }, false},
+        {"a kind filter", [this] { Click(QStringLiteral("CheckBox_Li")); }, false},
+        {"全消", [this] { Click(QStringLiteral("SpeedButtonReyHide")); }, true},  // last: it stays down
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset(drawing, nullptr);
+        panel.Refresh();
+        reports = Reports{};
+        c.edit();
+        EXPECT_EQ(reports.drawingChanged, c.changes ? 1 : 0);
+        EXPECT_GE(reports.layersChanged, 1) << "every edit repaints";
+    }
 }
 
 TEST_F(LayerPanelTest, OnlyNameEditsReportTheirFocusForTheWindowsShortcuts)

@@ -3,6 +3,7 @@
 #include "document/Tolerance.h"
 #include "files/SettingsFile.h"
 #include "geometry/Dimensions.h"
+#include "support/Fixtures.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -122,6 +123,26 @@ TEST_F(MainWindowFiles, OverwritingAnExistingFileAsksFirst)
     DrawLine();
     EXPECT_TRUE(window->OverwriteSaveCommand()) << "the caption names the file: no dialog";
     EXPECT_TRUE(window->Document().Saved);
+}
+
+// A save used to cut an over-long text without a word and call the drawing saved, so closing
+// then lost the rest of the text without a question.
+TEST_F(MainWindowFiles, ASaveThatHadToCutATextSaysSoAndLeavesTheDrawingUnsaved)
+{
+    TCadData text{};
+    text.Kind = kKindText;
+    text.Layer = 1;
+    text.R = 5;
+    text.Text = std::string(3000, 'x');
+    PutElement(window->Document(), text);
+    dialogs.Files = {PathFor("long")};
+    ASSERT_TRUE(window->SaveAsCommand());
+    EXPECT_TRUE(std::filesystem::exists(folder / "long.dca"));
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"1個の文字列が長すぎるため、2550バイトまでに切り詰めて保存しました。"});
+    EXPECT_FALSE(window->Document().Saved);
+    dialogs.Answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.Questions, std::vector<std::string>{"CADデータは変更されています保存しますか？"});
 }
 
 TEST_F(MainWindowFiles, OpeningOverUnsavedWorkAsksAndABadFileSaysWhy)

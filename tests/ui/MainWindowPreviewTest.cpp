@@ -145,6 +145,35 @@ TEST_F(PreviewTest, TheTextDialogRefusesAnEmptyMemo)
     EXPECT_EQ(Mode(), step::kIdle);
 }
 
+// A longer line was accepted and then cut, without a word, when the drawing was saved.
+TEST(TextDialogTest, ALineLongerThanADrawingFileHoldsIsRefused)
+{
+    const QString a = QString::fromUtf8("あ");  // two bytes in CP932
+    const struct {
+        const char* name;
+        QString memo;
+        bool accepted;
+    } cases[] = {
+        {"2550 bytes", QString(2550, QLatin1Char('x')), true},
+        {"2551 bytes", QString(2551, QLatin1Char('x')), false},
+        {"1275 double-byte characters", a.repeated(1275), true},
+        {"1276 double-byte characters", a.repeated(1276), false},
+        {"a long second line", QStringLiteral("A\n") + QString(2551, QLatin1Char('y')), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedDialogs messages;
+        TTextDialog dialog(Settings{}, messages);
+        dialog.setResult(QDialog::Rejected);
+        dialog.Memo()->setPlainText(c.memo);
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted);
+        const std::vector<std::string> expected =
+            c.accepted ? std::vector<std::string>{} : std::vector<std::string>{kTextTooLongMessage};
+        EXPECT_EQ(messages.Messages, expected);
+    }
+}
+
 TEST(TextDialogTest, RemembersItsHeightColourAndFontAndAvoidsTheWindowColour)
 {
     Settings settings;

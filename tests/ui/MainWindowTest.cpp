@@ -1,12 +1,16 @@
 #include "MainWindowFixture.h"
 
-#include "document/UndoHistory.h"
 #include "commands/StepTable.h"
 #include "commands/ToolButtonTable.h"
+#include "document/Layers.h"
+#include "document/UndoHistory.h"
+#include "ui/LayerPanel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 
 namespace vantro::testing {
 namespace {
@@ -181,6 +185,70 @@ TEST_F(MainWindowTest, UndoAndLayerEditsAlsoMarkTheDrawingChanged)
     window->Document().Saved = true;
     Press("SpeedButtonUNDU");
     EXPECT_FALSE(window->Document().Saved);
+}
+
+// What the layer panel shows after a click on LabelRayer.
+LayerPanel* OpenLayerPanel(TForm1& window)
+{
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("LabelRayer")), Qt::LeftButton);
+    auto* panel = window.findChild<LayerPanel*>(QStringLiteral("PanelReyar"));
+    EXPECT_TRUE(panel != nullptr && panel->isVisible());
+    return panel;
+}
+
+void TriggerLayerCommand(LayerPanel& panel, int row, const char* action)
+{
+    auto* item = panel.NameMenu(row)->findChild<QAction*>(QString::fromLatin1(action));
+    ASSERT_NE(item, nullptr) << action;
+    item->trigger();
+}
+
+// Deleting a layer after an undo used to leave redo standing: Redo then failed on the deleted
+// elements, cleared both histories, and the deleted lines could never come back.
+TEST_F(MainWindowTest, RedoAfterALayerDeleteChangesNothingAndUndoStillBringsTheLinesBack)
+{
+    Press("SpeedButton17");
+    for (const int y : {200, 260, 320}) {
+        ClickCanvas({300, y});
+        ClickCanvas({500, y});
+    }
+    QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+    Drawing& drawing = window->Document();
+    ASSERT_EQ(CountOnLayer(drawing, 1), 3);
+    LayerPanel* panel = OpenLayerPanel(*window);
+    ASSERT_NE(panel, nullptr);
+
+    dialogs.Answers = {DialogAnswer::Ok};
+    TriggerLayerCommand(*panel, 1, "MenuLayerMove");
+    QTest::mouseClick(panel->findChild<QLineEdit*>(QStringLiteral("Edit2")), Qt::LeftButton);
+    ASSERT_EQ(CountOnLayer(drawing, 2), 3);
+    Press("SpeedButtonUNDU");
+    ASSERT_EQ(CountOnLayer(drawing, 1), 3);
+    dialogs.Answers = {DialogAnswer::Yes};
+    TriggerLayerCommand(*panel, 1, "MenuLayerDelete");
+    ASSERT_EQ(drawing.Count, 0);
+    EXPECT_FALSE(Find<QToolButton>("SpeedButtonREDU")->isEnabled());
+
+    Press("SpeedButtonREDU");
+    EXPECT_EQ(drawing.Count, 0);
+    for (const std::string& message : dialogs.Messages) EXPECT_NE(message, kUndoHistoryFailedMessage);
+    ASSERT_TRUE(Find<QToolButton>("SpeedButtonUNDU")->isEnabled());
+    Press("SpeedButtonUNDU");
+    EXPECT_EQ(CountOnLayer(drawing, 1), 3);
+}
+
+// A renamed layer used to be lost: the window closed without asking.
+TEST_F(MainWindowTest, ClosingAfterRenamingALayerAsksToSave)
+{
+    LayerPanel* panel = OpenLayerPanel(*window);
+    ASSERT_NE(panel, nullptr);
+    auto* name = panel->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, QStringLiteral("Axis"));
+    EXPECT_EQ(window->Document().Layers.Name[1], "Axis");
+    dialogs.Answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.Questions, std::vector<std::string>{"CADデータは変更されています保存しますか？"});
 }
 
 TEST_F(MainWindowTest, SnapOnlyRefusesPlainClicksWithoutASnapPoint)
