@@ -435,6 +435,20 @@ TEST_F(IntersectionsEllipse, TwoEllipsesCrossingTwice)
     ExpectResult(halves, {{10, 0}, {-10, 0}}, 1e-9);
 }
 
+// Guards against missing the crossings of small ellipses at the finest display setting, whose
+// polyline segments are shorter than 1e-3 and were all taken for parallel.
+TEST_F(IntersectionsEllipse, SmallEllipsesCrossAtTheFinestFineness)
+{
+    // The upper half of x² + 4y² = 1 and the lower half about (0, 0.4) meet on y = 0.2 at ±√0.84.
+    const TCadData upper = UpperHalf(1, 0.5);
+    const TCadData lower = Ellipse(0, 0.4, 1, 0.5, kPi, 1, -1);
+    const double x = std::sqrt(0.84);
+    for (const int fineness : {180, 3600}) {
+        SCOPED_TRACE(fineness);
+        ExpectResult(IntersectEllipses(upper, lower, fineness), {{x, 0.2}, {-x, 0.2}}, 1e-3);
+    }
+}
+
 TEST_F(IntersectionsEllipse, DegenerateEllipsesHaveNoCrossings)
 {
     TCadData flat = UpperHalf(0, 0.5);
