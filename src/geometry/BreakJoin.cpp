@@ -58,12 +58,39 @@ bool NearAnEnd(const TCadData& e, Point p)
     return false;
 }
 
-// Whether the point lies on the drawn part of a line or arc (not only on its circle).
-bool OnElement(const TCadData& e, Point p)
+double DistanceToSegment(Point p, Point a, Point b)
 {
-    if (e.Kind == kKindLine) return IsPointOnSegment(StartOf(e), EndOf(e), p);
-    if (e.Kind == kKindArc) return IsPointOnArc(StartOf(e), EndOf(e), CentreOf(e), e.R, p);
-    return true;
+    const double dx = b.X - a.X, dy = b.Y - a.Y;
+    const double squared = dx * dx + dy * dy;
+    const double t = squared > 0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / squared, 0.0, 1.0) : 0.0;
+    return PointDistance(p, {a.X + t * dx, a.Y + t * dy});
+}
+
+// The point put exactly onto the drawn element (the foot on a line, the point of the circle in
+// its direction); none when it lies farther than Eps from it, or off the drawn part. Pieces that
+// met off the element would keep a radius their ends do not have.
+std::optional<Point> OntoElement(const TCadData& e, Point p)
+{
+    if (e.Kind == kKindLine) {
+        Point foot;
+        if (!PerpendicularFoot(StartOf(e), EndOf(e), p, foot) || PointDistance(foot, p) >= Eps() ||
+            !IsPointOnSegment(StartOf(e), EndOf(e), foot))
+            return std::nullopt;
+        return foot;
+    }
+    if (IsRound(e.Kind)) {
+        const double apart = PointDistance(p, CentreOf(e));
+        if (!(apart > 0) || std::abs(apart - e.R) >= Eps()) return std::nullopt;
+        const Point on{e.Cx + (p.X - e.Cx) * e.R / apart, e.Cy + (p.Y - e.Cy) * e.R / apart};
+        if (e.Kind == kKindArc && !IsPointOnArc(StartOf(e), EndOf(e), CentreOf(e), e.R, on)) return std::nullopt;
+        return on;
+    }
+    if (e.Kind != kKindEllipse) return std::nullopt;
+    // An ellipse piece is cut on the value of the point, so the point need only be on its polyline.
+    const std::vector<Point> polyline = EllipsePolyline(e);
+    for (size_t i = 1; i < polyline.size(); ++i)
+        if (DistanceToSegment(p, polyline[i - 1], polyline[i]) < Eps()) return p;
+    return std::nullopt;
 }
 
 void ApplyCut(Drawing& drawing, int index, TCadData after)
@@ -85,8 +112,9 @@ BreakResult BreakAtPoint(Drawing& drawing, int index, Point click, std::optional
         at = Point{e.Cx + e.R * std::cos(towards), e.Cy + e.R * std::sin(towards)};
     }
     if (!at) at = PointNear(e, click, aperture);
-    // A cut at an end, or off the element, would leave a piece of no length or a false arc.
-    if (!at || NearAnEnd(e, *at) || !OnElement(e, *at)) return result;
+    if (at) at = OntoElement(e, *at);
+    // A cut at an end would leave a piece of no length.
+    if (!at || NearAnEnd(e, *at)) return result;
     result.At = *at;
     UndoStepGroup step(drawing);
     TCadData after = e;
@@ -124,11 +152,11 @@ IntersectionResult CrossingsForBreak(const TCadData& e, const TCadData& o)
     }
     case kKindArc:
         if (oLine) return IntersectLineWithCircleElement(o, e);
-        if (oEllipse) return IntersectEllipseCircle(o, e);
+        if (oEllipse) return IntersectEllipseWithCircleElement(o, e);
         return oRound ? IntersectCircleElements(o, e) : none;
     case kKindEllipse:
         if (oLine) return IntersectEllipseLine(e, o, true);
-        return oRound ? IntersectEllipseCircle(e, o) : none;
+        return oRound ? IntersectEllipseWithCircleElement(e, o) : none;
     case kKindCircle: {
         if (oRound) return IntersectCircles(CentreOf(o), o.R, CentreOf(e), e.R);
         if (!oLine) return none;
@@ -163,7 +191,11 @@ void BreakLineOrArc(Drawing& drawing, int index, const TCadData& e, const Inters
     if (firstNearerStart) SetEnd(after, p1);
     else SetStart(after, p1);
     ApplyCut(drawing, index, after);
-    if (AppendPiece(drawing, e, p1, p2) == 0) return;
+    // The middle piece runs the element's way: an arc from the later crossing to the earlier one
+    // would go round the rest of the circle over the other pieces.
+    const Point nearer = firstNearerStart ? p1 : p2;
+    const Point farther = firstNearerStart ? p2 : p1;
+    if (AppendPiece(drawing, e, nearer, farther) == 0) return;
     if (firstNearerStart) AppendPiece(drawing, e, p2, EndOf(e));
     else AppendPiece(drawing, e, StartOf(e), p2);
 }
