@@ -93,12 +93,6 @@ std::optional<Point> OntoElement(const TCadData& e, Point p)
     return std::nullopt;
 }
 
-void ApplyCut(Drawing& drawing, int index, TCadData after)
-{
-    RecordModified(drawing, index);
-    drawing[index] = std::move(after);
-    Redraw(drawing, index);
-}
 
 }  // namespace
 
@@ -118,21 +112,18 @@ BreakResult BreakAtPoint(Drawing& drawing, int index, Point click, std::optional
     result.At = *at;
     UndoStepGroup step(drawing);
     TCadData after = e;
-    if (e.Kind == kKindLine || e.Kind == kKindArc) {
+    const bool split = e.Kind == kKindLine || e.Kind == kKindArc;
+    if (split) {
         SetEnd(after, *at);
-        ApplyCut(drawing, index, after);
-        AppendPiece(drawing, e, *at, EndOf(e));
-        result.Pieces = 2;
     } else if (e.Kind == kKindCircle) {
         MakeArc(after, *at, RotatePointRad(*at, CentreOf(e), -kCircleGap));
-        ApplyCut(drawing, index, after);
-        result.Pieces = 1;
-    } else if (e.Kind == kKindEllipse) {
+    } else {
         const double value = EllipseValue(e, *at);
         (value >= 0 ? after.X1 : after.X2) = value;
-        ApplyCut(drawing, index, after);
-        result.Pieces = 1;
     }
+    if (!WriteRecorded(drawing, index, after)) return result;
+    if (split) AppendPiece(drawing, e, *at, EndOf(e));
+    result.Pieces = split ? 2 : 1;
     return result;
 }
 
@@ -182,15 +173,14 @@ void BreakLineOrArc(Drawing& drawing, int index, const TCadData& e, const Inters
     TCadData after = e;
     if (found.Count == 1) {
         SetEnd(after, p1);
-        ApplyCut(drawing, index, after);
-        AppendPiece(drawing, e, p1, EndOf(e));
+        if (WriteRecorded(drawing, index, after)) AppendPiece(drawing, e, p1, EndOf(e));
         return;
     }
     const Point p2 = found.Points[1];
     const bool firstNearerStart = KeyAlong(e, p1) <= KeyAlong(e, p2);
     if (firstNearerStart) SetEnd(after, p1);
     else SetStart(after, p1);
-    ApplyCut(drawing, index, after);
+    if (!WriteRecorded(drawing, index, after)) return;
     // The middle piece runs the element's way: an arc from the later crossing to the earlier one
     // would go round the rest of the circle over the other pieces.
     const Point nearer = firstNearerStart ? p1 : p2;
@@ -209,7 +199,7 @@ void BreakEllipse(Drawing& drawing, int index, const TCadData& e, const Intersec
     values.push_back(e.X2);
     TCadData after = e;
     after.X2 = values.front();
-    ApplyCut(drawing, index, after);
+    if (!WriteRecorded(drawing, index, after)) return;
     for (size_t k = 0; k + 1 < values.size(); ++k) {
         TCadData piece = e;
         piece.X1 = values[k];
@@ -237,11 +227,12 @@ std::vector<Point> BreakElement(Drawing& drawing, int index, int other)
     if (e.Kind == kKindCircle) {
         TCadData after = e;
         MakeArc(after, found.Points[1], found.Points[0]);
-        ApplyCut(drawing, index, after);
         TCadData piece = e;
         MakeArc(piece, found.Points[0], found.Points[1]);
-        const int added = AppendRecordedCopy(drawing, piece);
-        if (added != 0) Redraw(drawing, added);
+        if (WriteRecorded(drawing, index, after)) {
+            const int added = AppendRecordedCopy(drawing, piece);
+            if (added != 0) Redraw(drawing, added);
+        }
     } else if (e.Kind == kKindEllipse) {
         BreakEllipse(drawing, index, e, found);
     } else {

@@ -133,16 +133,11 @@ TrimOutcome TrimLineOrArc(Drawing& drawing, int index, const std::vector<Cut>& c
         piece.X1 = to.X;
         piece.Y1 = to.Y;
         SetEnd(piece, EndOf(e));
-        RecordModified(drawing, index);
-        drawing[index] = after;
-        Redraw(drawing, index);
+        if (!WriteRecorded(drawing, index, after)) return TrimOutcome::Unchanged;
         AppendSplitPiece(drawing, piece);
         return TrimOutcome::Trimmed;
     }
-    RecordModified(drawing, index);
-    drawing[index] = after;
-    Redraw(drawing, index);
-    return TrimOutcome::Trimmed;
+    return WriteRecorded(drawing, index, after) ? TrimOutcome::Trimmed : TrimOutcome::Unchanged;
 }
 
 // Ellipse keys ascend from the end value to the start value.
@@ -151,19 +146,15 @@ TrimOutcome TrimEllipse(Drawing& drawing, int index, const std::vector<Cut>& cut
     const TCadData e = drawing[index];
     const double low = cuts[static_cast<size_t>(i)].Key, high = cuts[static_cast<size_t>(i) + 1].Key;
     TCadData after = e;
-    RecordModified(drawing, index);
-    if (i == 0) {
-        after.X2 = high;
-    } else if (static_cast<size_t>(i) + 2 == cuts.size()) {
-        after.X1 = low;
-    } else {
-        after.X2 = high;
+    const bool split = i != 0 && static_cast<size_t>(i) + 2 != cuts.size();
+    if (i == 0 || split) after.X2 = high;
+    else after.X1 = low;
+    if (!WriteRecorded(drawing, index, after)) return TrimOutcome::Unchanged;
+    if (split) {
         TCadData piece = e;
         piece.X1 = low;
         AppendSplitPiece(drawing, piece);
     }
-    drawing[index] = after;
-    Redraw(drawing, index);
     return TrimOutcome::Trimmed;
 }
 
@@ -174,10 +165,7 @@ TrimOutcome TrimCircle(Drawing& drawing, int index, const std::vector<Cut>& cuts
     TCadData after = drawing[index];
     if (i < 0) MakeArc(after, cuts.front().At, cuts.back().At);
     else MakeArc(after, cuts[static_cast<size_t>(i) + 1].At, cuts[static_cast<size_t>(i)].At);
-    RecordModified(drawing, index);
-    drawing[index] = after;
-    Redraw(drawing, index);
-    return TrimOutcome::Trimmed;
+    return WriteRecorded(drawing, index, after) ? TrimOutcome::Trimmed : TrimOutcome::Unchanged;
 }
 
 }  // namespace
