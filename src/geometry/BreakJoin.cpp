@@ -58,6 +58,7 @@ bool NearAnEnd(const TCadData& e, Point p)
     return false;
 }
 
+// From p to the nearest point of the segment a-b.
 double DistanceToSegment(Point p, Point a, Point b)
 {
     const double dx = b.X - a.X, dy = b.Y - a.Y;
@@ -92,7 +93,6 @@ std::optional<Point> OntoElement(const TCadData& e, Point p)
         if (DistanceToSegment(p, polyline[i - 1], polyline[i]) < Eps()) return p;
     return std::nullopt;
 }
-
 
 }  // namespace
 
