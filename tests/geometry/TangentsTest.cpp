@@ -63,6 +63,13 @@ protected:
     }
     void TearDown() override { SetEps(kInitialEps); }
 
+    // An empty drawing for the next case of a table; the messages shown so far are kept.
+    void Restart()
+    {
+        drawing = Drawing();
+        drawing.Dialogs = &dialogs;
+    }
+
     std::vector<TCadData> Candidates() const
     {
         std::vector<TCadData> result;
@@ -203,9 +210,7 @@ TEST_F(Tangents, EveryMixOfObjectsGivesOnlyTangentCandidates)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         EXPECT_EQ(CircleTangentTo3(drawing, attributes, c.objects[0], c.objects[1], c.objects[2]), c.expected);
         EXPECT_EQ(drawing.CandidateCount, c.expected);
         ExpectAllTangent(c.objects);
@@ -248,9 +253,7 @@ TEST_F(Tangents, EachSolutionIsOfferedOnceAndTouchesEveryObjectWithinEps)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         EXPECT_EQ(CircleTangentTo3(drawing, attributes, c.objects[0], c.objects[1], c.objects[2]), c.expected);
         for (const TCadData& candidate : Candidates()) {
             SCOPED_TRACE(::testing::Message() << "r " << candidate.R);
@@ -277,9 +280,7 @@ TEST_F(Tangents, TwoPointsAndALineOrCircleTouchItOrSayThereIsNoSuchCircle)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         dialogs.Messages.clear();
         const int made = CircleTangentTo3(drawing, attributes, c.object, TangentObjectAt(c.p1), TangentObjectAt(c.p2));
         EXPECT_EQ(made, static_cast<int>(c.circles.size()));
