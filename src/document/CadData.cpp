@@ -1,5 +1,7 @@
 #include "document/CadData.h"
 
+#include <cmath>
+
 namespace vantro {
 
 void ApplyNewElementDefaults(TCadData& element, const CurrentAttributes& attributes)
@@ -14,6 +16,13 @@ void ApplyNewElementDefaults(TCadData& element, const CurrentAttributes& attribu
     } else {
         element.LineStyle = kStyleSolid;  // the width of a dimension is its arrow pattern
     }
+}
+
+bool IsFiniteRecord(const TCadData& e)
+{
+    for (const double v : {e.Cx, e.Cy, e.R, e.Angle, e.Value, e.X1, e.Y1, e.X2, e.Y2})
+        if (!std::isfinite(v)) return false;
+    return true;
 }
 
 }  // namespace vantro

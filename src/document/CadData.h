@@ -110,6 +110,9 @@ struct CurrentAttributes {
 // Fills the attribute fields of a freshly appended record; dimensions and texts always use style 0.
 void ApplyNewElementDefaults(TCadData& element, const CurrentAttributes& attributes);
 
+// Whether every number of the record is finite; no other record may enter the store.
+bool IsFiniteRecord(const TCadData& element);
+
 // A text height below this is stored as exactly this (at creation and when loading).
 inline constexpr double kMinTextHeight = 0.5;
 

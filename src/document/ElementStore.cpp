@@ -90,6 +90,25 @@ bool Append(Drawing& drawing, bool assignId)
     return true;
 }
 
+int AppendElement(Drawing& drawing, TCadData element, bool numbered)
+{
+    if (!IsFiniteRecord(element) || !Append(drawing, numbered)) return 0;
+    const int index = drawing.Count;
+    element.Id = drawing[index].Id;
+    drawing[index] = std::move(element);
+    if (numbered) RecordUndo(drawing, StepForRecord(drawing), kActionAdded, index);
+    return index;
+}
+
+bool ReplaceElement(Drawing& drawing, int index, const TCadData& after)
+{
+    VANTRO_ASSERT(index >= 1 && index <= drawing.Count);
+    if (!IsFiniteRecord(after)) return false;
+    RecordUndo(drawing, StepForRecord(drawing), kActionModified, index);
+    drawing[index] = after;
+    return true;
+}
+
 void Delete(Drawing& drawing, int index, bool recordUndo)
 {
     if (drawing.Count == 0) return;

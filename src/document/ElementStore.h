@@ -24,6 +24,15 @@ bool Append(Drawing& drawing, bool assignId);
 // AppendFailed.
 void SetCapacity(Drawing& drawing, int32_t capacity);
 
+// The store's edges for whole records, where a record with a number that is not finite is
+// refused, so that none ever enters the store.
+// AppendElement appends the record (a new id when numbered, else none) and, when numbered, records
+// it as added under the open step; it returns the new index, 0 when refused.
+int AppendElement(Drawing& drawing, TCadData element, bool numbered);
+// ReplaceElement records the element at index as modified under the open step, then writes after
+// over it; refused (false, nothing written or recorded) for a record that is not finite.
+bool ReplaceElement(Drawing& drawing, int index, const TCadData& after);
+
 // Removes one element, shifting the later ones down; with recordUndo it opens a step of its own.
 void Delete(Drawing& drawing, int index, bool recordUndo);
 

@@ -58,19 +58,40 @@ bool NearAnEnd(const TCadData& e, Point p)
     return false;
 }
 
-// Whether the point lies on the drawn part of a line or arc (not only on its circle).
-bool OnElement(const TCadData& e, Point p)
+// From p to the nearest point of the segment a-b.
+double DistanceToSegment(Point p, Point a, Point b)
 {
-    if (e.Kind == kKindLine) return IsPointOnSegment(StartOf(e), EndOf(e), p);
-    if (e.Kind == kKindArc) return IsPointOnArc(StartOf(e), EndOf(e), CentreOf(e), e.R, p);
-    return true;
+    const double dx = b.X - a.X, dy = b.Y - a.Y;
+    const double squared = dx * dx + dy * dy;
+    const double t = squared > 0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / squared, 0.0, 1.0) : 0.0;
+    return PointDistance(p, {a.X + t * dx, a.Y + t * dy});
 }
 
-void ApplyCut(Drawing& drawing, int index, TCadData after)
+// The point put exactly onto the drawn element (the foot on a line, the point of the circle in
+// its direction); none when it lies farther than Eps from it, or off the drawn part. Pieces that
+// met off the element would keep a radius their ends do not have.
+std::optional<Point> OntoElement(const TCadData& e, Point p)
 {
-    RecordModified(drawing, index);
-    drawing[index] = std::move(after);
-    Redraw(drawing, index);
+    if (e.Kind == kKindLine) {
+        Point foot;
+        if (!PerpendicularFoot(StartOf(e), EndOf(e), p, foot) || PointDistance(foot, p) >= Eps() ||
+            !IsPointOnSegment(StartOf(e), EndOf(e), foot))
+            return std::nullopt;
+        return foot;
+    }
+    if (IsRound(e.Kind)) {
+        const double apart = PointDistance(p, CentreOf(e));
+        if (!(apart > 0) || std::abs(apart - e.R) >= Eps()) return std::nullopt;
+        const Point on{e.Cx + (p.X - e.Cx) * e.R / apart, e.Cy + (p.Y - e.Cy) * e.R / apart};
+        if (e.Kind == kKindArc && !IsPointOnArc(StartOf(e), EndOf(e), CentreOf(e), e.R, on)) return std::nullopt;
+        return on;
+    }
+    if (e.Kind != kKindEllipse) return std::nullopt;
+    // An ellipse piece is cut on the value of the point, so the point need only be on its polyline.
+    const std::vector<Point> polyline = EllipsePolyline(e);
+    for (size_t i = 1; i < polyline.size(); ++i)
+        if (DistanceToSegment(p, polyline[i - 1], polyline[i]) < Eps()) return p;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -85,26 +106,24 @@ BreakResult BreakAtPoint(Drawing& drawing, int index, Point click, std::optional
         at = Point{e.Cx + e.R * std::cos(towards), e.Cy + e.R * std::sin(towards)};
     }
     if (!at) at = PointNear(e, click, aperture);
-    // A cut at an end, or off the element, would leave a piece of no length or a false arc.
-    if (!at || NearAnEnd(e, *at) || !OnElement(e, *at)) return result;
+    if (at) at = OntoElement(e, *at);
+    // A cut at an end would leave a piece of no length.
+    if (!at || NearAnEnd(e, *at)) return result;
     result.At = *at;
     UndoStepGroup step(drawing);
     TCadData after = e;
-    if (e.Kind == kKindLine || e.Kind == kKindArc) {
+    const bool split = e.Kind == kKindLine || e.Kind == kKindArc;
+    if (split) {
         SetEnd(after, *at);
-        ApplyCut(drawing, index, after);
-        AppendPiece(drawing, e, *at, EndOf(e));
-        result.Pieces = 2;
     } else if (e.Kind == kKindCircle) {
         MakeArc(after, *at, RotatePointRad(*at, CentreOf(e), -kCircleGap));
-        ApplyCut(drawing, index, after);
-        result.Pieces = 1;
-    } else if (e.Kind == kKindEllipse) {
+    } else {
         const double value = EllipseValue(e, *at);
         (value >= 0 ? after.X1 : after.X2) = value;
-        ApplyCut(drawing, index, after);
-        result.Pieces = 1;
     }
+    if (!WriteRecorded(drawing, index, after)) return result;
+    if (split) AppendPiece(drawing, e, *at, EndOf(e));
+    result.Pieces = split ? 2 : 1;
     return result;
 }
 
@@ -124,11 +143,11 @@ IntersectionResult CrossingsForBreak(const TCadData& e, const TCadData& o)
     }
     case kKindArc:
         if (oLine) return IntersectLineWithCircleElement(o, e);
-        if (oEllipse) return IntersectEllipseCircle(o, e);
+        if (oEllipse) return IntersectEllipseWithCircleElement(o, e);
         return oRound ? IntersectCircleElements(o, e) : none;
     case kKindEllipse:
         if (oLine) return IntersectEllipseLine(e, o, true);
-        return oRound ? IntersectEllipseCircle(e, o) : none;
+        return oRound ? IntersectEllipseWithCircleElement(e, o) : none;
     case kKindCircle: {
         if (oRound) return IntersectCircles(CentreOf(o), o.R, CentreOf(e), e.R);
         if (!oLine) return none;
@@ -154,16 +173,19 @@ void BreakLineOrArc(Drawing& drawing, int index, const TCadData& e, const Inters
     TCadData after = e;
     if (found.Count == 1) {
         SetEnd(after, p1);
-        ApplyCut(drawing, index, after);
-        AppendPiece(drawing, e, p1, EndOf(e));
+        if (WriteRecorded(drawing, index, after)) AppendPiece(drawing, e, p1, EndOf(e));
         return;
     }
     const Point p2 = found.Points[1];
     const bool firstNearerStart = KeyAlong(e, p1) <= KeyAlong(e, p2);
     if (firstNearerStart) SetEnd(after, p1);
     else SetStart(after, p1);
-    ApplyCut(drawing, index, after);
-    if (AppendPiece(drawing, e, p1, p2) == 0) return;
+    if (!WriteRecorded(drawing, index, after)) return;
+    // The middle piece runs the element's way: an arc from the later crossing to the earlier one
+    // would go round the rest of the circle over the other pieces.
+    const Point nearer = firstNearerStart ? p1 : p2;
+    const Point farther = firstNearerStart ? p2 : p1;
+    if (AppendPiece(drawing, e, nearer, farther) == 0) return;
     if (firstNearerStart) AppendPiece(drawing, e, p2, EndOf(e));
     else AppendPiece(drawing, e, StartOf(e), p2);
 }
@@ -177,7 +199,7 @@ void BreakEllipse(Drawing& drawing, int index, const TCadData& e, const Intersec
     values.push_back(e.X2);
     TCadData after = e;
     after.X2 = values.front();
-    ApplyCut(drawing, index, after);
+    if (!WriteRecorded(drawing, index, after)) return;
     for (size_t k = 0; k + 1 < values.size(); ++k) {
         TCadData piece = e;
         piece.X1 = values[k];
@@ -205,11 +227,12 @@ std::vector<Point> BreakElement(Drawing& drawing, int index, int other)
     if (e.Kind == kKindCircle) {
         TCadData after = e;
         MakeArc(after, found.Points[1], found.Points[0]);
-        ApplyCut(drawing, index, after);
         TCadData piece = e;
         MakeArc(piece, found.Points[0], found.Points[1]);
-        const int added = AppendRecordedCopy(drawing, piece);
-        if (added != 0) Redraw(drawing, added);
+        if (WriteRecorded(drawing, index, after)) {
+            const int added = AppendRecordedCopy(drawing, piece);
+            if (added != 0) Redraw(drawing, added);
+        }
     } else if (e.Kind == kKindEllipse) {
         BreakEllipse(drawing, index, e, found);
     } else {

@@ -237,6 +237,7 @@ std::optional<Piece> FirstPiece(Drawing& drawing, const TCadData& source, bool f
 int ChainOffset(Drawing& drawing, const CurrentAttributes& attributes, int start, Point startClick, double d,
                 Point side, const ChainOffsetSettings& settings)
 {
+    if (!AcceptOffsetDistance(drawing, d)) return -1;
     const Chain chain = TraceChain(drawing, start, startClick, settings.GroupCheck);
     if (chain.Links.empty()) return 0;
     for (const ChainLink& link : chain.Links) {

@@ -25,7 +25,8 @@ struct ChainOffsetSettings {
 // The chain from the start element (walked away from its end nearer to startClick) offset by d
 // towards side. New pieces take the current attributes and form one undo step; they stay even
 // when a check fails. Returns how many were made, 0 when the start line cannot be offset, or −1
-// after an error message. Highlights are cleared.
+// after an error message (a distance AcceptOffsetDistance refuses among them). Highlights are
+// cleared.
 int ChainOffset(Drawing& drawing, const CurrentAttributes& attributes, int start, Point startClick, double d,
                 Point side, const ChainOffsetSettings& settings);
 

@@ -4,6 +4,7 @@
 #include "document/UndoHistory.h"
 #include "geometry/ElementPoints.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -68,7 +69,10 @@ bool AppendCircleThrough3Points(Drawing& drawing, const CurrentAttributes& attri
 
 bool MakeRectangle(Drawing& drawing, const CurrentAttributes& attributes, Point c1, Point c2, bool filled)
 {
-    if (!(std::abs(c1.X - c2.X) >= 0.0001 && std::abs(c1.Y - c2.Y) >= 0.0001)) {
+    // A side below Eps could not be appended as a line: the rectangle would come out as two
+    // overlapping lines, or as nothing without a word.
+    const double shortest = std::max(0.0001, Eps());
+    if (!(std::abs(c1.X - c2.X) >= shortest && std::abs(c1.Y - c2.Y) >= shortest)) {
         Tell(drawing, kDistanceTooSmallMessage);
         return false;
     }

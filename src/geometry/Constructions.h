@@ -37,7 +37,8 @@ std::optional<CircleGeometry> CircleThrough3Points(Point p1, Point p2, Point p3)
 bool AppendCircleThrough3Points(Drawing& drawing, const CurrentAttributes& attributes, Point p1, Point p2,
                                 Point p3);
 
-// Four grouped lines in one undo step, or one filled rectangle.
+// Four grouped lines in one undo step, or one filled rectangle. A side shorter than 0.0001 or Eps
+// (whichever is larger) makes nothing and says "距離が小さすぎます".
 bool MakeRectangle(Drawing& drawing, const CurrentAttributes& attributes, Point corner1, Point corner2, bool filled);
 
 // cornerCount grouped sides in one undo step. size is the circumradius, or with bySide the distance

@@ -12,13 +12,6 @@ double Snap(double value, double threshold) { return std::abs(value) < threshold
 
 }  // namespace
 
-bool IsFiniteRecord(const TCadData& e)
-{
-    for (const double v : {e.Cx, e.Cy, e.R, e.Angle, e.Value, e.X1, e.Y1, e.X2, e.Y2})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
 bool AppendRecord(Drawing& drawing, const CurrentAttributes& attributes, TCadData element, bool draw, bool record,
                   bool tellBadInput)
 {
@@ -26,12 +19,8 @@ bool AppendRecord(Drawing& drawing, const CurrentAttributes& attributes, TCadDat
         if (tellBadInput) Tell(drawing, kBadInputMessage);
         return false;
     }
-    const bool numbered = record && !drawing.BatchMode;
-    if (!Append(drawing, numbered)) return false;
     ApplyNewElementDefaults(element, attributes);
-    element.Id = drawing[drawing.Count].Id;
-    drawing[drawing.Count] = std::move(element);
-    if (numbered) RecordUndo(drawing, StepForRecord(drawing), kActionAdded, drawing.Count);
+    if (AppendElement(drawing, std::move(element), record && !drawing.BatchMode) == 0) return false;
     if (draw && drawing.Listener != nullptr) drawing.Listener->DrawElement(drawing.Count);
     return true;
 }

@@ -14,9 +14,6 @@ inline constexpr const char* kLineDistanceTooSmallMessage = "直線距離が小�
 inline constexpr const char* kBadInputMessage = "不正な入力がありました。";
 inline constexpr double kMaxCircleRadius = 999999;
 
-// Whether every number of the record is finite.
-bool IsFiniteRecord(const TCadData& element);
-
 // Appends a fully computed record with the current attributes: numbered and recorded when asked
 // (and not in batch mode), drawn when asked. A record with a non-finite number is refused as bad
 // input, with the message unless tellBadInput is false.

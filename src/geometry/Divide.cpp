@@ -49,10 +49,9 @@ std::vector<Point> DivideElement(Drawing& drawing, int index, int parts, double 
     if (ends.empty()) return {};
     const bool circle = drawing[index].Kind == kKindCircle;
     UndoStepGroup step(drawing);
-    RecordModified(drawing, index);
-    MakeFirstPiece(drawing[index], ends[0], ends[1]);
-    Redraw(drawing, index);
-    const TCadData first = drawing[index];
+    TCadData first = drawing[index];
+    MakeFirstPiece(first, ends[0], ends[1]);
+    if (!WriteRecorded(drawing, index, first)) return {};
     for (size_t k = 1; k + 1 < ends.size(); ++k)
         if (AppendPiece(drawing, first, ends[k], ends[k + 1]) == 0) break;
     // Markers: a circle's base point is a division point too, a line's or arc's start is not.

@@ -67,9 +67,11 @@ void MakeCircle(TCadData& e)
     e.Angle = 360;
 }
 
-void RecordModified(Drawing& drawing, int index)
+bool WriteRecorded(Drawing& drawing, int index, const TCadData& after)
 {
-    RecordUndo(drawing, StepForRecord(drawing), kActionModified, index);
+    if (!ReplaceElement(drawing, index, after)) return false;
+    Redraw(drawing, index);
+    return true;
 }
 
 void DeleteRecorded(Drawing& drawing, int index)
@@ -80,14 +82,7 @@ void DeleteRecorded(Drawing& drawing, int index)
 
 int AppendRecordedCopy(Drawing& drawing, const TCadData& source)
 {
-    if (!Append(drawing, true)) return 0;
-    const int index = drawing.Count;
-    const int32_t id = drawing[index].Id;
-    drawing[index] = source;
-    drawing[index].Id = id;
-    drawing[index].Selected = 0;
-    RecordUndo(drawing, StepForRecord(drawing), kActionAdded, index);
-    return index;
+    return AppendElement(drawing, Unhighlighted(source), true);
 }
 
 void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits)
@@ -99,9 +94,7 @@ void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits)
             collapsed.push_back(drawing[index].Id);
             continue;
         }
-        RecordModified(drawing, index);
-        drawing[index] = after;
-        Redraw(drawing, index);
+        WriteRecorded(drawing, index, after);
     }
     // By id, since every deletion moves the later elements.
     for (const int32_t id : collapsed) DeleteRecorded(drawing, FindIndexOfId(drawing, id));

@@ -41,21 +41,22 @@ void MakeArc(TCadData& e, Point start, Point end);
 // Turns an arc into its full circle: kind 4, end fields 0, sweep 360.
 void MakeCircle(TCadData& e);
 
-// Records the element as modified under the open step (call before changing it).
-void RecordModified(Drawing& drawing, int index);
+// Writes after over the element at index, recorded under the open step, and paints it; false
+// (nothing changed) when after holds a number that is not finite.
+bool WriteRecorded(Drawing& drawing, int index, const TCadData& after);
 
 // Records the element as deleted under the open step and removes it.
 void DeleteRecorded(Drawing& drawing, int index);
 
 // Appends a full copy of source with a new id and records it as added; the index, or 0 when the
-// store refused it.
+// store refused it (full, or a number that is not finite).
 int AppendRecordedCopy(Drawing& drawing, const TCadData& source);
 
 // An element's index and the state it is to take.
 using PlannedEdit = std::pair<int, TCadData>;
 
 // Writes the planned states under the open step; a line or arc whose ends would now lie within Eps
-// of each other is deleted instead.
+// of each other is deleted instead, a state that is not finite left unwritten.
 void ApplyEdits(Drawing& drawing, const std::vector<PlannedEdit>& edits);
 
 // Appends a copy of a line or arc running from start to end (its own attributes, a new id, one

@@ -15,6 +15,17 @@ Point EndPoint(const TCadData& element) { return {element.X2, element.Y2}; }
 // A circle is an arc of sweep 360: every direction lies on it.
 bool OnDrawnPart(const TCadData& element, Point p) { return element.Kind != kKindArc || IsWithinArcSweep(element, p); }
 
+// The points that lie on the drawn part of the circle or arc, in their order.
+IntersectionResult OnDrawnPart(const TCadData& element, const IntersectionResult& points)
+{
+    IntersectionResult kept;
+    for (int i = 0; i < points.Count; ++i) {
+        const Point p = points.Points[static_cast<size_t>(i)];
+        if (OnDrawnPart(element, p)) kept.Points[kept.Count++] = p;
+    }
+    return kept;
+}
+
 // Two points of the same circle in counter-clockwise order from the element's start.
 void OrderFromStart(const TCadData& element, IntersectionResult& result)
 {
@@ -67,29 +78,17 @@ bool Overlap(const Box& a, const Box& b)
 
 IntersectionResult IntersectLineWithCircleElement(const TCadData& line, const TCadData& arc)
 {
-    const IntersectionResult crossings = IntersectSegmentCircle(StartPoint(line), EndPoint(line), Centre(arc), arc.R);
-    IntersectionResult kept;
-    for (int i = 0; i < crossings.Count; ++i) {
-        const Point p = crossings.Points[static_cast<size_t>(i)];
-        if (OnDrawnPart(arc, p)) kept.Points[kept.Count++] = p;
-    }
+    IntersectionResult kept =
+        OnDrawnPart(arc, IntersectSegmentCircle(StartPoint(line), EndPoint(line), Centre(arc), arc.R));
     OrderFromStart(arc, kept);
     return kept;
 }
 
 IntersectionResult IntersectCircleElements(const TCadData& a, const TCadData& b)
 {
-    const IntersectionResult crossings = IntersectCircles(Centre(a), a.R, Centre(b), b.R);
-    IntersectionResult kept;
-    if (crossings.Count == 1) {
-        // A touching point is not tested against the first element's sweep.
-        if (OnDrawnPart(b, crossings.Points[0])) kept = crossings;
-        return kept;
-    }
-    for (int i = 0; i < crossings.Count; ++i) {
-        const Point p = crossings.Points[static_cast<size_t>(i)];
-        if (OnDrawnPart(a, p) && OnDrawnPart(b, p)) kept.Points[kept.Count++] = p;
-    }
+    // A touching point, like a crossing, must lie on both: a cut where an arc never reaches
+    // would trim or break the other element for nothing.
+    IntersectionResult kept = OnDrawnPart(a, OnDrawnPart(b, IntersectCircles(Centre(a), a.R, Centre(b), b.R)));
     OrderFromStart(b, kept);
     return kept;
 }
@@ -115,18 +114,36 @@ IntersectionResult IntersectEllipseLine(const TCadData& ellipse, const TCadData&
     return found;
 }
 
-IntersectionResult IntersectEllipseCircle(const TCadData& ellipse, const TCadData& circle, int fineness)
+namespace {
+
+// The walk of IntersectEllipseCircle; with drawnPartOnly a crossing off the drawn part of an arc
+// is passed by as if the circle were not there.
+IntersectionResult WalkEllipseCircle(const TCadData& ellipse, const TCadData& circle, int fineness,
+                                     bool drawnPartOnly)
 {
     const std::vector<Point> polyline = EllipsePolyline(ellipse, fineness);
     const Point centre = Centre(circle);
     IntersectionResult found;
     for (size_t i = 1; i < polyline.size(); ++i) {
-        const IntersectionResult crossings = IntersectSegmentCircle(polyline[i - 1], polyline[i], centre, circle.R);
+        IntersectionResult crossings = IntersectSegmentCircle(polyline[i - 1], polyline[i], centre, circle.R);
+        if (drawnPartOnly) crossings = OnDrawnPart(circle, crossings);
         // Both points of one segment end the walk, replacing a point met earlier.
         if (crossings.Count == 2) return crossings;
         if (crossings.Count == 1 && AddCrossing(found, crossings.Points[0])) break;
     }
     return found;
+}
+
+}  // namespace
+
+IntersectionResult IntersectEllipseCircle(const TCadData& ellipse, const TCadData& circle, int fineness)
+{
+    return WalkEllipseCircle(ellipse, circle, fineness, false);
+}
+
+IntersectionResult IntersectEllipseWithCircleElement(const TCadData& ellipse, const TCadData& circle, int fineness)
+{
+    return WalkEllipseCircle(ellipse, circle, fineness, true);
 }
 
 IntersectionResult IntersectEllipses(const TCadData& e1, const TCadData& e2, int fineness)

@@ -13,8 +13,8 @@ namespace vantro {
 // fields are 0, from the direction of the drawing origin seen from the centre.
 IntersectionResult IntersectLineWithCircleElement(const TCadData& line, const TCadData& arc);
 
-// Circles or arcs a and b. A touching point is tested against b's sweep only, two crossings
-// against both sweeps; two survivors are ordered by their angle from b's start.
+// Circles or arcs a and b: the touching point or crossings on both sweeps; two survivors are
+// ordered by their angle from b's start.
 IntersectionResult IntersectCircleElements(const TCadData& a, const TCadData& b);
 
 // The first two distinct crossings (apart by Eps in x or y) met walking the ellipse polyline from
@@ -26,6 +26,11 @@ IntersectionResult IntersectEllipseLine(const TCadData& ellipse, const TCadData&
 // segment crossing the circle twice ends the walk with its own two points.
 IntersectionResult IntersectEllipseCircle(const TCadData& ellipse, const TCadData& circle,
                                           int fineness = kDefaultFineness);
+
+// The same walk keeping only crossings on the drawn part of an arc: the points where an ellipse
+// piece and a circle or arc element really meet, as cutting them needs.
+IntersectionResult IntersectEllipseWithCircleElement(const TCadData& ellipse, const TCadData& circle,
+                                                     int fineness = kDefaultFineness);
 
 // Every segment of e1's polyline against every segment of e2's, both polylines running to their
 // end parameters; the first two distinct crossings.

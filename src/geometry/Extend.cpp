@@ -4,6 +4,7 @@
 #include "geometry/ElementEdits.h"
 #include "geometry/ElementIntersections.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -33,13 +34,35 @@ void SettleArc(TCadData& arc, double nominalSweep)
     if (nominalSweep >= 360 || nominalSweep < kMinSweep || arc.Angle >= 360 || arc.Angle < kMinSweep) MakeCircle(arc);
 }
 
-void Commit(Drawing& drawing, int index, const TCadData& after, int deleted)
+bool Commit(Drawing& drawing, int index, const TCadData& after, int deleted)
 {
     UndoStepGroup step(drawing);
-    RecordModified(drawing, index);
-    drawing[index] = after;
-    Redraw(drawing, index);
+    if (!WriteRecorded(drawing, index, after)) return false;
     if (deleted > 0) DeleteRecorded(drawing, deleted);
+    return true;
+}
+
+// A line shorter than Eps has no direction to be extended along.
+bool HasDirection(const TCadData& line) { return PointDistance(StartOf(line), EndOf(line)) >= Eps(); }
+
+// Two lines merged into one: from the point of either that lies farthest back along E's direction
+// to the one farthest ahead, E's own ends winning ties. However the two lie and wherever they
+// were clicked, the merged line covers both.
+TCadData MergedLine(const TCadData& e, const TCadData& t)
+{
+    const Point s = StartOf(e);
+    const Point d{e.X2 - e.X1, e.Y2 - e.Y1};
+    auto along = [s, d](Point p) { return (p.X - s.X) * d.X + (p.Y - s.Y) * d.Y; };
+    Point first = StartOf(e);
+    Point last = EndOf(e);
+    for (const Point p : {StartOf(t), EndOf(t)}) {
+        if (along(p) < along(first)) first = p;
+        if (along(p) > along(last)) last = p;
+    }
+    TCadData merged = e;
+    SetStart(merged, first);
+    SetEnd(merged, last);
+    return merged;
 }
 
 bool Agrees(const Drawing& drawing, const std::string& question)
@@ -78,9 +101,9 @@ std::optional<Extension> LineTargetPoint(const Drawing& drawing, const TCadData&
         if (IntersectLines(StartOf(e), EndOf(e), StartOf(t), EndOf(t), x)) {
             const double d = std::abs(RadToDeg(DirectionAngle(StartOf(t), EndOf(t))) -
                                       RadToDeg(DirectionAngle(StartOf(e), EndOf(e))));
-            const double opening = d < Eps() ? d : std::abs(d - 180);
-            const bool collinear = d < Eps() || std::abs(d - 180) < Eps();
-            return Extension{x, collinear && AskMergeAngle(drawing, opening)};
+            // Directions either side of 0° differ by nearly 360.
+            const double opening = std::min({d, std::abs(d - 180), 360 - d});
+            return Extension{x, opening < Eps() && AskMergeAngle(drawing, opening)};
         }
         const Point near = PointDistance(StartOf(t), targetClick) <= PointDistance(EndOf(t), targetClick) ? StartOf(t)
                                                                                                            : EndOf(t);
@@ -103,17 +126,15 @@ bool ExtendLineToTarget(Drawing& drawing, int index, int target, Point targetCli
     const TCadData e = drawing[index], t = drawing[target];
     const auto extension = LineTargetPoint(drawing, e, t, targetClick);
     if (!extension) return false;
+    if (extension->Merge) return Commit(drawing, index, MergedLine(e, t), target);
     const Point x = extension->At;
     const bool endMoves = PointDistance(EndOf(e), x) <= PointDistance(StartOf(e), x);
     const Point fixed = endMoves ? StartOf(e) : EndOf(e);
     if (PointDistance(fixed, x) < Eps()) return false;
-    Point to = x;
-    if (extension->Merge) to = PointDistance(StartOf(t), x) >= PointDistance(EndOf(t), x) ? StartOf(t) : EndOf(t);
     TCadData after = e;
-    if (endMoves) SetEnd(after, to);
-    else SetStart(after, to);
-    Commit(drawing, index, after, extension->Merge ? target : 0);
-    return true;
+    if (endMoves) SetEnd(after, x);
+    else SetStart(after, x);
+    return Commit(drawing, index, after, 0);
 }
 
 bool ExtendArcToTarget(Drawing& drawing, int index, Point click, int target, Point targetClick)
@@ -144,8 +165,7 @@ bool ExtendArcToTarget(Drawing& drawing, int index, Point click, int target, Poi
     if (endMoves) SetEnd(after, x);
     else SetStart(after, x);
     SettleArc(after, after.Angle);
-    Commit(drawing, index, after, merge ? target : 0);
-    return true;
+    return Commit(drawing, index, after, merge ? target : 0);
 }
 
 bool ExtendToPosition(Drawing& drawing, int index, Point p)
@@ -166,8 +186,7 @@ bool ExtendToPosition(Drawing& drawing, int index, Point p)
     if (endMoves) SetEnd(after, to);
     else SetStart(after, to);
     if (e.Kind == kKindArc) SettleArc(after, after.Angle);
-    Commit(drawing, index, after, 0);
-    return true;
+    return Commit(drawing, index, after, 0);
 }
 
 }  // namespace
@@ -200,6 +219,7 @@ bool ExtendByText(Drawing& drawing, int index, Point click, const std::string& t
     const TCadData e = drawing[index];
     TCadData after = e;
     if (e.Kind == kKindLine) {
+        if (!HasDirection(e)) return false;
         const bool endMoves = PointDistance(click, StartOf(e)) >= PointDistance(click, EndOf(e));
         const Point moving = endMoves ? EndOf(e) : StartOf(e), fixed = endMoves ? StartOf(e) : EndOf(e);
         const double length = PointDistance(fixed, moving);
@@ -211,14 +231,19 @@ bool ExtendByText(Drawing& drawing, int index, Point click, const std::string& t
         else SetStart(after, to);
     } else if (e.Kind == kKindArc) {
         const double q = increment ? v : v - e.Angle;
+        const double sweep = e.Angle + q;
+        // Shrinking an arc to nothing or past its other end is refused, as it is for a line; only
+        // growing it round to its other end closes it.
+        if (sweep < kMinSweep) return false;
         if (ClickChoosesArcEnd(e, click)) SetEnd(after, RotatePointDeg(EndOf(e), CentreOf(e), q));
         else SetStart(after, RotatePointDeg(StartOf(e), CentreOf(e), -q));
-        SettleArc(after, e.Angle + q);
+        // A small sweep whose ends came out in the wrong order reads as nearly a full turn.
+        if (sweep < 180 && after.Angle >= 180) return false;
+        SettleArc(after, sweep);
     } else {
         return false;
     }
-    Commit(drawing, index, after, 0);
-    return true;
+    return Commit(drawing, index, after, 0);
 }
 
 bool ExtendByValue(Drawing& drawing, int index, Point click)
@@ -237,6 +262,7 @@ bool ExtendToTarget(Drawing& drawing, int index, Point click, int target, Point 
 {
     const int8_t kind = drawing[index].Kind;
     if (kind != kKindLine && kind != kKindArc) return false;
+    if (kind == kKindLine && !HasDirection(drawing[index])) return false;
     if (target <= 0) return ExtendToPosition(drawing, index, targetClick);
     if (target == index) return false;
     if (kind == kKindLine) return ExtendLineToTarget(drawing, index, target, targetClick);
@@ -249,8 +275,7 @@ bool RestoreEllipsePiece(Drawing& drawing, int index)
     if (after.Kind != kKindEllipse) return false;
     after.X1 = after.R;
     after.X2 = -after.R;
-    Commit(drawing, index, after, 0);
-    return true;
+    return Commit(drawing, index, after, 0);
 }
 
 bool CloseArc(Drawing& drawing, int index)
@@ -258,8 +283,7 @@ bool CloseArc(Drawing& drawing, int index)
     TCadData after = drawing[index];
     if (after.Kind != kKindArc) return false;
     MakeCircle(after);
-    Commit(drawing, index, after, 0);
-    return true;
+    return Commit(drawing, index, after, 0);
 }
 
 }  // namespace vantro

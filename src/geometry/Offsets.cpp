@@ -102,13 +102,17 @@ bool OffsetEllipse(const TCadData& ellipse, double d, Point side, int fineness, 
     return true;
 }
 
+bool AcceptOffsetDistance(const Drawing& drawing, double d)
+{
+    if (std::isfinite(d) && d >= Eps()) return true;
+    Tell(drawing, kOffsetValueMessage);
+    return false;
+}
+
 bool OffsetElement(Drawing& drawing, const CurrentAttributes& attributes, int index, double d, Point side,
                    int fineness)
 {
-    if (!std::isfinite(d)) {
-        Tell(drawing, kOffsetValueMessage);
-        return false;
-    }
+    if (!AcceptOffsetDistance(drawing, d)) return false;
     const TCadData source = drawing[index];
     UndoStepGroup step(drawing);
     switch (source.Kind) {
@@ -126,10 +130,7 @@ bool OffsetElement(Drawing& drawing, const CurrentAttributes& attributes, int in
 
 int OffsetElementBothSides(Drawing& drawing, const CurrentAttributes& attributes, int index, double d, int fineness)
 {
-    if (!std::isfinite(d)) {
-        Tell(drawing, kOffsetValueMessage);
-        return 0;
-    }
+    if (!AcceptOffsetDistance(drawing, d)) return 0;
     const TCadData source = drawing[index];
     UndoStepGroup step(drawing);
     int made = 0;

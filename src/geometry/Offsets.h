@@ -38,12 +38,18 @@ OffsetResult OffsetArcBySide(const TCadData& arc, bool outward, double d);
 // fineness: "Bunkatu".
 bool OffsetEllipse(const TCadData& ellipse, double d, Point side, int fineness, EllipseValues& result);
 
+// Whether d can be offset by: a distance that is not a number, or not above Eps, is refused with
+// kOffsetValueMessage (0 would lay a copy over the element, a negative one put it on the other side
+// of the click).
+bool AcceptOffsetDistance(const Drawing& drawing, double d);
+
 // "ｵﾌｾｯﾄ": the element at index offset by d towards side, appended with the current attributes as
-// one undo step. A distance that is not a number is refused with kOffsetValueMessage.
+// one undo step. The distance must pass AcceptOffsetDistance.
 bool OffsetElement(Drawing& drawing, const CurrentAttributes& attributes, int index, double d, Point side,
                    int fineness);
 
-// "オフセットW": both sides at once, one undo step. Returns how many elements were made.
+// "オフセットW": both sides at once, one undo step; the same distance check. Returns how many
+// elements were made.
 int OffsetElementBothSides(Drawing& drawing, const CurrentAttributes& attributes, int index, double d, int fineness);
 
 }  // namespace vantro

@@ -157,7 +157,9 @@ bool IntersectLines(Point a1, Point a2, Point b1, Point b2, Point& result)
         return true;
     }
     const double d = (a2.X - a1.X) * (b2.Y - b1.Y) - (a2.Y - a1.Y) * (b2.X - b1.X);
-    if (!(std::abs(d) >= kFixedTolerance)) return false;
+    // Parallel when the sine of the angle between the lines is below the fixed tolerance: a raw
+    // cross product would call every pair of short segments parallel, whatever their angle.
+    if (!(std::abs(d) > kFixedTolerance * PointDistance(a1, a2) * PointDistance(b1, b2))) return false;
     const double p = b1.X * b2.Y - b1.Y * b2.X;
     const double q = a1.X * a2.Y - a1.Y * a2.X;
     const Point crossing{((a2.X - a1.X) * p - (b2.X - b1.X) * q) / d, ((a2.Y - a1.Y) * p - (b2.Y - b1.Y) * q) / d};
@@ -279,11 +281,22 @@ IntersectionResult IntersectCircles(Point c1, double r1, Point c2, double r2)
     const double small = swap ? r1 : r2;
     if (std::abs(d - big - small) <= Eps() || std::abs(big - d - small) <= Eps())
         return Single(a + big * Unit(DirectionAngle(b, a)));
-    const TangentLinesResult tangents = CircleTangentLines(c1, r1, c2, r2);
-    if (tangents.Count == 0) return result;
-    const Point m1 = MidPoint(tangents.Points[0], tangents.Points[1]);
-    const Point m2 = MidPoint(tangents.Points[2], tangents.Points[3]);
-    return IntersectSegmentCircle(m1, m2, a, big);
+    if (!(d < big + small) || !(d > big - small)) return result;
+    // Crossing circles: the two ends of the common chord, computed directly. Through the radical
+    // axis and a tangency test on the larger circle, a large circle's flat arc made circles that
+    // cross (or miss each other) by far more than Eps read as touching.
+    const double along = (d * d + big * big - small * small) / (2 * d);
+    const double half = std::sqrt((big - along) * (big + along));
+    const Point u = (1 / d) * (b - a);
+    const Point foot = a + along * u;
+    const Point left{-u.Y, u.X};
+    // The point to the left of the way from the larger centre to the smaller comes first.
+    const Point first = foot + half * left;
+    const Point second = foot - half * left;
+    if (!IsFinite(first) || !IsFinite(second)) return result;
+    result.Count = 2;
+    result.Points = {first, second};
+    return result;
 }
 
 IntersectionResult NearestCircleCircle(Point c1, double r1, Point c2, double r2, Point pick)

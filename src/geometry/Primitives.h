@@ -55,6 +55,7 @@ bool PerpendicularFoot(Point a, Point b, Point p, Point& foot);
 bool IsPointOnSegment(Point a, Point b, Point p);
 // r is carried for symmetry with the callers but not used.
 bool IsPointOnArc(Point s, Point e, Point c, double r, Point p);
+// Parallel (false) when the sine of the angle between the lines is below the fixed tolerance.
 bool IntersectLines(Point a1, Point a2, Point b1, Point b2, Point& result);
 bool IntersectSegments(Point a1, Point a2, Point b1, Point b2, Point& result);
 // Two points: the first is the one farther along a→b.
@@ -64,6 +65,8 @@ IntersectionResult IntersectSegmentCircle(Point a, Point b, Point c, double r);
 bool NearestLineCircle(Point a, Point b, Point c, double r, Point pick, Point& result);
 // Of two points the one nearer to pick, the second on a tie (also the next two).
 IntersectionResult NearestSegmentArc(Point a, Point b, Point s, Point e, Point c, double r, Point pick);
+// One point when the gap between the circles is within Eps, else none or the two crossings, the
+// one left of the way from the larger centre to the smaller first.
 IntersectionResult IntersectCircles(Point c1, double r1, Point c2, double r2);
 IntersectionResult NearestCircleCircle(Point c1, double r1, Point c2, double r2, Point pick);
 IntersectionResult IntersectArcs(Point s1, Point e1, Point s2, Point e2, Point c1, double r1, Point c2, double r2,

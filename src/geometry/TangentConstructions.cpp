@@ -46,6 +46,28 @@ Point OtherSide(InfiniteLine line, Point side)
     return mirrored;
 }
 
+// The point where the circle of the given centre and radius touches the object.
+Point TouchingPoint(const TangentObject& object, Point centre, double radius)
+{
+    switch (object.Type) {
+    case Type::Line: {
+        Point foot = centre;
+        PerpendicularFoot(object.A, object.B, centre, foot);
+        return foot;
+    }
+    case Type::Circle: {
+        const double apart = PointDistance(centre, object.A);
+        if (!(apart > 0)) return centre;
+        // A circle inside the given one touches it on the far side of its own centre.
+        const bool inside = object.Radius > radius &&
+                            std::abs(apart - (object.Radius - radius)) < std::abs(apart - (object.Radius + radius));
+        const double s = (inside ? -radius : radius) / apart;
+        return {centre.X + s * (object.A.X - centre.X), centre.Y + s * (object.A.Y - centre.Y)};
+    }
+    default: return object.A;
+    }
+}
+
 // Collects the candidates of one construction. Verified candidates must touch every line and
 // circle object; the circles between parallels and those of a triangle are exact by construction.
 class CandidateSink {
@@ -58,7 +80,10 @@ public:
     {
         if (!std::isfinite(centre.X) || !std::isfinite(centre.Y) || !std::isfinite(radius)) return;
         if (verify && !TouchesAll(centre, radius, objects_, count_)) return;
-        made_ += AppendCandidateCircle(drawing_, attributes_, centre, radius) ? 1 : 0;
+        if (TwinOfMade(centre, radius)) return;
+        if (!AppendCandidateCircle(drawing_, attributes_, centre, radius)) return;
+        circles_.push_back({centre, radius});
+        ++made_;
     }
     void AddAll(const SolutionRecord& record, bool verify)
     {
@@ -70,11 +95,30 @@ public:
     int Made() const { return made_; }
 
 private:
+    // Two solvers can reach one solution by ill-conditioned ways and part by more than Eps in
+    // centre and radius, most of all for large circles; what the user sees is one circle twice.
+    // A circle that touches every line and circle within Eps of where a made candidate does is
+    // that candidate again.
+    bool TwinOfMade(Point centre, double radius) const
+    {
+        for (const CircleGeometry& made : circles_) {
+            bool twin = true;
+            for (int i = 0; i < count_ && twin; ++i) {
+                if (objects_[i].Type == Type::Point) continue;
+                const Point touching = TouchingPoint(objects_[i], centre, radius);
+                twin = std::abs(PointDistance(touching, made.Centre) - made.Radius) < Eps();
+            }
+            if (twin) return true;
+        }
+        return false;
+    }
+
     Drawing& drawing_;
     const CurrentAttributes& attributes_;
     const TangentObject* objects_;
     int count_;
     int made_ = 0;
+    std::vector<CircleGeometry> circles_;
 };
 
 void LinesAndPoint(CandidateSink& sink, InfiniteLine l1, InfiniteLine l2, Point p, const Drawing& drawing)
@@ -270,26 +314,20 @@ void ThreeCircles(CandidateSink& sink, const std::array<TangentObject, 3>& o)
     }
 }
 
-// The point where the circle of the given centre and radius touches the object.
-Point TouchingPoint(const TangentObject& object, Point centre, double radius)
+// Two points on either side of the line (or one inside the circle and one outside it), each by
+// Eps or more: every circle through both crosses the object, none touches it.
+bool SeparatedBy(const TangentObject& object, Point p1, Point p2)
 {
-    switch (object.Type) {
-    case Type::Line: {
-        Point foot = centre;
-        PerpendicularFoot(object.A, object.B, centre, foot);
-        return foot;
-    }
-    case Type::Circle: {
-        const double apart = PointDistance(centre, object.A);
-        if (!(apart > 0)) return centre;
-        // A circle inside the given one touches it on the far side of its own centre.
-        const bool inside = object.Radius > radius &&
-                            std::abs(apart - (object.Radius - radius)) < std::abs(apart - (object.Radius + radius));
-        const double s = (inside ? -radius : radius) / apart;
-        return {centre.X + s * (object.A.X - centre.X), centre.Y + s * (object.A.Y - centre.Y)};
-    }
-    default: return object.A;
-    }
+    auto side = [&object](Point p) {
+        if (object.Type == Type::Circle) return PointDistance(p, object.A) - object.Radius;
+        const double length = PointDistance(object.A, object.B);
+        if (!(length > 0)) return 0.0;
+        return ((object.B.X - object.A.X) * (p.Y - object.A.Y) - (object.B.Y - object.A.Y) * (p.X - object.A.X)) /
+               length;
+    };
+    const double s1 = side(p1);
+    const double s2 = side(p2);
+    return (s1 >= Eps() && s2 <= -Eps()) || (s1 <= -Eps() && s2 >= Eps());
 }
 
 void AddCrossings(std::vector<Point>& centres, const IntersectionResult& crossings)
@@ -393,14 +431,15 @@ int CircleTangentTo3(Drawing& drawing, const CurrentAttributes& attributes, cons
 
     CandidateSink sink(drawing, attributes, o.data(), 3);
     if (points == 2) {
-        const SolutionRecord found = lines == 1 ? TwoPointsLine(LineOf(o[0]), o[1].A, o[2].A)
-                                                : TwoPointsCircle(o[1].A, o[2].A, o[0].A, o[0].Radius);
-        for (int i = 0; i < found.Count; ++i) {
-            const CircleGeometry& g = found.Circles[static_cast<size_t>(i)];
-            const int touching = lines == 1 ? IntersectSegmentCircle(o[0].A, o[0].B, g.Centre, g.Radius).Count
-                                            : IntersectCircles(g.Centre, g.Radius, o[0].A, o[0].Radius).Count;
-            if (touching == 1) sink.Add(g.Centre, g.Radius, false);
+        if (SeparatedBy(o[0], o[1].A, o[2].A)) {
+            Tell(drawing, kCannotDrawMessage);
+            return 0;
         }
+        // Touching the infinite line, as every other construction checks it: the touching point
+        // may lie beyond the drawn segment.
+        sink.AddAll(lines == 1 ? TwoPointsLine(LineOf(o[0]), o[1].A, o[2].A)
+                               : TwoPointsCircle(o[1].A, o[2].A, o[0].A, o[0].Radius),
+                    true);
     } else if (points == 1) {
         const Point p = o[2].A;
         if (lines == 2) {
@@ -458,17 +497,34 @@ int TangentLinesOf2Circles(Drawing& drawing, const CurrentAttributes& attributes
 {
     auto round = [](const TCadData& e) { return e.Kind == kKindArc || e.Kind == kKindCircle; };
     if (!round(first) || !round(second)) return 0;
-    const TangentLinesResult tangents = CircleTangentLines(CentreOf(first), first.R, CentreOf(second), second.R);
-    if (tangents.Count == 0) {
-        Tell(drawing, kNoTangentLineMessage);
-        return 0;
-    }
+    const Point c1 = CentreOf(first);
+    const Point c2 = CentreOf(second);
+    const IntersectionResult touching = IntersectCircles(c1, first.R, c2, second.R);
+    // Circles touching inside one another have one common tangent, the one at the touching
+    // point; their outer tangents would both shrink onto that point.
+    const bool inside = touching.Count == 1 && PointDistance(c1, c2) < std::max(first.R, second.R);
+    TangentLinesResult tangents;
+    if (!inside) tangents = CircleTangentLines(c1, first.R, c2, second.R);
     int made = 0;
     for (int i = 0; i + 1 < tangents.Count; i += 2)
         made += AppendCandidateLine(drawing, attributes, tangents.Points[static_cast<size_t>(i)],
                                     tangents.Points[static_cast<size_t>(i + 1)])
                     ? 1
                     : 0;
+    if (touching.Count == 1) {
+        // The common tangent at the touching point, as long as the smaller circle is wide.
+        const double reach = std::min(first.R, second.R);
+        const double across = DirectionAngle(c2, c1) + kPi / 2;
+        const Point t = touching.Points[0];
+        const Point along{reach * std::cos(across), reach * std::sin(across)};
+        made += AppendCandidateLine(drawing, attributes, {t.X - along.X, t.Y - along.Y}, {t.X + along.X, t.Y + along.Y})
+                    ? 1
+                    : 0;
+    }
+    if (made == 0) {
+        Tell(drawing, kNoTangentLineMessage);
+        return 0;
+    }
     TakeSingleCandidate(drawing, attributes);
     return made;
 }

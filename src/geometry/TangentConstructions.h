@@ -38,7 +38,9 @@ TangentObject TangentObjectAt(Point click);
 bool TouchesAll(Point centre, double radius, const TangentObject* objects, int count);
 
 // Returns the number of candidates made (a single one is kept at once, leaving CandidateCount 0).
-// Three points append the circle through them directly, numbered and recorded.
+// Three points append the circle through them directly, numbered and recorded. Two points on
+// either side of the line (or one inside the circle, one outside) have no circle: "作図できません!".
+// A solution reached twice (touching every object within Eps of where a candidate does) shows once.
 int CircleTangentTo3(Drawing& drawing, const CurrentAttributes& attributes, const TangentObject& first,
                      const TangentObject& second, const TangentObject& third);
 
@@ -48,7 +50,9 @@ int CircleTangentTo2WithRadius(Drawing& drawing, const CurrentAttributes& attrib
                                const TangentObject& second, double radius, bool arcMode);
 
 // Circles or arcs (taken as full circles): the outer tangents, and the inner ones when the circles
-// lie apart, each from its point on the larger circle to its point on the smaller.
+// lie apart, each from its point on the larger circle to its point on the smaller. Touching circles
+// add their common tangent at the touching point (inside one another it is the only one).
+// "接線がありません" when there is none.
 int TangentLinesOf2Circles(Drawing& drawing, const CurrentAttributes& attributes, const TCadData& first,
                            const TCadData& second);
 

@@ -226,6 +226,21 @@ std::optional<Point> SecondPoint(const std::optional<CircleGeometry>& aux, Point
     return FartherOf(IntersectLineCircle(p, pole, aux->Centre, aux->Radius), p, true);
 }
 
+// The second crossing of the line from the pole through p with the circle through a, b and p,
+// where a and b lie on one line with the pole: the point on that ray whose distance from the pole
+// times |pole p| is the pole's power (pole a)·(pole b). Computed from the power, it exists also
+// when p lies on the line of a and b and that circle does not.
+std::optional<Point> PowerPoint(Point pole, Point a, Point b, Point p)
+{
+    const double dx = p.X - pole.X, dy = p.Y - pole.Y;
+    const double squared = dx * dx + dy * dy;
+    if (!(squared > 0)) return std::nullopt;
+    const double scale = ((a.X - pole.X) * (b.X - pole.X) + (a.Y - pole.Y) * (b.Y - pole.Y)) / squared;
+    const Point result{pole.X + scale * dx, pole.Y + scale * dy};
+    if (!std::isfinite(result.X) || !std::isfinite(result.Y)) return std::nullopt;
+    return result;
+}
+
 // Variants 3 and 4: T on the circle and X' on the line, both on the line through R and the pole.
 std::optional<CircleGeometry> AuxiliaryThroughLine(InfiniteLine line, Point centre, double radius, Point r,
                                                    Point pole, Point p)
@@ -253,7 +268,11 @@ SolutionRecord LineCirclePoint(int variant, InfiniteLine line, Point centre, dou
     }
     Point f;
     if (!PerpendicularFoot(line.A, line.B, centre, f)) return record;
-    const IntersectionResult poles = IntersectLineCircle(centre, f, centre, radius);
+    // The poles end the diameter square to the line; taken along the line's normal, they exist
+    // also when the line runs through the centre (f = centre).
+    const double length = PointDistance(line.A, line.B);
+    const Point normal{centre.X - (line.B.Y - line.A.Y) / length, centre.Y + (line.B.X - line.A.X) / length};
+    const IntersectionResult poles = IntersectLineCircle(centre, normal, centre, radius);
     if (poles.Count < 2) return record;
     const bool firstNear = PointDistance(poles.Points[0], f) <= PointDistance(poles.Points[1], f);
     const Point n = poles.Points[firstNear ? 0 : 1];
@@ -261,8 +280,8 @@ SolutionRecord LineCirclePoint(int variant, InfiniteLine line, Point centre, dou
     const Point r = RotatePointDeg(f, centre, 30);
     std::optional<Point> pDash;
     switch (variant) {
-    case 1: pDash = SecondPoint(CircleThrough3Points(n, p, f), p, k); break;
-    case 2: pDash = SecondPoint(CircleThrough3Points(k, p, f), p, n); break;
+    case 1: pDash = PowerPoint(k, n, f, p); break;
+    case 2: pDash = PowerPoint(n, k, f, p); break;
     case 3: pDash = SecondPoint(AuxiliaryThroughLine(line, centre, radius, r, k, p), p, k); break;
     case 4: pDash = SecondPoint(AuxiliaryThroughLine(line, centre, radius, r, n, p), p, k); break;
     default: return record;

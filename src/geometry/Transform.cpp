@@ -1,5 +1,6 @@
 #include "geometry/Transform.h"
 
+#include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "geometry/CurvePoints.h"
 #include "geometry/ElementEdits.h"
@@ -245,10 +246,10 @@ int TransformSelected(Drawing& drawing, uint8_t copyLayer, int copies,
             const Transformation t = make(1);
             for (int i = 1; i <= sources; ++i) {
                 if (drawing[i].Selected != 1) continue;
-                RecordModified(drawing, i);
-                TransformElement(drawing[i], t, true);
-                Redraw(drawing, i);
-                ++done;
+                TCadData moved = drawing[i];
+                TransformElement(moved, t, true);
+                // A transformation that overflows leaves the element where it was.
+                done += WriteRecorded(drawing, i, moved) ? 1 : 0;
             }
         } else {
             bool refused = false;
@@ -306,8 +307,9 @@ int MoveOrigin(Drawing& drawing, Point origin)
     const Transformation t = MoveBy({-origin.X, -origin.Y});
     UndoStepGroup step(drawing);
     for (int i = 1; i <= drawing.Count; ++i) {
-        RecordModified(drawing, i);
-        TransformElement(drawing[i], t, true);
+        TCadData moved = drawing[i];
+        TransformElement(moved, t, true);
+        ReplaceElement(drawing, i, moved);
     }
     if (drawing.Listener != nullptr) drawing.Listener->RepaintAll();
     return drawing.Count;

@@ -92,10 +92,10 @@ IntersectionResult CrossingsWithEdge(const TCadData& e, const TCadData& k, bool 
     if (IsRound(e.Kind)) {
         if (k.Kind == kKindLine) return IntersectLineWithCircleElement(k, e);
         if (IsRound(k.Kind)) return IntersectCircleElements(k, e);
-        return k.Kind == kKindEllipse ? IntersectEllipseCircle(k, e) : none;
+        return k.Kind == kKindEllipse ? IntersectEllipseWithCircleElement(k, e) : none;
     }
     if (k.Kind == kKindLine) return IntersectEllipseLine(e, k, true);
-    if (IsRound(k.Kind)) return IntersectEllipseCircle(e, k);
+    if (IsRound(k.Kind)) return IntersectEllipseWithCircleElement(e, k);
     return k.Kind == kKindEllipse ? IntersectEllipses(e, k) : none;
 }
 
@@ -107,19 +107,17 @@ int IntervalAround(const std::vector<Cut>& cuts, double key)
     return -1;
 }
 
-// A split's new piece: the element's colour and pen style, the current width and layer, selected.
-void AppendSplitPiece(Drawing& drawing, const CurrentAttributes& attributes, TCadData piece)
+// A split's new piece, selected: a copy of the element, so that both parts stay on its layer with
+// its width, as every other split leaves them.
+void AppendSplitPiece(Drawing& drawing, const TCadData& piece)
 {
-    piece.Width = attributes.Width;
-    piece.Layer = attributes.Layer;
     const int index = AppendRecordedCopy(drawing, piece);
     if (index == 0) return;
     drawing[index].Selected = 1;
     Redraw(drawing, index);
 }
 
-TrimOutcome TrimLineOrArc(Drawing& drawing, const CurrentAttributes& attributes, int index,
-                          const std::vector<Cut>& cuts, int i)
+TrimOutcome TrimLineOrArc(Drawing& drawing, int index, const std::vector<Cut>& cuts, int i)
 {
     const TCadData e = drawing[index];
     const Point from = cuts[static_cast<size_t>(i)].At, to = cuts[static_cast<size_t>(i) + 1].At;
@@ -135,38 +133,28 @@ TrimOutcome TrimLineOrArc(Drawing& drawing, const CurrentAttributes& attributes,
         piece.X1 = to.X;
         piece.Y1 = to.Y;
         SetEnd(piece, EndOf(e));
-        RecordModified(drawing, index);
-        drawing[index] = after;
-        Redraw(drawing, index);
-        AppendSplitPiece(drawing, attributes, piece);
+        if (!WriteRecorded(drawing, index, after)) return TrimOutcome::Unchanged;
+        AppendSplitPiece(drawing, piece);
         return TrimOutcome::Trimmed;
     }
-    RecordModified(drawing, index);
-    drawing[index] = after;
-    Redraw(drawing, index);
-    return TrimOutcome::Trimmed;
+    return WriteRecorded(drawing, index, after) ? TrimOutcome::Trimmed : TrimOutcome::Unchanged;
 }
 
 // Ellipse keys ascend from the end value to the start value.
-TrimOutcome TrimEllipse(Drawing& drawing, const CurrentAttributes& attributes, int index,
-                        const std::vector<Cut>& cuts, int i)
+TrimOutcome TrimEllipse(Drawing& drawing, int index, const std::vector<Cut>& cuts, int i)
 {
     const TCadData e = drawing[index];
     const double low = cuts[static_cast<size_t>(i)].Key, high = cuts[static_cast<size_t>(i) + 1].Key;
     TCadData after = e;
-    RecordModified(drawing, index);
-    if (i == 0) {
-        after.X2 = high;
-    } else if (static_cast<size_t>(i) + 2 == cuts.size()) {
-        after.X1 = low;
-    } else {
-        after.X2 = high;
+    const bool split = i != 0 && static_cast<size_t>(i) + 2 != cuts.size();
+    if (i == 0 || split) after.X2 = high;
+    else after.X1 = low;
+    if (!WriteRecorded(drawing, index, after)) return TrimOutcome::Unchanged;
+    if (split) {
         TCadData piece = e;
         piece.X1 = low;
-        AppendSplitPiece(drawing, attributes, piece);
+        AppendSplitPiece(drawing, piece);
     }
-    drawing[index] = after;
-    Redraw(drawing, index);
     return TrimOutcome::Trimmed;
 }
 
@@ -177,16 +165,12 @@ TrimOutcome TrimCircle(Drawing& drawing, int index, const std::vector<Cut>& cuts
     TCadData after = drawing[index];
     if (i < 0) MakeArc(after, cuts.front().At, cuts.back().At);
     else MakeArc(after, cuts[static_cast<size_t>(i) + 1].At, cuts[static_cast<size_t>(i)].At);
-    RecordModified(drawing, index);
-    drawing[index] = after;
-    Redraw(drawing, index);
-    return TrimOutcome::Trimmed;
+    return WriteRecorded(drawing, index, after) ? TrimOutcome::Trimmed : TrimOutcome::Unchanged;
 }
 
 }  // namespace
 
-TrimOutcome TrimElement(Drawing& drawing, const CurrentAttributes& attributes, int index, Point click, bool quick,
-                        bool trimDelete)
+TrimOutcome TrimElement(Drawing& drawing, int index, Point click, bool quick, bool trimDelete)
 {
     const TCadData e = drawing[index];
     if (e.Kind != kKindLine && !IsRound(e.Kind) && e.Kind != kKindEllipse) return TrimOutcome::Unchanged;
@@ -217,8 +201,8 @@ TrimOutcome TrimElement(Drawing& drawing, const CurrentAttributes& attributes, i
     }
     const int i = IntervalAround(cuts, list.KeyOf(click));
     if (i < 0) return TrimOutcome::Unchanged;
-    if (e.Kind == kKindEllipse) return TrimEllipse(drawing, attributes, index, cuts, i);
-    return TrimLineOrArc(drawing, attributes, index, cuts, i);
+    if (e.Kind == kKindEllipse) return TrimEllipse(drawing, index, cuts, i);
+    return TrimLineOrArc(drawing, index, cuts, i);
 }
 
 }  // namespace vantro

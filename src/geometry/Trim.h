@@ -20,10 +20,9 @@ enum class TrimOutcome {
 
 // Trims the line, arc, circle or ellipse piece at index where it was clicked. The cutting edges
 // are all selected elements but this one; quick (a single edge picked at the command's start)
-// cuts lines on the edge's infinite line. trimDelete is the "Trimdelete" setting. A split's new
-// piece takes the element's colour and pen style and the given current width and layer. One undo
-// step.
-TrimOutcome TrimElement(Drawing& drawing, const CurrentAttributes& attributes, int index, Point click, bool quick,
-                        bool trimDelete);
+// cuts lines on the edge's infinite line; an arc edge cuts only where its drawn part reaches.
+// trimDelete is the "Trimdelete" setting. A split's new piece is a copy of the element (layer and
+// width too). One undo step.
+TrimOutcome TrimElement(Drawing& drawing, int index, Point click, bool quick, bool trimDelete);
 
 }  // namespace vantro

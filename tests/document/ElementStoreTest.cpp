@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 namespace vantro {
 namespace {
@@ -53,6 +54,38 @@ TEST(ElementStore, AppendGivesAZeroedSlotEvenOverAStaleOne)
     EXPECT_EQ(drawing[1].Kind, kKindEmpty);
     EXPECT_EQ(drawing[1].X2, 0);
     EXPECT_EQ(drawing[1].Id, 2);
+}
+
+// Guards against non-finite numbers entering the store, where every painter, file writer and
+// later edit would meet them.
+TEST(ElementStore, RecordsWithANumberThatIsNotFiniteNeverEnterTheStore)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    TCadData bad[] = {Line(0, 0, nan, 1), Line(0, 0, 1, 1), Line(0, 0, 1, 1), Line(0, 0, 1, 1)};
+    bad[1].R = inf;
+    bad[2].Angle = -inf;
+    bad[3].Value = nan;
+    for (const TCadData& element : bad) {
+        SCOPED_TRACE(::testing::Message() << element.X2 << " " << element.R << " " << element.Angle);
+        Drawing drawing;
+        const int index = AppendElement(drawing, Line(0, 0, 1, 1), true);
+        ASSERT_EQ(index, 1);
+        EXPECT_EQ(drawing[1].Id, 1);
+        ASSERT_EQ(drawing.History.UndoRecords.size(), 1u);
+        const TCadData stored = drawing[1];
+        EXPECT_EQ(AppendElement(drawing, element, true), 0);
+        EXPECT_EQ(AppendElement(drawing, element, false), 0);
+        EXPECT_EQ(drawing.Count, 1);
+        EXPECT_EQ(drawing.LastId, 1u);
+        EXPECT_FALSE(ReplaceElement(drawing, 1, element));
+        EXPECT_EQ(drawing[1], stored);
+        EXPECT_EQ(drawing.History.UndoRecords.size(), 1u);
+        // A finite state is written and recorded as modified.
+        ASSERT_TRUE(ReplaceElement(drawing, 1, Line(0, 0, 2, 2)));
+        EXPECT_EQ(drawing[1].X2, 2);
+        EXPECT_EQ(drawing.History.UndoRecords.back().Action, kActionModified);
+    }
 }
 
 TEST(ElementStore, CapacityAdmitsOneMoreThanTheSettingThenRefusesWithItsMessage)

@@ -93,6 +93,13 @@ TEST_F(Constructors, RefusalsAppendNothingAndRecordNothing)
         {"rectangle of no height", [](Drawing& d, const CurrentAttributes& a) {
              return MakeRectangle(d, a, {0, 0}, {10, 0.00005}, false);
          }, "距離が小さすぎます"},
+        // Sides below Eps made two overlapping lines, or nothing without a word.
+        {"rectangle lower than Eps", [](Drawing& d, const CurrentAttributes& a) {
+             return MakeRectangle(d, a, {0, 0}, {10, 0.0005}, false);
+         }, "距離が小さすぎます"},
+        {"rectangle narrower than Eps", [](Drawing& d, const CurrentAttributes& a) {
+             return MakeRectangle(d, a, {0, 0}, {0.0005, 10}, false);
+         }, "距離が小さすぎます"},
         {"polygon too small", [](Drawing& d, const CurrentAttributes& a) {
              return MakeRegularPolygon(d, a, {0, 0}, 0.0001, 6, false);
          }, "辺の長さが、小さすぎます。"},

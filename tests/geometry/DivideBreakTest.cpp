@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace vantro {
@@ -111,6 +114,18 @@ TEST_F(Cutting, DivideRefusesMoreThanAHundredPartsAndOtherKinds)
     EXPECT_FALSE(CanUndo(drawing));
 }
 
+// A half ellipse with axes 8 and 4 turned half a turn, about (0, 2√3 + √84): its walk runs from
+// the left down and back up to the right, and its polyline vertices at 60° and 120° lie on the
+// circle of radius 10 about the origin, at (-4, √84) and then (4, √84).
+TCadData DownwardEllipse()
+{
+    TCadData e = EllipsePiece({0, 2 * std::sqrt(3.0) + std::sqrt(84.0)}, 8, 0.5, 8, -8);
+    e.Angle = kPi;
+    return e;
+}
+const double kNearCrossing = RadToDeg(std::atan2(std::sqrt(84.0), 4));
+const double kFarCrossing = 180 - kNearCrossing;
+
 struct BreakCase {
     const char* Name;
     TCadData Element;
@@ -123,9 +138,10 @@ TEST_F(Cutting, BreakElementSplitsAtTheCrossings)
     const Point o{0, 0};
     const BreakCase cases[] = {
         {"line crossed once", Line(0, 0, 10, 0), Line(5, -5, 5, 5), {Line(0, 0, 5, 0), Line(5, 0, 10, 0)}},
-        // The crossings come ordered along the circle: (10, 0) first, the one nearer the line's end.
+        // The crossings come ordered along the circle: (10, 0) first, the one nearer the line's end;
+        // the middle piece still runs the line's way.
         {"line crossed twice by a circle", Line(-20, 0, 20, 0), Circle(0, 0, 10),
-         {Line(10, 0, 20, 0), Line(10, 0, -10, 0), Line(-20, 0, -10, 0)}},
+         {Line(10, 0, 20, 0), Line(-10, 0, 10, 0), Line(-20, 0, -10, 0)}},
         {"line crossed twice by a circle, start first", Line(20, 0, -20, 0), Circle(0, 0, 10),
          {Line(20, 0, 10, 0), Line(10, 0, -10, 0), Line(-10, 0, -20, 0)}},
         {"arc crossed by a line", ArcElement(o, 10, 0, 180), Line(0, -20, 0, 20),
@@ -134,6 +150,11 @@ TEST_F(Cutting, BreakElementSplitsAtTheCrossings)
          {ArcElement(o, 10, 60, 300), ArcElement(o, 10, 300, 60)}},
         {"ellipse piece crossed by a line", EllipsePiece(o, 10, 0.5, 10, -10), Line(0, -10, 0, 10),
          {EllipsePiece(o, 10, 0.5, 10, 0), EllipsePiece(o, 10, 0.5, 0, -10)}},
+        // The ellipse's walk meets the crossing at 113.6° before the one at 66.4°; the pieces still
+        // follow the arc, the middle one from 66.4° to 113.6° (not round the rest of the circle).
+        {"arc crossed twice by an ellipse against its walk", ArcElement(o, 10, 0, 180), DownwardEllipse(),
+         {ArcElement(o, 10, kFarCrossing, 180), ArcElement(o, 10, kNearCrossing, kFarCrossing),
+          ArcElement(o, 10, 0, kNearCrossing)}},
     };
     for (const BreakCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -165,6 +186,26 @@ TEST_F(Cutting, BreakElementRefusesWithoutACrossingAwayFromTheEnds)
         EXPECT_TRUE(BreakElement(drawing, 1, 2).empty());
         ASSERT_EQ(dialogs.Messages.size(), 1u);
         EXPECT_EQ(dialogs.Messages[0], kNoCrossingToBreakMessage);
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_FALSE(CanUndo(drawing));
+    }
+}
+
+// Guards against breaking where the other element never reaches: an ellipse was met on the
+// arc's full circle, and a touching arc was tested against the broken element's sweep only.
+TEST_F(Cutting, BreakElementRefusesCrossingsOffTheOtherElementsDrawnPart)
+{
+    const std::pair<const char*, std::pair<TCadData, TCadData>> cases[] = {
+        {"an ellipse crossing only the arc's circle", {ArcElement({0, 0}, 10, 180, 360), DownwardEllipse()}},
+        {"an arc touching only the other arc's circle",
+         {ArcElement({0, 0}, 10, 0, 180), ArcElement({0, 20}, 10, 0, 180)}},
+    };
+    for (const auto& [name, pair] : cases) {
+        SCOPED_TRACE(name);
+        Put({pair.first, pair.second});
+        const std::vector<TCadData> before = Snapshot();
+        EXPECT_TRUE(BreakElement(drawing, 1, 2).empty());
+        EXPECT_EQ(dialogs.Messages, std::vector<std::string>{kNoCrossingToBreakMessage});
         EXPECT_EQ(Snapshot(), before);
         EXPECT_FALSE(CanUndo(drawing));
     }
@@ -209,6 +250,49 @@ TEST_F(Cutting, BreakAtPointSplitsLinesAndArcsOpensCirclesAndShortensEllipses)
             EXPECT_LT(PointDistance(result.At, c.Snap.value_or(c.Click)), 0.1 + Eps());
         }
         ExpectUndoRestores(before);
+    }
+}
+
+// Guards against pieces that meet off the element: a snap point off an arc's circle left both
+// pieces with its radius and ends off it, and a circle broken at its centre became an arc from
+// the centre to the centre.
+TEST_F(Cutting, BreakAtPointPutsASnapPointOntoTheElementOrRefusesIt)
+{
+    const Point o{0, 0};
+    struct Case {
+        const char* Name;
+        TCadData Element;
+        Point Snap;
+        std::optional<Point> At;  // none: refused
+    };
+    const Case cases[] = {
+        {"arc, snap point off its circle", ArcElement(o, 10, 0, 180), {0, 12}, std::nullopt},
+        {"arc, snap point within Eps of it", ArcElement(o, 10, 0, 180), {0, 10.0005}, Point{0, 10}},
+        {"circle, snap point at its centre", Circle(0, 0, 10), {0, 0}, std::nullopt},
+        {"circle, snap point within Eps of it", Circle(0, 0, 10), {0, -9.9995}, Point{0, -10}},
+        {"line, snap point within Eps of it", Line(0, 0, 10, 0), {3, 0.0004}, Point{3, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Put({c.Element});
+        const std::vector<TCadData> before = Snapshot();
+        const BreakResult result = BreakAtPoint(drawing, 1, c.Snap, c.Snap, 0.1);
+        if (!c.At) {
+            EXPECT_EQ(result.Pieces, 0);
+            EXPECT_EQ(Snapshot(), before);
+            continue;
+        }
+        ASSERT_NE(result.Pieces, 0);
+        EXPECT_LT(PointDistance(result.At, *c.At), 1e-12);
+        for (int i = 1; i <= drawing.Count; ++i) {
+            const TCadData& piece = drawing[i];
+            const Point ends[] = {{piece.X1, piece.Y1}, {piece.X2, piece.Y2}};
+            if (piece.Kind != kKindLine) {
+                EXPECT_NEAR(PointDistance(ends[0], {piece.Cx, piece.Cy}), piece.R, 1e-12);
+                EXPECT_NEAR(PointDistance(ends[1], {piece.Cx, piece.Cy}), piece.R, 1e-12);
+            }
+            EXPECT_TRUE(PointDistance(ends[0], *c.At) < 1e-12 || PointDistance(ends[1], *c.At) < 1e-12);
+        }
     }
 }
 

@@ -125,6 +125,85 @@ TEST_F(Extending, ToTargetMovesTheChosenEndAndMergesOnRequest)
     }
 }
 
+// Guards against a merge that deleted part of the target: the merged line ran to the target's end
+// farther from where the target was clicked (or from a far-off crossing of slightly tilted lines),
+// not to the end that lies beyond.
+TEST_F(Extending, MergedLinesCoverBothLinesWhereverTheTargetWasClicked)
+{
+    struct Case {
+        const char* Name;
+        TCadData Target;
+        Point Click;
+        Point TargetClick;
+        TCadData Expected;
+    };
+    const Case cases[] = {
+        {"target clicked at its far end", Line(20, 0, 30, 0), {9.9, 0}, {29.9, 0}, Line(0, 0, 30, 0)},
+        {"target clicked at its near end", Line(20, 0, 30, 0), {9.9, 0}, {20.1, 0}, Line(0, 0, 30, 0)},
+        {"target drawn the other way", Line(30, 0, 20, 0), {9.9, 0}, {29.9, 0}, Line(0, 0, 30, 0)},
+        // Crossing the element's line at x = 40, beyond the target.
+        {"target slightly tilted", Line(20, 0.0002, 30, 0.0001), {9.9, 0}, {29.9, 0}, Line(0, 0, 30, 0.0001)},
+        {"target behind the start", Line(-10, 0, -3, 0), {0.1, 0}, {-9.9, 0}, Line(-10, 0, 10, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Put({Line(0, 0, 10, 0), c.Target});
+        dialogs.Answers = {DialogAnswer::Yes};
+        const std::vector<TCadData> before = Snapshot();
+        ASSERT_TRUE(ExtendToTarget(drawing, 1, c.Click, 2, c.TargetClick));
+        EXPECT_EQ(dialogs.Questions.size(), 1u);
+        ASSERT_EQ(drawing.Count, 1);
+        ExpectGeometry(drawing[1], c.Expected);
+        ExpectUndoRestores(before);
+    }
+}
+
+// Guards against missing a merge when the two directions lie either side of 0°, so that their
+// difference is nearly 360 rather than nearly 0 or 180.
+TEST_F(Extending, DirectionsEitherSideOfZeroAreNearlyCollinear)
+{
+    // The element points at 0°, the target at 359.9995° (seen as the direction of its start).
+    Put({Line(10, 0, 0, 0), Line(-10, -0.0000873, -20, 0)});
+    dialogs.Answers = {DialogAnswer::Yes};
+    ASSERT_TRUE(ExtendToTarget(drawing, 1, {0.1, 0}, 2, {-19.9, 0}));
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(dialogs.Questions[0], "指定した図形は開き角0.0005002度です。\r\n1本の直線に変更しますか?");
+    ASSERT_EQ(drawing.Count, 1);
+    ExpectGeometry(drawing[1], Line(10, 0, -20, 0));
+}
+
+// Guards against an arc shrunk by a value to nothing or below becoming its full circle, and a line
+// of no length getting coordinates that are not numbers.
+TEST_F(Extending, AValueThatLeavesNothingOrALineWithoutDirectionIsRefused)
+{
+    struct Case {
+        const char* Name;
+        TCadData Element;
+        Point Click;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {"arc, total 0", ArcElement(kO, 10, 0, 90), Polar(kO, 10, 80), "0"},
+        {"arc, negative total", ArcElement(kO, 10, 0, 90), Polar(kO, 10, 80), "-30"},
+        {"arc, shortened by its sweep", ArcElement(kO, 10, 0, 90), Polar(kO, 10, 80), "@-90"},
+        {"arc, shortened past its start", ArcElement(kO, 10, 0, 90), Polar(kO, 10, 10), "@-100"},
+        {"line of no length", Line(5, 5, 5, 5), {6, 5}, "@5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Put({c.Element});
+        const std::vector<TCadData> before = Snapshot();
+        EXPECT_FALSE(ExtendByText(drawing, 1, c.Click, c.Text));
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_FALSE(CanUndo(drawing));
+    }
+    Put({Line(5, 5, 5, 5), Line(10, -5, 10, 5)});
+    const std::vector<TCadData> before = Snapshot();
+    EXPECT_FALSE(ExtendToTarget(drawing, 1, {5, 5}, 0, {9, 5}));
+    EXPECT_FALSE(ExtendToTarget(drawing, 1, {5, 5}, 2, {10, 3}));
+    EXPECT_EQ(Snapshot(), before);
+}
+
 TEST_F(Extending, TheMergeQuestionNamesTheOpeningAngleOrTheOffset)
 {
     struct Case {

@@ -293,8 +293,9 @@ TEST_F(IntersectionsCircles, KeepsPointsOnBothAndOrdersAlongTheSecond)
         {"second arc keeps the lower point", Circle(0, 0, 5), Arc(6, 0, 5, 180, 270), {{3, -4}}},
         {"each arc keeps a different point", Arc(0, 0, 5, 0, 90), Arc(6, 0, 5, 180, 270), {}},
         {"separate circles", Circle(0, 0, 5), Circle(20, 0, 5), {}},
-        // Touching at (5, 0): the first element's sweep is not consulted, the second's is.
-        {"touching, outside the first arc", Arc(0, 0, 5, 90, 180), Circle(8, 0, 3), {{5, 0}}},
+        // Touching at (5, 0): like a crossing, the point must lie on both sweeps.
+        {"touching, outside the first arc", Arc(0, 0, 5, 90, 180), Circle(8, 0, 3), {}},
+        {"touching, on the first arc", Arc(0, 0, 5, 270, 90), Circle(8, 0, 3), {{5, 0}}},
         {"touching, outside the second arc", Circle(0, 0, 5), Arc(8, 0, 3, 270, 90), {}},
         {"touching, on the second arc", Circle(0, 0, 5), Arc(8, 0, 3, 90, 270), {{5, 0}}},
     };
@@ -359,6 +360,32 @@ TEST_F(IntersectionsEllipse, VertexSharedByTwoSegmentsCountsOnce)
     const IntersectionResult pair = IntersectEllipses(ellipse, steep);
     ASSERT_EQ(pair.Count, 1);
     ExpectPoint(pair.Points[0], at60, 1e-9, "vertex");
+}
+
+TEST_F(IntersectionsEllipse, AnArcElementMeetsAnEllipseOnlyOnItsSweep)
+{
+    // The circle about the centre through the vertex at 30° meets the upper half at 30° and 150°.
+    const TCadData ellipse = UpperHalf(10, 0.5);
+    const Point at30 = EllipsePoint(ellipse, 30 * kPi / 180);
+    const Point at150 = EllipsePoint(ellipse, 150 * kPi / 180);
+    const double r = PointDistance({0, 0}, at30);
+    const double a30 = std::atan2(at30.Y, at30.X) * 180 / kPi;
+    const double a150 = std::atan2(at150.Y, at150.X) * 180 / kPi;
+    struct Case {
+        const char* name;
+        TCadData circle;
+        std::vector<Point> expected;
+    };
+    const Case cases[] = {
+        {"a circle", Circle(0, 0, r), {at30, at150}},
+        {"an arc missing both", Arc(0, 0, r, 200, 340), {}},
+        {"an arc over the first only", Arc(0, 0, r, a30 - 5, a30 + 5), {at30}},
+        {"an arc over the second only", Arc(0, 0, r, a150 - 5, a150 + 5), {at150}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectResult(IntersectEllipseWithCircleElement(ellipse, c.circle), c.expected, 1e-9);
+    }
 }
 
 TEST_F(IntersectionsEllipse, SegmentCrossingTheCircleTwiceEndsTheWalk)
@@ -433,6 +460,20 @@ TEST_F(IntersectionsEllipse, TwoEllipsesCrossingTwice)
     const TCadData otherHalf = Ellipse(0, 0, 10, 0.5, kPi, 10, -10);
     const IntersectionResult halves = IntersectEllipses(upper, otherHalf);
     ExpectResult(halves, {{10, 0}, {-10, 0}}, 1e-9);
+}
+
+// Guards against missing the crossings of small ellipses at the finest display setting, whose
+// polyline segments are shorter than 1e-3 and were all taken for parallel.
+TEST_F(IntersectionsEllipse, SmallEllipsesCrossAtTheFinestFineness)
+{
+    // The upper half of x² + 4y² = 1 and the lower half about (0, 0.4) meet on y = 0.2 at ±√0.84.
+    const TCadData upper = UpperHalf(1, 0.5);
+    const TCadData lower = Ellipse(0, 0.4, 1, 0.5, kPi, 1, -1);
+    const double x = std::sqrt(0.84);
+    for (const int fineness : {180, 3600}) {
+        SCOPED_TRACE(fineness);
+        ExpectResult(IntersectEllipses(upper, lower, fineness), {{x, 0.2}, {-x, 0.2}}, 1e-3);
+    }
 }
 
 TEST_F(IntersectionsEllipse, DegenerateEllipsesHaveNoCrossings)

@@ -157,6 +157,26 @@ TEST_F(Offsets, ADistanceThatIsNoNumberIsRefused)
     EXPECT_EQ(drawing.Count, 1);
 }
 
+// Guards against an offset of 0 laying a copy over the element and a negative one putting the copy
+// on the other side of the click.
+TEST_F(Offsets, ADistanceNotAboveEpsIsRefusedByEveryOffset)
+{
+    for (const double d : {0.0, -2.0, 0.0005}) {
+        SCOPED_TRACE(d);
+        Restart();
+        const int line = PutLine({0, 0}, {10, 0});
+        const int circle = Put(testing::Circle(25, 0, 5));
+        const int chain = PutRectangle(20, 10);
+        EXPECT_FALSE(OffsetElement(drawing, attributes, line, d, {1, 1}, 180));
+        EXPECT_FALSE(OffsetElement(drawing, attributes, circle, d, {40, 0}, 180));
+        EXPECT_EQ(OffsetElementBothSides(drawing, attributes, line, d, 180), 0);
+        EXPECT_EQ(ChainOffset(drawing, attributes, chain, {1, 0}, d, {5, 5}, {}), -1);
+        EXPECT_EQ(drawing.Count, 6);
+        EXPECT_EQ(dialogs.Messages, (std::vector<std::string>(4, "オフセット値が不正です入力数値を確認して下さい！")));
+        for (int i = 1; i <= drawing.Count; ++i) EXPECT_EQ(drawing[i].Selected, 0);
+    }
+}
+
 TEST_F(Offsets, ALineOnBothSidesGivesTheTwoParallels)
 {
     const int line = PutLine({0, 0}, {0, 10});

@@ -125,6 +125,31 @@ TEST_F(Primitives, LinesSharingAnEndPointReturnItExactly)
     EXPECT_TRUE(IntersectSegments({0, 0}, {6, 6}, {0, 10}, {10, 0}, result));
 }
 
+// Guards against calling short segments parallel whatever their angle: the cross product was
+// compared raw, so two segments under 1e-3 long never crossed.
+TEST_F(Primitives, LinesAreParallelByTheirAngleNotByTheirLengths)
+{
+    struct Case {
+        const char* name;
+        Point a1, a2, b1, b2;
+        bool crossing;
+    };
+    const Case cases[] = {
+        {"short segments at a right angle", {0, 0}, {5e-4, 0}, {2.5e-4, -2.5e-4}, {2.5e-4, 2.5e-4}, true},
+        {"long lines at a sine of 5e-7", {0, 0}, {1000, 0}, {0, 1}, {1000, 1.0005}, false},
+        {"long lines at a sine of 2e-6", {0, 0}, {1000, 0}, {0, 1}, {1000, 1.002}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Point result;
+        EXPECT_EQ(IntersectLines(c.a1, c.a2, c.b1, c.b2, result), c.crossing);
+    }
+    Point result;
+    ASSERT_TRUE(IntersectSegments({0, 0}, {5e-4, 0}, {2.5e-4, -2.5e-4}, {2.5e-4, 2.5e-4}, result));
+    EXPECT_NEAR(result.X, 2.5e-4, 1e-15);
+    EXPECT_NEAR(result.Y, 0, 1e-15);
+}
+
 TEST_F(Primitives, LineAndCircle)
 {
     // Tangent within Eps/2 either side: one point, the foot of the perpendicular.

@@ -1,13 +1,16 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "geometry/Candidates.h"
+#include "geometry/Constructions.h"
 #include "geometry/TangentConstructions.h"
 #include "geometry/TangentSolvers.h"
+#include "support/Fixtures.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -59,6 +62,13 @@ protected:
         attributes.Width = 3;
     }
     void TearDown() override { SetEps(kInitialEps); }
+
+    // An empty drawing for the next case of a table; the messages shown so far are kept.
+    void Restart()
+    {
+        drawing = Drawing();
+        drawing.Dialogs = &dialogs;
+    }
 
     std::vector<TCadData> Candidates() const
     {
@@ -190,17 +200,17 @@ TEST_F(Tangents, EveryMixOfObjectsGivesOnlyTangentCandidates)
         {"circle, circle, point", {CircleObject({0, 0}, 2), CircleObject({10, 0}, 3), TangentObjectAt({5, 6})}, 4},
         {"line, line, circle", {LineObject({0, 0}, {30, 0}, {10, 0}), LineObject({0, 0}, {0, 30}, {0, 10}),
                                 CircleObject({8, 9}, 2)}, 4},
+        // One of the eight sign choices has no circle here. A circle near the largest that crosses
+        // the second circle by 0.006 must not pass for an eighth.
         {"line, circle, circle",
-         {LineObject({-30, 0}, {30, 0}), CircleObject({-5, 4}, 1.5), CircleObject({6, 5}, 2.5)}, 8},
+         {LineObject({-30, 0}, {30, 0}), CircleObject({-5, 4}, 1.5), CircleObject({6, 5}, 2.5)}, 7},
         {"line and two equal circles",
          {LineObject({-30, 0}, {30, 0}), CircleObject({-4, 5}, 2), CircleObject({5, 4}, 2)}, 8},
         {"circle, circle, circle", {CircleObject({0, 0}, 1), CircleObject({10, 0}, 2), CircleObject({4, 9}, 1.5)}, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Drawing fresh;
-        drawing = std::move(fresh);
-        drawing.Dialogs = &dialogs;
+        Restart();
         EXPECT_EQ(CircleTangentTo3(drawing, attributes, c.objects[0], c.objects[1], c.objects[2]), c.expected);
         EXPECT_EQ(drawing.CandidateCount, c.expected);
         ExpectAllTangent(c.objects);
@@ -211,6 +221,100 @@ TEST_F(Tangents, EveryMixOfObjectsGivesOnlyTangentCandidates)
         EXPECT_EQ(reversed.CandidateCount, c.expected);
     }
     EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+// The gap between the candidate and each line or circle object, measured directly.
+double TouchingGap(const TangentObject& o, const TCadData& c)
+{
+    const Point centre{c.Cx, c.Cy};
+    if (o.Type == TangentObjectType::Line) return std::abs(DistanceToLine({o.A, o.B}, centre) - c.R);
+    const double apart = PointDistance(o.A, centre);
+    return std::min(std::abs(apart - (c.R + o.Radius)), std::abs(apart - std::abs(c.R - o.Radius)));
+}
+
+// Guards against twin candidates: a circle crossing an object by far more than Eps passing the
+// touching test where a large circle's arc is flat, and two solvers reaching one solution by
+// ill-conditioned ways that part by more than Eps.
+TEST_F(Tangents, EachSolutionIsOfferedOnceAndTouchesEveryObjectWithinEps)
+{
+    struct Case {
+        const char* name;
+        std::array<TangentObject, 3> objects;
+        int expected;  // from the eight sign choices of the line-circle-circle problem solved apart
+    };
+    const TangentObject line = LineObject({-50, 0}, {50, 0});
+    const Case cases[] = {
+        {"a large circle crossing the second circle", {line, CircleObject({16.84, 2.67}, 2.62),
+                                                        CircleObject({19.45, 11.74}, 3.64)}, 8},
+        {"a far larger one missing the first", {line, CircleObject({-12.82, 14.29}, 7.68),
+                                                  CircleObject({1.89, 7.59}, 1.13)}, 8},
+        {"two solvers' versions of one large circle", {line, CircleObject({17.6, 9.2}, 5.75),
+                                                          CircleObject({-10, 7.7}, 6.3)}, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        EXPECT_EQ(CircleTangentTo3(drawing, attributes, c.objects[0], c.objects[1], c.objects[2]), c.expected);
+        for (const TCadData& candidate : Candidates()) {
+            SCOPED_TRACE(::testing::Message() << "r " << candidate.R);
+            for (const TangentObject& o : c.objects) EXPECT_LT(TouchingGap(o, candidate), Eps());
+        }
+    }
+}
+
+// Guards against accepting a circle that cuts the line (its segment was met once) and against
+// refusing the true one whose touching point lies beyond the drawn segment.
+TEST_F(Tangents, TwoPointsAndALineOrCircleTouchItOrSayThereIsNoSuchCircle)
+{
+    struct Case {
+        const char* name;
+        TangentObject object;
+        Point p1;
+        Point p2;
+        std::vector<CircleGeometry> circles;  // kept at once when there is one
+    };
+    const Case cases[] = {
+        {"points on either side of the line", LineObject({0, 0}, {5, 0}), {2, 3}, {8, -3}, {}},
+        {"touching beyond the segment", LineObject({0, 0}, {10, 0}), {20, 5}, {30, 5}, {{{25, 5}, 5}}},
+        {"one point inside the circle, one outside", CircleObject({0, 0}, 5), {1, 0}, {10, 0}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        dialogs.Messages.clear();
+        const int made = CircleTangentTo3(drawing, attributes, c.object, TangentObjectAt(c.p1), TangentObjectAt(c.p2));
+        EXPECT_EQ(made, static_cast<int>(c.circles.size()));
+        ASSERT_EQ(drawing.Count, static_cast<int>(c.circles.size()));
+        for (size_t i = 0; i < c.circles.size(); ++i) {
+            const TCadData& kept = drawing[static_cast<int>(i) + 1];
+            EXPECT_NEAR(kept.Cx, c.circles[i].Centre.X, 1e-9);
+            EXPECT_NEAR(kept.Cy, c.circles[i].Centre.Y, 1e-9);
+            EXPECT_NEAR(kept.R, c.circles[i].Radius, 1e-9);
+        }
+        EXPECT_EQ(dialogs.Messages,
+                  c.circles.empty() ? std::vector<std::string>{kCannotDrawMessage} : std::vector<std::string>{});
+    }
+}
+
+// Guards against losing every solution when the line runs through the circle's centre: the
+// diameter square to the line was sought from the centre towards its foot on the line.
+TEST_F(Tangents, ALineThroughTheCircleCentreStillGivesTheCirclesThroughThePoint)
+{
+    const std::vector<TangentObject> objects{LineObject({-20, 0}, {20, 0}), CircleObject({0, 0}, 10),
+                                             TangentObjectAt({0, 5})};
+    EXPECT_EQ(CircleTangentTo3(drawing, attributes, objects[0], objects[1], objects[2]), 2);
+    ExpectAllTangent(objects);
+    // Inside the circle above the line: x² = 100 − 20r and x² = 10r − 25 give r = 25/6.
+    std::vector<double> xs;
+    for (const TCadData& c : Candidates()) {
+        EXPECT_NEAR(c.R, 25.0 / 6, 1e-9);
+        EXPECT_NEAR(c.Cy, 25.0 / 6, 1e-9);
+        xs.push_back(c.Cx);
+    }
+    std::sort(xs.begin(), xs.end());
+    ASSERT_EQ(xs.size(), 2u);
+    EXPECT_NEAR(xs[0], -std::sqrt(100 - 20 * 25.0 / 6), 1e-9);
+    EXPECT_NEAR(xs[1], std::sqrt(100 - 20 * 25.0 / 6), 1e-9);
 }
 
 TEST_F(Tangents, ParallelLinesDrawnInOppositeDirectionsAreAConstructionError)
@@ -406,6 +510,40 @@ TEST_F(Tangents, TangentLinesOfTwoCircles)
             EXPECT_EQ(IntersectLineCircle({line.X1, line.Y1}, {line.X2, line.Y2}, {c.x, 0}, c.r).Count, 1);
         }
         EXPECT_EQ(dialogs.Messages, c.lines == 0 ? std::vector<std::string>{"接線がありません"} : std::vector<std::string>{});
+    }
+}
+
+// Guards against circles that touch having no tangent offered: inside one another the outer
+// tangents both shrink onto the touching point, and the common tangent there was never made.
+TEST_F(Tangents, TouchingCirclesOfferTheirCommonTangentAtTheTouchingPoint)
+{
+    struct Case {
+        const char* name;
+        TCadData second;
+        int lines;
+    };
+    const Case cases[] = {
+        {"inside, kept at once", testing::Circle(5, 0, 5), 1},
+        {"outside, beside the two outer tangents", testing::Circle(15, 0, 5), 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing fresh;
+        fresh.Dialogs = &dialogs;
+        dialogs.Messages.clear();
+        EXPECT_EQ(TangentLinesOf2Circles(fresh, attributes, testing::Circle(0, 0, 10), c.second), c.lines);
+        EXPECT_TRUE(dialogs.Messages.empty());
+        ASSERT_EQ(fresh.Count, c.lines);
+        // The common tangent x = 10, through the touching point (10, 0).
+        int common = 0;
+        for (int i = 1; i <= fresh.Count; ++i) {
+            const TCadData& line = fresh[i];
+            if (std::abs(line.X1 - 10) > 1e-9 || std::abs(line.X2 - 10) > 1e-9) continue;
+            ++common;
+            EXPECT_NEAR(line.Y1 + line.Y2, 0, 1e-9);
+            EXPECT_GT(std::abs(line.Y1 - line.Y2), Eps());
+        }
+        EXPECT_EQ(common, 1);
     }
 }
 

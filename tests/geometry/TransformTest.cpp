@@ -335,6 +335,23 @@ TEST_F(Transform, ScaleRefusesAFactorThatIsNotPositive)
     EXPECT_FALSE(CanUndo(drawing));
 }
 
+// Guards against numbers that are not finite entering the store through a transformation that
+// overflows: the element stays as it was and is not counted.
+TEST_F(Transform, AnElementThatAMoveOrScaleWouldOverflowStaysAsItWas)
+{
+    testing::PutElement(drawing, testing::Line(1e308, 0, 1.5e308, 0));
+    testing::PutElement(drawing, testing::Line(0, 0, 10, 0));
+    drawing[1].Selected = 1;
+    drawing[2].Selected = 1;
+    const std::vector<TCadData> before = Unselected();
+    EXPECT_EQ(MoveElements(drawing, 9, 0, {1e308, 0}), 1);
+    EXPECT_EQ(drawing[1], before[0]);
+    EXPECT_EQ(drawing[2].X1, 1e308);
+    drawing[1].Selected = 1;
+    EXPECT_EQ(ScaleElements(drawing, {0, 0}, 1e10), 0);
+    EXPECT_EQ(drawing[1], before[0]);
+}
+
 TEST_F(Transform, MoveOriginShiftsEveryElementAndTheCurvePointsSelectedOrNot)
 {
     testing::PutElement(drawing, Curve());

@@ -38,7 +38,7 @@ struct TrimCase {
     bool Quick;
     TrimOutcome Outcome;
     TCadData Expected;
-    std::optional<TCadData> NewPiece;  // appended last, selected, current width and layer
+    std::optional<TCadData> NewPiece;  // appended last, selected, a copy of the element
 };
 
 TEST_F(Trimming, TheClickedPieceBetweenTheNearestCutsIsRemoved)
@@ -75,7 +75,7 @@ TEST_F(Trimming, TheClickedPieceBetweenTheNearestCutsIsRemoved)
         Put(c.Elements);
         const std::vector<TCadData> before = Snapshot();
         const int edges = drawing.Count - 1;
-        EXPECT_EQ(TrimElement(drawing, attributes, 1, c.Click, c.Quick, true), c.Outcome);
+        EXPECT_EQ(TrimElement(drawing, 1, c.Click, c.Quick, true), c.Outcome);
         if (c.Outcome == TrimOutcome::Deleted) {
             EXPECT_EQ(drawing.Count, edges);
         } else {
@@ -87,7 +87,7 @@ TEST_F(Trimming, TheClickedPieceBetweenTheNearestCutsIsRemoved)
             const TCadData& piece = drawing[drawing.Count];
             ExpectGeometry(piece, *c.NewPiece);
             EXPECT_EQ(piece.Selected, 1);
-            EXPECT_EQ(piece.Layer, attributes.Layer);
+            EXPECT_EQ(piece.Layer, c.Elements[0].Layer);
             EXPECT_EQ(piece.Color, c.Elements[0].Color);
             EXPECT_NE(piece.Id, drawing[1].Id);
         }
@@ -96,14 +96,67 @@ TEST_F(Trimming, TheClickedPieceBetweenTheNearestCutsIsRemoved)
     }
 }
 
+// Guards against a split's new piece taking the current layer and width: it moved part of the
+// element to another layer.
+TEST_F(Trimming, ASplitsNewPieceIsACopyOfTheElement)
+{
+    TCadData e = Line(0, 0, 10, 0, 7);
+    e.Width = 3;
+    e.LineStyle = kStyleDashDot;
+    e.Color = 0x0000FF;
+    e.Group = 5;
+    Put({e, Line(3, -5, 3, 5), Line(7, -5, 7, 5)});
+    ASSERT_EQ(TrimElement(drawing, 1, {5, 0}, false, true), TrimOutcome::Trimmed);
+    ASSERT_EQ(drawing.Count, 4);
+    const TCadData& piece = drawing[4];
+    ExpectGeometry(piece, Line(7, 0, 10, 0));
+    EXPECT_EQ(piece.Layer, 7);
+    EXPECT_EQ(piece.Width, 3);
+    EXPECT_EQ(piece.LineStyle, kStyleDashDot);
+    EXPECT_EQ(piece.Color, 0x0000FFu);
+    EXPECT_EQ(piece.Group, 5);
+}
+
+// Guards against cutting where an arc edge never reaches: a touching point was tested against the
+// trimmed element's sweep only, and an ellipse met the edge's full circle.
+TEST_F(Trimming, AnArcEdgeCutsOnlyWhereItsDrawnPartReaches)
+{
+    const TCadData upperArc = ArcElement(kO, 10, 0, 180);
+    const TCadData halfEllipse = EllipsePiece(kO, 10, 0.5, 10, -10);
+    struct Case {
+        const char* Name;
+        TCadData Element;
+        TCadData Edge;
+        Point Click;
+        std::optional<TCadData> Expected;  // none: unchanged
+    };
+    const Case cases[] = {
+        {"touching point beyond the edge's sweep", upperArc, ArcElement({0, 20}, 10, 0, 180), Polar(kO, 10, 60),
+         std::nullopt},
+        {"touching point on the edge's sweep", upperArc, ArcElement({0, 20}, 10, 180, 360), Polar(kO, 10, 60),
+         ArcElement(kO, 10, 90, 180)},
+        {"ellipse crossing the edge's circle off its sweep", halfEllipse, ArcElement(kO, 8, 200, 340), {0, 5},
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Put({c.Element, c.Edge});
+        const std::vector<TCadData> before = Snapshot();
+        EXPECT_EQ(TrimElement(drawing, 1, c.Click, false, false),
+                  c.Expected ? TrimOutcome::Trimmed : TrimOutcome::Unchanged);
+        if (c.Expected) ExpectGeometry(drawing[1], *c.Expected);
+        else EXPECT_EQ(Snapshot(), before);
+    }
+}
+
 TEST_F(Trimming, AnUncrossedLineIsDeletedOnlyWithTrimdelete)
 {
     Put({Line(0, 0, 10, 0), Line(0, 3, 10, 3)});
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {5, 0}, false, false), TrimOutcome::Unchanged);
+    EXPECT_EQ(TrimElement(drawing, 1, {5, 0}, false, false), TrimOutcome::Unchanged);
     EXPECT_EQ(drawing.Count, 2);
     EXPECT_FALSE(CanUndo(drawing));
     const std::vector<TCadData> before = Snapshot();
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {5, 0}, false, true), TrimOutcome::Deleted);
+    EXPECT_EQ(TrimElement(drawing, 1, {5, 0}, false, true), TrimOutcome::Deleted);
     EXPECT_EQ(drawing.Count, 1);
     ExpectUndoRestores(before);
 }
@@ -112,14 +165,14 @@ TEST_F(Trimming, ACrossingAtAnEndIsNotEnteredTwice)
 {
     // The edge meets the line only at its end point, which is already in the cut list.
     Put({Line(0, 0, 10, 0), Line(10, -5, 10, 5)});
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {5, 0}, false, false), TrimOutcome::Unchanged);
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {5, 0}, false, true), TrimOutcome::Deleted);
+    EXPECT_EQ(TrimElement(drawing, 1, {5, 0}, false, false), TrimOutcome::Unchanged);
+    EXPECT_EQ(TrimElement(drawing, 1, {5, 0}, false, true), TrimOutcome::Deleted);
 }
 
 TEST_F(Trimming, ACircleCrossedOnceIsLeftAlone)
 {
     Put({Circle(0, 0, 10, 3), Line(10, -5, 10, 5)});
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {0, 10}, false, true), TrimOutcome::Unchanged);
+    EXPECT_EQ(TrimElement(drawing, 1, {0, 10}, false, true), TrimOutcome::Unchanged);
     EXPECT_EQ(drawing[1].Kind, kKindCircle);
     EXPECT_FALSE(CanUndo(drawing));
 }
@@ -130,7 +183,7 @@ TEST_F(Trimming, MoreThanFiftyCutsAreRefusedAndTheSelectionCleared)
     for (int k = 1; k <= 51; ++k) elements.push_back(Line(k * 1.5, -1, k * 1.5, 1));
     Put(elements);
     const std::vector<TCadData> before = Snapshot();
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {0.5, 0}, false, true), TrimOutcome::TooManyCuts);
+    EXPECT_EQ(TrimElement(drawing, 1, {0.5, 0}, false, true), TrimOutcome::TooManyCuts);
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(dialogs.Messages[0], kTooManyTrimCutsMessage);
     for (int i = 1; i <= drawing.Count; ++i) EXPECT_EQ(drawing[i].Selected, 0);
@@ -143,7 +196,7 @@ TEST_F(Trimming, FiftyCutPointsIncludingTheEndsAreStillAccepted)
     std::vector<TCadData> elements = {Line(0, 0, 100, 0)};
     for (int k = 1; k <= 48; ++k) elements.push_back(Line(k * 1.5, -1, k * 1.5, 1));
     Put(elements);
-    EXPECT_EQ(TrimElement(drawing, attributes, 1, {0.5, 0}, false, true), TrimOutcome::Trimmed);
+    EXPECT_EQ(TrimElement(drawing, 1, {0.5, 0}, false, true), TrimOutcome::Trimmed);
     EXPECT_NEAR(drawing[1].X1, 1.5, 1e-12);
 }
 
