@@ -157,7 +157,7 @@ void TForm1::ResumeParkedMode()
 {
     if (!IsParkable(command_.SuspendedMode)) return;
     command_.CommandMode = command_.SuspendedMode;
-    command_.SuspendedMode = 0;
+    command_.SuspendedMode = step::kIdle;
     SetPrompt(QString::fromStdString(command_.SuspendedPrompt));
 }
 
@@ -223,7 +223,7 @@ void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
     if (button != Qt::LeftButton) return;
     if (CanRedo(drawing_)) ClearRedo(drawing_);
     if (command_.CommandMode == step::kIdle) {
-        if (menuSentakuStert_->isVisible() || command_.SuspendedMode != 0) {
+        if (menuSentakuStert_->isVisible() || command_.SuspendedMode != step::kIdle) {
             command_.CommandMode = step::kZoomWindow;
             command_.AnchorPixel = command_.CursorPixel = {x, y};
             return;

@@ -132,10 +132,22 @@ void BoxGrid::CollectOverlapping(const PickBox& area, std::vector<int>& out) con
 {
     out.clear();
     if (area.Empty) return;
+    const auto meets = [&](const PickBox& box) {
+        return !box.Empty && (!box.Finite || (Spans(box.MinX, box.MaxX, area.MinX, area.MaxX) &&
+                                              Spans(box.MinY, box.MaxY, area.MinY, area.MaxY)));
+    };
+    // An area over much of the grid would gather most items several times over; a plain pass in
+    // item order is cheaper then and needs no sorting.
+    const double cellArea = cell_ * cell_;
+    const double covered = (std::min(area.MaxX, maxX_) - std::max(area.MinX, minX_) + 2 * cell_) *
+                           (std::min(area.MaxY, maxY_) - std::max(area.MinY, minY_) + 2 * cell_) / cellArea;
+    if (!(covered * 4 < static_cast<double>(cellStart_.size()))) {
+        for (size_t i = 0; i < boxes_.size(); ++i)
+            if (meets(boxes_[i])) out.push_back(static_cast<int>(i));
+        return;
+    }
     const auto take = [&](int item) {
-        const PickBox& box = boxes_[static_cast<size_t>(item)];
-        const bool meets = Spans(box.MinX, box.MaxX, area.MinX, area.MaxX) && Spans(box.MinY, box.MaxY, area.MinY, area.MaxY);
-        if (!box.Finite || meets) out.push_back(item);
+        if (meets(boxes_[static_cast<size_t>(item)])) out.push_back(item);
     };
     for (int item : everywhere_) take(item);
     VisitCells(area.MinX, area.MinY, area.MaxX, area.MaxY, take);

@@ -7,6 +7,8 @@
 #include "document/Layers.h"
 #include "support/Fixtures.h"
 
+#include <random>
+
 namespace vantro::testing {
 namespace {
 
@@ -374,6 +376,64 @@ TEST(WindowTakes, EachKindByItsRule)
     ellipse.X2 = -60;
     EXPECT_FALSE(WindowTakes(ellipse, enclosing, false, 180));
     EXPECT_TRUE(WindowTakes(ellipse, crossing, false, 180));
+}
+
+}  // namespace
+}  // namespace vantro::testing
+
+namespace vantro::testing {
+namespace {
+
+// The indexed window against every element tested in turn, on random drawings of every kind and
+// windows from a detail to the whole sheet, both ways.
+TEST(WindowSelectionIndex, TakesExactlyWhatAPlainScanTakes)
+{
+    std::mt19937 random(17);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int round = 0; round < 40; ++round) {
+        Drawing drawing;
+        drawing.Capacity = kMaxCapacity;
+        const int count = round % 2 == 0 ? 300 : 3000;
+        for (int n = 0; n < count; ++n) {
+            TCadData e{};
+            e.Layer = 1;
+            e.Width = 1;
+            const double x = 800 * unit(random) - 400;
+            const double y = 400 * unit(random) - 200;
+            const double size = 30 * unit(random);
+            const int8_t kinds[] = {kKindLine, kKindArc, kKindCircle, kKindPoint, kKindEllipse, kKindDimX, kKindText};
+            e.Kind = kinds[n % 7];
+            e.X1 = x;
+            e.Y1 = y;
+            e.X2 = x + size * (unit(random) - 0.5);
+            e.Y2 = y + size * (unit(random) - 0.5);
+            e.Cx = x + size * (unit(random) - 0.5);
+            e.Cy = y + size * (unit(random) - 0.5);
+            e.R = size / 2 + 0.1;
+            e.Angle = e.Kind == kKindEllipse ? 6 * unit(random) : 360 * unit(random);
+            if (e.Kind == kKindEllipse) {
+                e.Y1 = 0.1 + unit(random);
+                e.X1 = e.R;
+                e.X2 = -e.R;
+            }
+            PutElement(drawing, e);
+        }
+        const double w = round % 4 < 2 ? 60 : 900;
+        const double left = 800 * unit(random) - 450;
+        const double bottom = 400 * unit(random) - 250;
+        const SelectionWindow window{left, left + w * unit(random) + 1, bottom, bottom + w * unit(random) / 2 + 1,
+                                     round % 3 == 0};
+        const WindowRules rules{round % 5 != 0, false, 36};
+        std::vector<int> expected;
+        for (int i = 1; i <= drawing.Count; ++i)
+            if (WindowTakes(drawing[i], window, rules.Annotations, rules.Fineness)) expected.push_back(i);
+        ElementIndex index;
+        SelectInWindow(drawing, index, window, rules);
+        std::vector<int> taken;
+        for (int i = 1; i <= drawing.Count; ++i)
+            if (drawing[i].Selected == 1) taken.push_back(i);
+        ASSERT_EQ(taken, expected) << round;
+    }
 }
 
 }  // namespace
