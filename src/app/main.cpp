@@ -5,6 +5,7 @@
 #include "app/ScriptRunner.h"
 #include "files/SettingsFile.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -64,11 +65,15 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
         return 2;
     }
     QApplication application(argc, argv);
+    vantro::InstallJapaneseTranslations(application);
     const std::filesystem::path settingsFile = SettingsFileFor(line);
     std::string message;
     vantro::Settings settings = LoadSettings(settingsFile, message);
     vantro::TForm1 window(std::move(settings), settingsFile);
     window.show();
+    // The frame is known once the window is shown; the window then fills the screen's work area.
+    QCoreApplication::processEvents();
+    window.FitToWorkArea();
     if (!message.empty()) window.Dialogs().ShowMessage(message);
     // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
     if (line.Input.ends_with(".dca"))
@@ -81,6 +86,7 @@ int RunScriptFile(int argc, char** argv, const vantro::CommandLine& line)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    vantro::InstallJapaneseTranslations(application);
     std::string reason;
     const auto lines = vantro::ReadScriptFile(line.Script, reason);
     if (!lines) {

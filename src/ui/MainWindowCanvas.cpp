@@ -61,6 +61,7 @@ void TForm1::PaintBackground(Surface& surface)
 
 void TForm1::RedrawAll(bool clear)
 {
+    repaintDue_ = false;
     if (clear) PaintBackground();
     view_.CrosshairPixel = {-1000, -1000};
     view_.OverlayWiped = true;
@@ -164,11 +165,23 @@ void TForm1::ResumeParkedMode()
 void TForm1::CanvasResized()
 {
     const bool first = view_.CanvasWidth == 0;
+    const int oldWidth = view_.CanvasWidth;
+    const int oldHeight = view_.CanvasHeight;
+    ViewState sheet = view_;
+    FitSheet(sheet);
+    const bool showsTheSheet = sheet.FitScale == view_.FitScale && sheet.OriginX == view_.OriginX &&
+                               sheet.OriginY == view_.OriginY && view_.Zoom == 1;
     view_.CanvasWidth = canvas_->width();
     view_.CanvasHeight = canvas_->height();
     if (first) {
         SetSheetSize(view_, settings_.Width2);
         statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
+    } else if (showsTheSheet) {
+        FitSheet(view_);
+    } else {
+        // A view the user zoomed or panned keeps its scale and the point at the canvas's centre.
+        view_.OriginX += (view_.CanvasWidth - oldWidth) / 2;
+        view_.OriginY += (view_.CanvasHeight - oldHeight) / 2;
     }
     RedrawAll(true);
 }
@@ -246,6 +259,8 @@ void TForm1::CanvasMouseMove(int x, int y, int shift)
         layerPanel_->hide();
         RedrawAll(true);
     }
+    // The layer panel's preview of one layer is replaced by the whole drawing as the mouse comes back.
+    if (repaintDue_) RedrawAll(true);
     view_.LastMousePixel = {x, y};
     canvas_->unsetCursor();
     const StepRow* row = FindStep(command_.CommandMode);

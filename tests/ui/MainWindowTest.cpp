@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, RightClickWhenIdleRepeatsTheLastCommandAndCancelsAfterSta
     ClickCanvas({300, 200}, Qt::RightButton);
     EXPECT_EQ(Mode(), 30);
     EXPECT_TRUE(window->Command().AltVariant) << "the circle comes back as it last ran";
-    EXPECT_EQ(Prompt(), QStringLiteral(" 中心点と直径を指定して下さい(円-中心と直径)"));
+    EXPECT_TRUE(Prompt().startsWith(QStringLiteral(" 中心点と直径を指定して下さい(円-中心と直径)")));
     EXPECT_EQ(window->Command().AnchorPixel, (CanvasPoint{300, 200}));
 }
 
@@ -300,7 +300,9 @@ TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
             EXPECT_EQ(Find<QLineEdit>("EditY")->isVisible(), y);
             EXPECT_EQ(Find<QLineEdit>("EditR")->isVisible(), r);
             EXPECT_EQ(window->Command().AltVariant, right && row.Right == RightButton::AltVariant);
-            EXPECT_EQ(Prompt(), QString::fromUtf8(EntryPrompt(step, window->Command().AltVariant)));
+            const QString prompt = QString::fromUtf8(EntryPrompt(step, window->Command().AltVariant));
+            const bool built = step.Click != nullptr || step.Enter != nullptr;
+            EXPECT_EQ(Prompt(), built ? prompt : prompt + QStringLiteral("　※この機能は準備中です"));
             QTest::keyClick(window.get(), Qt::Key_Escape);
         }
     }
