@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <unistd.h>
 
 namespace vantro {
 namespace {
@@ -95,18 +94,6 @@ void PutImages(ByteWriter& out, const std::vector<ImageEntry>& images)
         out.PutF64(entry.X);
         out.PutF64(entry.Y);
     }
-}
-
-// The read-only attribute's counterpart: no write permission bit at all (which even the superuser
-// is held to here), or no write access for this process. A rename would replace such a file.
-bool IsReadOnlyFile(const std::filesystem::path& path)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error || !fs::is_regular_file(status)) return false;
-    constexpr auto anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (status.permissions() & anyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
 }
 
 }  // namespace
