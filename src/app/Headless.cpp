@@ -5,16 +5,17 @@
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
+#include "files/FileSystem.h"
 #include "view/DrawingImage.h"
 #include "view/PaintPreferences.h"
 
+#include <QBuffer>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
-#include <system_error>
 
 namespace vantro {
 namespace {
@@ -62,20 +63,21 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
     return false;
 }
 
-// Saves through a temporary file beside the target, renamed over it when complete.
+// Encoded in memory and written as drawings are: a failed write, a full disk among them, keeps the
+// previous file, and a read-only one is refused.
 bool SaveImage(const QImage& image, const std::string& path, const char* format, std::ostream& errors)
 {
     const std::filesystem::path target = PathOf(path);
-    std::filesystem::path temporary = target;
-    temporary += ".part";
-    const QString temporaryName = QString::fromStdU16String(temporary.u16string());
-    std::error_code error;
-    if (image.save(temporaryName, format)) {
-        std::filesystem::rename(temporary, target, error);
-        if (!error) return true;
+    if (IsReadOnlyFile(target)) {
+        errors << "VantroCad: " << path << ": " << kReadOnlyFileMessage << '\n';
+        return false;
     }
-    std::filesystem::remove(temporary, error);
-    errors << "VantroCad: " << path << ": ファイルは保存できませんでした。\n";
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) &&
+        WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        return true;
+    errors << "VantroCad: " << path << ": " << kWriteFailedMessage << '\n';
     return false;
 }
 

@@ -8,9 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace vantro {
 namespace {
@@ -141,6 +144,46 @@ TEST_F(Headless, ConvertsToAndFromDxf)
     std::ofstream(folder / "hatch.dxf") << "0\nSECTION\n2\nENTITIES\n0\nHATCH\n0\nPOINT\n10\n1\n20\n2\n0\nENDSEC\n0\nEOF\n";
     EXPECT_EQ(Run({"--convert", In("hatch.dxf"), In("hatch.dca"), "--visible-only"}), 0);
     EXPECT_NE(errors.str().find("HATCHの読み込みは対応していません。 (1)"), std::string::npos) << errors.str();
+}
+
+TEST_F(Headless, APictureReplacesTheOldOneWholeOrNotAtAll)
+{
+    // A full disk once left a 0-byte picture in place of the old one and reported success; a
+    // read-only picture was replaced.
+    const std::string old = "the previous picture";
+    const struct {
+        const char* Name;
+        bool ReadOnly;
+        rlim_t FileSizeLimit;  // a small one stands for a full disk
+        const char* Message;
+    } cases[] = {
+        {"read-only", true, RLIM_INFINITY, "指定されたファイルは読み取り専用です"},
+        {"full disk", false, 64, "ファイルは保存できませんでした。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::filesystem::path picture = folder / "part.png";
+        std::filesystem::remove(picture);
+        std::ofstream(picture, std::ios::binary) << old;
+        if (c.ReadOnly) std::filesystem::permissions(picture, std::filesystem::perms::owner_read);
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previousLimit{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
+        rlimit limit = previousLimit;
+        limit.rlim_cur = std::min(c.FileSizeLimit, previousLimit.rlim_max);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const int code = Run({"--convert", In("part.dca"), In("part.png"), "--size", "320x200"});
+        ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+        std::signal(SIGXFSZ, previousSignal);
+        EXPECT_EQ(code, 1);
+        EXPECT_NE(errors.str().find(c.Message), std::string::npos) << errors.str();
+        std::ifstream kept(picture, std::ios::binary);
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(kept), {}) == old) << "the old picture was replaced";
+        std::filesystem::permissions(picture, std::filesystem::perms::owner_all);
+        size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+        EXPECT_EQ(entries, 2u) << "no temporary file is left";
+    }
 }
 
 TEST_F(Headless, InfoCountsByKindAndLayer)
