@@ -58,6 +58,8 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
         return false;
     }
     const ReadResult result = ReadDrawingFile(PathOf(path), drawing, file);
+    if (result.SkippedElements > 0)
+        errors << "VantroCad: " << path << ": " << SkippedElementsMessage(result.SkippedElements) << '\n';
     if (result.Ok) return true;
     errors << "VantroCad: " << path << ": " << result.Message << '\n';
     return false;

@@ -51,6 +51,12 @@ void LocateImages(std::vector<ImageEntry>& images, const fs::path& drawingFolder
     }
 }
 
+std::string SkippedElementsMessage(int count)
+{
+    return "不正な数値またはレイヤーを持つ図形 " + std::to_string(count) +
+           " 個を読み込みませんでした。上書き保存すると、それらはファイルから失われます。";
+}
+
 void TakeStyleFromSettings(const Settings& from, DrawingFileSettings& to)
 {
     to.ArrowLength = ToFloat(from.ArrowLength);

@@ -84,7 +84,13 @@ struct ReadResult {
     bool Ok = false;
     int Stage = 0;
     std::string Message;  // UTF-8, empty when Ok
+    // Elements left out because the drawing cannot hold them (a number that is not finite, a
+    // layer outside 1..96); the rest of the file is read.
+    int SkippedElements = 0;
 };
+
+// What the user is told when elements were left out.
+std::string SkippedElementsMessage(int count);
 
 struct WriteResult {
     bool Ok = false;

@@ -186,6 +186,19 @@ TEST_F(Headless, APictureReplacesTheOldOneWholeOrNotAtAll)
     }
 }
 
+TEST_F(Headless, ElementsTheDrawingCannotHoldAreLeftOutAndNamed)
+{
+    Drawing drawing;
+    testing::PutElement(drawing, testing::Line(0, 0, 100, 50));
+    testing::PutElement(drawing, testing::Line(0, 0, 1, 1, 97));
+    ASSERT_TRUE(WriteDrawingFile(folder / "spoilt.dca", drawing, DrawingFileSettings{}).Ok);
+    EXPECT_EQ(Run({"--convert", In("spoilt.dca"), In("copy.dca")}), 0);
+    EXPECT_NE(errors.str().find(SkippedElementsMessage(1)), std::string::npos) << errors.str();
+    EXPECT_EQ(Run({"--info", In("spoilt.dca")}), 0);
+    EXPECT_NE(errors.str().find(SkippedElementsMessage(1)), std::string::npos) << errors.str();
+    EXPECT_NE(out.str().find("図形数: 1"), std::string::npos) << out.str();
+}
+
 TEST_F(Headless, InfoCountsByKindAndLayer)
 {
     EXPECT_EQ(Run({"--info", In("part.dca")}), 0);

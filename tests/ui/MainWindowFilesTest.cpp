@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "document/Tolerance.h"
+#include "files/DrawingFile.h"
 #include "files/SettingsFile.h"
+#include "support/Fixtures.h"
 #include "geometry/Dimensions.h"
 
 #include <QAction>
@@ -140,6 +142,21 @@ TEST_F(MainWindowFiles, OpeningOverUnsavedWorkAsksAndABadFileSaysWhy)
     EXPECT_EQ(dialogs.Messages.back(), "ファイルは開けませんでした。");
     EXPECT_EQ(window->Document().Count, 0);
     EXPECT_TRUE(window->CurrentFile().isEmpty());
+}
+
+TEST_F(MainWindowFiles, ElementsTheDrawingCannotHoldAreLeftOutAndTheUserIsTold)
+{
+    // One element on layer 0 once made the whole file unopenable.
+    Drawing written;
+    PutElement(written, Line(0, 0, 10, 0));
+    PutElement(written, Line(0, 0, 10, 10, 0));
+    PutElement(written, Line(0, 0, 0, 10));
+    ASSERT_TRUE(WriteDrawingFile(folder / "spoilt.dca", written, DrawingFileSettings{}).Ok);
+    EXPECT_TRUE(window->OpenDrawing(PathFor("spoilt.dca")));
+    EXPECT_EQ(window->Document().Count, 2);
+    EXPECT_EQ(window->CurrentFile().toStdString(), PathFor("spoilt.dca"));
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{SkippedElementsMessage(1)});
+    EXPECT_TRUE(window->Document().Saved) << "nothing asks to write the file over";
 }
 
 // Answering Yes to the closing question must not lose the drawing when the save does not happen.
