@@ -125,7 +125,8 @@ WriteResult WriteDrawingFile(const std::filesystem::path& path, const Drawing& d
 void LocateImages(std::vector<ImageEntry>& images, const std::filesystem::path& drawingFolder);
 
 // The style fields the "SetSW" switch governs (arrow sizes, text height, precision, dimension
-// text colour, both font names), between the settings values and the file.
+// text colour, both font names), between the settings values and the file. Sizes from a file
+// outside the ranges the settings allow are brought inside.
 void TakeStyleFromSettings(const Settings& from, DrawingFileSettings& to);
 void ApplyStyleToSettings(const DrawingFileSettings& from, Settings& to);
 

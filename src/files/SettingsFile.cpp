@@ -60,9 +60,10 @@ public:
     {
         if (const auto value = Checked(store_.ReadBool(key.Section, key.Name, field), key)) field = *value;
     }
-    void operator()(const SettingsKey& key, double& field, FloatText)
+    void operator()(const SettingsKey& key, double& field, FloatValue kind)
     {
-        if (const auto value = Checked(store_.ReadFloat(key.Section, key.Name, field), key)) field = *value;
+        if (const auto value = Checked(store_.ReadFloat(key.Section, key.Name, field), key))
+            field = std::clamp(*value, kind.Range.Min, kind.Range.Max);
     }
     template <typename Kind>
     void operator()(const SettingsKey& key, std::string& field, Kind)
@@ -116,9 +117,9 @@ public:
     {
         if (Mine(key)) store_.WriteBool(key.Section, key.Name, field);
     }
-    void operator()(const SettingsKey& key, const double& field, FloatText format)
+    void operator()(const SettingsKey& key, const double& field, FloatValue kind)
     {
-        if (Mine(key)) store_.WriteString(key.Section, key.Name, FormatFloat(field, format));
+        if (Mine(key)) store_.WriteString(key.Section, key.Name, FormatFloat(field, kind.Format));
     }
     void operator()(const SettingsKey& key, const std::string& field, Text)
     {

@@ -853,6 +853,15 @@ TEST(DrawingFileSettingsValues, StyleGoesBetweenTheSettingsAndTheFile)
     EXPECT_EQ(back.TextColor, 0x00FF0000u);
     EXPECT_EQ(back.DimTextName, settings.DimTextName);
     EXPECT_EQ(back.Width2, Settings{}.Width2);  // the drawing range is not part of the style
+
+    // A file's sizes outside the settings' ranges are brought inside, as the settings file's are.
+    file.ArrowLength = -3;
+    file.ArrowOffset = 1e30f;
+    file.TextHeight = 0;
+    ApplyStyleToSettings(file, back);
+    EXPECT_EQ(back.ArrowLength, 0);
+    EXPECT_EQ(back.ArrowOffset, 1000);
+    EXPECT_EQ(back.Textheight, 0.1);
 }
 
 }  // namespace

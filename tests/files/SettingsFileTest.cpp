@@ -155,6 +155,32 @@ TEST(SettingsFileRead, AValueOfTheWrongKindStopsTheReading)
     }
 }
 
+TEST(SettingsFileRead, DecimalsOutsideTheirRangeAreBroughtInside)
+{
+    // "Textheight" -12, 0 or 1e308 was once taken, painted and exported as it stood.
+    const struct {
+        const char* Line;
+        double Settings::*Field;
+        double Taken;
+    } cases[] = {
+        {"[Cad]\r\nTextheight=-12", &Settings::Textheight, 0.1},
+        {"[Cad]\r\nTextheight=0", &Settings::Textheight, 0.1},
+        {"[Cad]\r\nTextheight=1e308", &Settings::Textheight, 1000},
+        {"[Cad]\r\nTextheight=0.1", &Settings::Textheight, 0.1},
+        {"[Cad]\r\nArrowLength=-2", &Settings::ArrowLength, 0},
+        {"[Cad]\r\nArrowHeight=1e20", &Settings::ArrowHeight, 1000},
+        {"[Cad]\r\nArrowOffset=0", &Settings::ArrowOffset, 0},
+        {"[Printer]\r\nHoseiX=0", &Settings::HoseiX, 0.01},
+        {"[Printer]\r\nHoseiY=-1", &Settings::HoseiY, 0.01},
+        {"[Cad]\r\nGridPit=-10", &Settings::GridPit, 0.01},
+        {"[Cad]\r\nGridPit=1e9", &Settings::GridPit, 100000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Line);
+        EXPECT_EQ(Read(c.Line).*c.Field, c.Taken);
+    }
+}
+
 TEST(SettingsFileRead, ParametersThatAreNoNumberCountAsTheirDefault)
 {
     const struct {
