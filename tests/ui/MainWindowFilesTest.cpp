@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include <filesystem>
+#include <fstream>
 
 namespace vantro::testing {
 namespace {
@@ -197,6 +198,39 @@ TEST_F(MainWindowFiles, ConfirmedSettingsTakeEffectAndReachTheSettingsFile)
     EXPECT_EQ(read.Width2, 5);
     EXPECT_EQ(read.CadMax, 150);
     EXPECT_EQ(read.EpsIndex, 0);
+}
+
+TEST_F(MainWindowFiles, ASettingsFileThatCannotBeReadIsNeverWrittenAndAFailedSaveIsReported)
+{
+    // A settings file that could not be read was once written over at the program's end, and a
+    // save that failed said nothing.
+    const struct {
+        const char* Name;
+        std::string Bytes;  // empty: no file, in a folder that is not there
+        const char* Says;
+    } cases[] = {
+        {"utf16.ini", std::string("[\0C\0a\0d\0]\0", 10), "はテキストではないため読み込めませんでした。設定は保存しませんでした。"},
+        {"large.ini", std::string(kMaxIniFileBytes + 1, ';'), "は大きすぎるため読み込めませんでした。設定は保存しませんでした。"},
+        {"missing/VantroCad.ini", "", "に設定を保存できませんでした。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::filesystem::path file = folder / c.Name;
+        if (!c.Bytes.empty()) std::ofstream(file, std::ios::binary) << c.Bytes;
+        window.reset();
+        window = std::make_unique<TForm1>(Settings{}, file);
+        window->SetDialogs(&dialogs);
+        dialogs.Messages.clear();
+        Settings changed = window->Preferences();
+        changed.Pick = 3;
+        window->ApplySettings(changed);
+        EXPECT_TRUE(window->close());
+        const std::string said = "設定ファイル\"" + file.string() + "\"" + c.Says;
+        EXPECT_EQ(dialogs.Messages, (std::vector<std::string>{said, said})) << "once on OK, once at the end";
+        if (c.Bytes.empty()) continue;
+        std::ifstream kept(file, std::ios::binary);
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(kept), {}) == c.Bytes) << "the file was written over";
+    }
 }
 
 TEST_F(MainWindowFiles, TheTextDialogRemembersItsChoicesWhenTheTextCommandEnds)
