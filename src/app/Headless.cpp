@@ -85,12 +85,18 @@ bool SaveImage(const QImage& image, const std::string& path, const char* format,
 
 }  // namespace
 
-int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& errors)
+int RunConvert(const CommandLine& line, const Settings& preferences, std::ostream& errors)
 {
     Drawing drawing;
     drawing.Capacity = kMaxCapacity;
+    // What a DXF input does not carry comes from the settings, as when the window saves it.
     DrawingFileSettings file;
+    file.BackgroundColor = preferences.FormColor;
+    TakeStyleFromSettings(preferences, file);
     if (!ReadInput(line.Input, drawing, file, errors, true)) return 1;
+    // As the window opens a drawing: its own dimension and text style, unless "SetSW" says not to.
+    Settings settings = preferences;
+    if (!settings.SetSW && LowerExtension(line.Input) == kDrawingFileExtension) ApplyStyleToSettings(file, settings);
     const std::string extension = LowerExtension(line.Output);
     if (extension == kDxfExtension) {
         const DxfExportResult result = ExportDxf(PathOf(line.Output), drawing, settings, line.VisibleOnly);

@@ -82,14 +82,14 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
-    int Run(std::vector<std::string> arguments)
+    int Run(std::vector<std::string> arguments, const Settings& settings = {})
     {
         const CommandLine line = ParseCommandLine(arguments);
         EXPECT_TRUE(line.Error.empty());
         out.str("");
         errors.str("");
         if (line.What == Action::Info) return RunInfo(line, out, errors);
-        return RunConvert(line, Settings{}, errors);
+        return RunConvert(line, settings, errors);
     }
     std::string In(const char* name) const { return (folder / name).string(); }
 
@@ -183,6 +183,56 @@ TEST_F(Headless, APictureReplacesTheOldOneWholeOrNotAtAll)
         size_t entries = 0;
         for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
         EXPECT_EQ(entries, 2u) << "no temporary file is left";
+    }
+}
+
+TEST_F(Headless, ConversionsTakeTheDrawingsOwnDimensionStyleAsTheWindowDoes)
+{
+    // A conversion once drew and exported every drawing in the settings' style, unlike the window.
+    // Far from the origin, whose marker is partly red.
+    TCadData dimension{};
+    dimension.Kind = kKindDimX;
+    dimension.Layer = 1;
+    dimension.Width = 1;
+    dimension.X1 = 1000;
+    dimension.X2 = 1100;
+    dimension.R = 1050;
+    dimension.Angle = 20;
+    dimension.Cx = 1050;
+    dimension.Cy = 20;
+    dimension.Value = 100;
+    Drawing drawing;
+    testing::PutElement(drawing, dimension);
+    DrawingFileSettings style;
+    style.TextHeight = 3.5f;
+    style.DimensionTextColor = 0x0000FF;  // red
+    ASSERT_TRUE(WriteDrawingFile(folder / "styled.dca", drawing, style).Ok);
+    const struct {
+        bool IgnoreFileStyle;  // "SetSW"
+        double TextHeight;
+        bool RedText;
+    } cases[] = {{false, 3.5, true}, {true, 12, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.IgnoreFileStyle);
+        Settings settings;
+        settings.SetSW = c.IgnoreFileStyle;
+        ASSERT_EQ(Run({"--convert", In("styled.dca"), In("styled.dxf")}, settings), 0) << errors.str();
+        std::ifstream dxfFile(folder / "styled.dxf", std::ios::binary);
+        const std::string dxf(std::istreambuf_iterator<char>(dxfFile), {});
+        const std::string variable = "$DIMTXT\r\n 40\r\n";
+        const size_t at = dxf.find(variable);
+        ASSERT_NE(at, std::string::npos);
+        const size_t value = at + variable.size();
+        EXPECT_EQ(std::stod(dxf.substr(value, dxf.find('\r', value) - value)), c.TextHeight);
+        ASSERT_EQ(Run({"--convert", In("styled.dca"), In("styled.png"), "--size", "400x300"}, settings), 0);
+        const QImage picture(QString::fromStdString(In("styled.png")));
+        int red = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                red += qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80 ? 1 : 0;
+            }
+        EXPECT_EQ(red > 0, c.RedText) << red;
     }
 }
 
