@@ -34,7 +34,6 @@ struct Scene {
             SnapInput mouse;
             mouse.MouseX = px(random);
             mouse.MouseY = py(random);
-            mouse.CommandMode = 17;
             Mice.push_back(mouse);
         }
     }

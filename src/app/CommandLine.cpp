@@ -27,6 +27,7 @@ std::string UsageText()
            "  vantrocad --convert IN OUT [--size WxH]   図面を変換します (IN: .dca .dxf, OUT: .dca .dxf .png .bmp)\n"
            "  --visible-only                            DXF 出力に表示レイヤーのみを書きます\n"
            "  vantrocad --info FILE                     図面の内容を表示します\n"
+           "  vantrocad --script SCRIPT [FILE.dca]      コマンドスクリプトを画面なしで実行します\n"
            "  --program-folder DIR                      設定ファイルのフォルダーを指定します\n"
            "  --help                                    この説明を表示します\n";
 }
@@ -49,6 +50,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             line.What = CommandLine::Action::Convert;
             line.Input = arguments[++i];
             line.Output = arguments[++i];
+        } else if (argument == "--script") {
+            if (!hasValue) return fail("--script にはスクリプトファイルが必要です");
+            line.What = CommandLine::Action::Script;
+            line.Script = arguments[++i];
         } else if (argument == "--info") {
             if (!hasValue) return fail("--info にはファイルが必要です");
             line.What = CommandLine::Action::Info;
@@ -68,8 +73,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             plain.push_back(argument);
         }
     }
-    if (line.What == CommandLine::Action::Window && !plain.empty()) line.Input = plain.front();
-    else if (!plain.empty() && line.What != CommandLine::Action::Help) return fail("余分な引数です: " + plain.front());
+    if (plain.empty() || line.What == CommandLine::Action::Help) return line;
+    if (line.What == CommandLine::Action::Window) {
+        line.Input = plain.front();
+    } else if (line.What == CommandLine::Action::Script && plain.size() == 1) {
+        line.Input = plain.front();
+    } else {
+        return fail("余分な引数です: " + plain.back());
+    }
     return line;
 }
 

@@ -9,9 +9,10 @@
 namespace vantro {
 
 struct CommandLine {
-    enum class Action { Window, Help, Convert, Info };
+    enum class Action { Window, Help, Convert, Info, Script };
     Action What = Action::Window;
-    std::string Input;   // --convert IN, --info FILE, or the drawing the window opens
+    std::string Input;   // --convert IN, --info FILE, or the drawing the window or a script opens
+    std::string Script;  // --script SCRIPT
     std::string Output;  // --convert OUT
     bool VisibleOnly = false;  // --visible-only: a DXF output leaves out hidden layers
     int Width = 1600;    // --size WxH for pictures

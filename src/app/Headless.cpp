@@ -97,27 +97,34 @@ int RunConvert(const CommandLine& line, const Settings& preferences, std::ostrea
     // As the window opens a drawing: its own dimension and text style, unless "SetSW" says not to.
     Settings settings = preferences;
     if (!settings.SetSW && LowerExtension(line.Input) == kDrawingFileExtension) ApplyStyleToSettings(file, settings);
-    const std::string extension = LowerExtension(line.Output);
+    const OutputOptions options{line.Width, line.Height, line.VisibleOnly};
+    return WriteConverted(line.Output, drawing, file, settings, options, errors) ? 0 : 1;
+}
+
+bool WriteConverted(const std::string& output, const Drawing& drawing, const DrawingFileSettings& file,
+                    const Settings& settings, const OutputOptions& options, std::ostream& errors)
+{
+    const std::string extension = LowerExtension(output);
     if (extension == kDxfExtension) {
-        const DxfExportResult result = ExportDxf(PathOf(line.Output), drawing, settings, line.VisibleOnly);
-        if (result.Ok) return 0;
-        errors << "VantroCad: " << line.Output << ": " << result.Message << '\n';
-        return 1;
+        const DxfExportResult result = ExportDxf(PathOf(output), drawing, settings, options.VisibleOnly);
+        if (result.Ok) return true;
+        errors << "VantroCad: " << output << ": " << result.Message << '\n';
+        return false;
     }
     if (extension == kDrawingFileExtension) {
-        const WriteResult result = WriteDrawingFile(PathOf(line.Output), drawing, file);
-        if (result.Ok) return 0;
-        errors << "VantroCad: " << line.Output << ": " << result.Message << '\n';
-        return 1;
+        const WriteResult result = WriteDrawingFile(PathOf(output), drawing, file);
+        if (result.Ok) return true;
+        errors << "VantroCad: " << output << ": " << result.Message << '\n';
+        return false;
     }
     if (extension != ".png" && extension != ".bmp") {
-        errors << "VantroCad: 出力の形式が分かりません (.dca .dxf .png .bmp): " << line.Output << '\n';
-        return 1;
+        errors << "VantroCad: 出力の形式が分かりません (.dca .dxf .png .bmp): " << output << '\n';
+        return false;
     }
     const PaintSettings paint = PaintSettingsFrom(settings);
     const int sheet = file.DrawingRange.value_or(settings.Width2);
-    const QImage image = RenderFitted(drawing, paint, sheet, line.Width, line.Height);
-    return SaveImage(image, line.Output, extension == ".png" ? "PNG" : "BMP", errors) ? 0 : 1;
+    const QImage image = RenderFitted(drawing, paint, sheet, options.Width, options.Height);
+    return SaveImage(image, output, extension == ".png" ? "PNG" : "BMP", errors);
 }
 
 namespace {

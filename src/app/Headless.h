@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "document/Drawing.h"
+#include "files/DrawingFile.h"
 #include "files/Settings.h"
 
 #include <ostream>
@@ -12,5 +14,17 @@ namespace vantro {
 // partial output file is ever left behind.
 int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& errors);
 int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& errors);
+
+// Pictures are drawn fitted at this size; a DXF output may leave hidden layers out.
+struct OutputOptions {
+    int Width = 1600;
+    int Height = 1200;
+    bool VisibleOnly = false;
+};
+
+// Writes the drawing in the format the output's extension names (.dca, .dxf, .png, .bmp); false,
+// with a message on `errors`, when it could not.
+bool WriteConverted(const std::string& output, const Drawing& drawing, const DrawingFileSettings& file,
+                    const Settings& settings, const OutputOptions& options, std::ostream& errors);
 
 }  // namespace vantro

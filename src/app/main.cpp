@@ -2,6 +2,7 @@
 #include "Version.h"
 #include "app/CommandLine.h"
 #include "app/Headless.h"
+#include "app/ScriptRunner.h"
 #include "files/SettingsFile.h"
 #include "ui/MainWindow.h"
 
@@ -64,6 +65,30 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     return QApplication::exec();
 }
 
+// A script runs in the real window, shown on no screen; it never writes the settings file.
+int RunScriptFile(int argc, char** argv, const vantro::CommandLine& line)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::string reason;
+    const auto lines = vantro::ReadScriptFile(line.Script, reason);
+    if (!lines) {
+        std::cerr << line.Script << ":0: " << reason << '\n';
+        return 1;
+    }
+    vantro::Settings settings;
+    const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(SettingsFileFor(line), settings);
+    if (!loaded.Message.empty()) std::cerr << "VantroCad: " << loaded.Message << '\n';
+    vantro::TForm1 window(std::move(settings));
+    window.show();
+    QCoreApplication::processEvents();
+    const auto failure = vantro::RunScript(window, line.Input, *lines, std::cerr);
+    window.Document().Saved = true;
+    if (!failure) return 0;
+    std::cerr << line.Script << ':' << failure->Line << ": " << failure->Reason << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -80,6 +105,8 @@ int main(int argc, char** argv)
     case vantro::CommandLine::Action::Convert:
     case vantro::CommandLine::Action::Info:
         return RunHeadless(argc, argv, line);
+    case vantro::CommandLine::Action::Script:
+        return RunScriptFile(argc, argv, line);
     default:
         return RunWindow(argc, argv, line);
     }

@@ -1,6 +1,6 @@
 #include "ui/CanvasWidget.h"
 
-#include "ui/CommandState.h"
+#include "commands/CommandState.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -65,7 +65,7 @@ TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* p
     BuildStatusBar();
     BuildMenus();
     BuildPanels();
-    snapIndex_ = std::make_unique<ElementIndex>();
+    elementIndex_ = std::make_unique<ElementIndex>();
     canvas_->SetEvents({
         [this](Qt::MouseButton b, int x, int y, int s) { CanvasMouseDown(b, x, y, s); },
         [this](int x, int y, int s) { CanvasMouseMove(x, y, s); },

@@ -7,7 +7,8 @@
 #include "files/DrawingFile.h"
 #include "files/IniStore.h"
 #include "files/Settings.h"
-#include "ui/CommandState.h"
+#include "commands/CommandContext.h"
+#include "commands/CommandState.h"
 #include "ui/QtDialogs.h"
 #include "view/PreviewPainter.h"
 #include "view/Surface.h"
@@ -30,6 +31,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QTimer;
 class QToolButton;
 
@@ -41,7 +43,9 @@ class Surface;
 class ElementIndex;
 class ColorPanel;
 class LayerPanel;
+class TFormGet;
 class TTextDialog;
+struct StepRow;
 struct ToolButtonRow;
 
 class TForm1 final : public QMainWindow, public DrawingListener {
@@ -59,15 +63,18 @@ public:
 
     // Tests install a scripted seam; the window keeps its own otherwise.
     void SetDialogs(UserDialogs* dialogs);
+    UserDialogs* InstalledDialogs() const { return relay_.Target(); }
     UserDialogs& Dialogs() { return relay_; }
 
     void StartCommand(int mode, int layout);
     void CancelCommand();
     void RepeatLastCommand(int x, int y);
-    void TakeClickPoint(int x, int y, bool advance);
     void DispatchClick(int x, int y, int shift);
     void DispatchEnter();
     void RedrawAll(bool clear);
+    // "確定" and "反転" of PanelMulti.
+    void ConfirmSelection();
+    void InvertSelection();
 
     // Status bar panel 0..4.
     QString PanelText(int panel) const;
@@ -84,6 +91,10 @@ public:
     bool OverwriteSaveCommand();
     // The current file name lives in the caption; "VantroCad" means none.
     QString CurrentFile() const;
+    // Writes the drawing file without a dialog; a failure is told through the dialog seam.
+    bool WriteDrawingTo(const std::string& path);
+    // What a drawing file written now carries besides the elements: style, fills, images.
+    DrawingFileSettings CurrentFileSettings() const;
 
     // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
     void ShowSettingsDialog();
@@ -93,6 +104,8 @@ public:
 
     // How the text dialog is shown: modally unless a test answers it (true: OK).
     void SetTextDialogRunner(std::function<bool(TTextDialog&)> runner);
+    // How the overlapping-element chooser is shown: modally unless a test answers it (true: 確定).
+    void SetChooserRunner(std::function<bool(TFormGet&)> runner);
 
     // DXF (MainWindowDxf.cpp): write all or only the visible layers' elements; read a file into a
     // new drawing.
@@ -127,17 +140,25 @@ private:
     void BuildSnapPanel();
     void BuildStatusBar();
     void BuildPanels();
+    void BuildMultiPanel();
     void PreviewLayer(int layer);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
 
     // Commands (MainWindowCommands.cpp)
     void ApplyLayout(int layout);
-    void SetLabelR(int mode);
+    void SetLabelR(const StepRow& row);
     void ApplyPreset(const ToolButtonRow& row);
-    void ClearPicksAndSelection(bool repaintWhenCandidatesRemoved);
     void SetEditShortcutsEnabled(bool enabled);
-    void ShowPoint(Point p);
     void FocusEntry(QLineEdit* field);
+
+    // The translation between the widgets and the command steps (MainWindowDispatch.cpp)
+    CommandContext MakeContext();
+    EntrySnapshot Snapshot() const;
+    void ApplyStepResult(const StepResult& result);
+    void EnterPressed(QLineEdit* field);
+    void MovePointerTo(Point world);
+    int ChooseElement(const std::vector<int>& candidates);
+    void DrawCandidate(int index, bool highlighted);
 
     // Canvas (MainWindowCanvas.cpp)
     void ConnectViewButtons();
@@ -167,18 +188,6 @@ private:
     void SearchSnapAt(int x, int y, int shift);
     void EraseSnapMarker();
 
-    // Steps (MainWindowSteps.cpp)
-    void EnterPressed(QLineEdit* field);
-    void RunStep(bool enter, int x, int y, int shift);
-    void LineFirstClick(int x, int y, int shift);
-    void LineSecondClick(int x, int y, int shift);
-    void LineFirstEnter();
-    void LineSecondEnter();
-    bool SnapRuleRefuses(int shift) const;
-    Point ClickPoint(int shift) const;
-    bool ReadEntryPoint(Point& point);
-    void MovePointerTo(Point world);
-
     // Preview (MainWindowPreview.cpp)
     PreviewInput CurrentPreviewInput(CanvasPoint cursor);
     std::optional<double> DrawPreviewInput(const PreviewInput& input, const Pen& pen);
@@ -189,7 +198,8 @@ private:
     void StartTextCommand();
     void ShowTextDialog();
     void EndTextDialog();
-    void TextPlacementClick(int shift);
+    TextEntry TextContent() const;
+    bool ShowsTextPlacement(uint16_t mode) const;
     void RestoreTextBacking();
     void DrawTextPlacement(CanvasPoint mouse);
 
@@ -221,9 +231,11 @@ private:
     QCheckBox* checkBoxLock2_ = nullptr;
     QCheckBox* checkBoxCrCenter_ = nullptr;
     QCheckBox* checkBoxInt_ = nullptr;
+    QCheckBox* checkBoxGrp_ = nullptr;
     QFrame* panelDim_ = nullptr;
     QFrame* panelDim2_ = nullptr;
-    QFrame* panelMulti_ = nullptr;
+    QWidget* panelMulti_ = nullptr;
+    QPushButton* buttonMulti_ = nullptr;
     QFrame* panelOp_ = nullptr;
     QToolButton* speedButtonOp_ = nullptr;
     QWidget* panelCad2_ = nullptr;
@@ -240,17 +252,16 @@ private:
     QToolButton* undoButton_ = nullptr;
     QToolButton* redoButton_ = nullptr;
 
-    bool WriteDrawingTo(const std::string& path);
-
     std::vector<ImageEntry> images_;  // kept as read, written back as they were
     bool fillsShown_ = false;
-    std::unique_ptr<ElementIndex> snapIndex_;
+    std::unique_ptr<ElementIndex> elementIndex_;
     bool previewOn_ = false;
     PreviewInput drawnPreview_;
     Pen drawnPreviewPen_;
     std::unique_ptr<TTextDialog> textDialog_;
     std::unique_ptr<DimensionControls> dimensionControls_;
     std::function<bool(TTextDialog&)> runTextDialog_;
+    std::function<bool(TFormGet&)> runChooser_;
     QImage textBacking_;
     int lastHelpContext_ = 0;
 };

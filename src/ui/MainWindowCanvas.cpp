@@ -1,10 +1,15 @@
 // The canvas: mouse handling, the view operations and the whole-drawing repaint.
 #include "ui/MainWindow.h"
 
+#include "commands/Dispatch.h"
+#include "commands/SelectionSteps.h"
+#include "commands/StepTable.h"
+#include "commands/ToolButtonTable.h"
 #include "document/DimensionText.h"
 #include "document/Maintenance.h"
 #include "document/UndoHistory.h"
 #include "ui/CanvasWidget.h"
+#include "ui/ColorPanel.h"
 #include "ui/LayerPanel.h"
 #include "view/ElementPainter.h"
 #include "view/PaintPreferences.h"
@@ -22,8 +27,6 @@ namespace {
 
 // The repaint hands the event loop a turn at most this often, so input stays responsive.
 constexpr qint64 kTurnEveryMs = 15;
-
-bool IsParkable(int mode) { return mode == kModePrintPlacement || mode > 14; }
 
 }  // namespace
 
@@ -89,7 +92,7 @@ void TForm1::RedrawAll(bool clear)
             return;
         }
     }
-    if (command_.CommandMode == kModeTextPlacement || command_.SuspendedMode == kModeTextPlacement)
+    if (ShowsTextPlacement(command_.CommandMode) || ShowsTextPlacement(command_.SuspendedMode))
         textBacking_ = canvas_->Image().copy();
     canvas_->update();
 }
@@ -150,11 +153,11 @@ void TForm1::ConnectViewButtons()
 
 void TForm1::ParkForViewOperation()
 {
-    if (command_.CommandMode != kModeIdle) {
+    if (command_.CommandMode != step::kIdle) {
         command_.SuspendedMode = command_.CommandMode;
         command_.SuspendedPrompt = PanelText(4).left(60).toStdString();
         SetPrompt(QStringLiteral(" 一時ビュー操作(一回のみ)"));
-        command_.CommandMode = kModeIdle;
+        command_.CommandMode = step::kIdle;
     }
 }
 
@@ -213,11 +216,13 @@ void TForm1::DrawCrosshair(CanvasPoint at)
 void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
 {
     panelOp_->hide();
+    colorPanel_->hide();
     statusPanels_[3]->setText(QString::number(command_.CommandMode));
     if (button == Qt::RightButton) {
-        if (command_.CommandMode == kModeIdle) RepeatLastCommand(x, y);
-        else if (command_.CommandMode == kModePrintPlacement) command_.CommandMode = kModeIdle;
-        else if (command_.CommandMode > 14) CancelCommand();
+        if (panelMulti_->isVisible() && settings_.RiteClick) ConfirmSelection();
+        else if (command_.CommandMode == step::kIdle) RepeatLastCommand(x, y);
+        else if (command_.CommandMode == step::kPrintPlacement) command_.CommandMode = step::kIdle;
+        else if (FindStep(command_.CommandMode) != nullptr) CancelCommand();
         return;
     }
     if (button == Qt::MiddleButton) {
@@ -225,24 +230,27 @@ void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
             command_.SuspendedMode = command_.CommandMode;
             command_.SuspendedPrompt = PanelText(4).left(60).toStdString();
         }
-        command_.CommandMode = kModePan;
+        command_.CommandMode = step::kPan;
         canvas_->setCursor(Qt::PointingHandCursor);
         command_.AnchorPixel = command_.CursorPixel = {x, y};
         return;
     }
     if (button != Qt::LeftButton) return;
     if (CanRedo(drawing_)) ClearRedo(drawing_);
-    if (command_.CommandMode == kModeIdle) {
-        if (!menuSentakuStert_->isVisible() && command_.SuspendedMode == 0) {
-            command_.CommandMode = kModeFreeSelection;
+    if (command_.CommandMode == step::kIdle) {
+        if (menuSentakuStert_->isVisible() || command_.SuspendedMode != 0) {
+            command_.CommandMode = step::kZoomWindow;
+            command_.AnchorPixel = command_.CursorPixel = {x, y};
             return;
         }
-        command_.CommandMode = kModeZoomWindow;
-        command_.AnchorPixel = command_.CursorPixel = {x, y};
-        return;
+        command_.CommandMode = step::kFreeSelection;
     }
-    if (command_.CommandMode >= 15 && command_.CommandMode <= 303) {
-        command_.CursorPixel = {x, y};
+    command_.CursorPixel = {x, y};
+    if (drawing_.CandidateCount > 0) {
+        CommandContext ctx = MakeContext();
+        ChooseCandidateAt(ctx, {x, y, shift});
+        ApplyStepResult(ctx.Result);
+    } else if (FindStep(command_.CommandMode) != nullptr) {
         DispatchClick(x, y, shift);
     }
 }
@@ -255,8 +263,8 @@ void TForm1::CanvasMouseMove(int x, int y, int shift)
     }
     view_.LastMousePixel = {x, y};
     canvas_->unsetCursor();
-    if (command_.CommandMode >= 15 && command_.CommandMode <= 199 && drawing_.CandidateCount == 0 &&
-        !command_.WindowDragActive)
+    const StepRow* row = FindStep(command_.CommandMode);
+    if (row != nullptr && row->Snaps && drawing_.CandidateCount == 0 && !command_.WindowDragActive)
         SearchSnapAt(x, y, shift);
     statusPanels_[1]->setText(QString::fromStdString(ReadoutX(view_, x, command_.SnapFound, command_.SnapPoint.X)));
     statusPanels_[2]->setText(QString::fromStdString(ReadoutY(view_, y, command_.SnapFound, command_.SnapPoint.Y)));
@@ -269,22 +277,29 @@ void TForm1::CanvasMouseMove(int x, int y, int shift)
         DrawCrosshair(at);
         view_.CrosshairPixel = at;
     }
-    if (command_.CommandMode == kModeZoomWindow) {
+    if (command_.WindowDragActive || command_.CommandMode == step::kZoomWindow) {
         DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
         command_.CursorPixel = {x, y};
         DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
         return;
     }
-    if (command_.CommandMode >= 15) ShowPreview(at);
+    if (row != nullptr) ShowPreview(at);
 }
 
 void TForm1::CanvasMouseUp(Qt::MouseButton, int x, int y, int)
 {
     canvas_->unsetCursor();
     const int minimum = settings_.Mado;
-    if (command_.CommandMode == kModeZoomWindow) {
+    if (command_.WindowDragActive) {
         DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
-        command_.CommandMode = kModeIdle;
+        CommandContext ctx = MakeContext();
+        FinishWindowDrag(ctx, x, y);
+        ApplyStepResult(ctx.Result);
+        return;
+    }
+    if (command_.CommandMode == step::kZoomWindow) {
+        DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
+        command_.CommandMode = step::kIdle;
         const CanvasPoint a = command_.AnchorPixel;
         if (std::abs(x - a.X) >= minimum && std::abs(y - a.Y) >= minimum) {
             if (x < a.X) {
@@ -297,9 +312,9 @@ void TForm1::CanvasMouseUp(Qt::MouseButton, int x, int y, int)
         }
         return;
     }
-    if (command_.CommandMode == kModePan) {
+    if (command_.CommandMode == step::kPan) {
         command_.CursorPixel = {x, y};
-        command_.CommandMode = kModeIdle;
+        command_.CommandMode = step::kIdle;
         const CanvasPoint a = command_.AnchorPixel;
         if (std::abs(x - a.X) > minimum || std::abs(y - a.Y) > minimum) {
             Pan(view_, x - a.X, y - a.Y);
@@ -315,20 +330,20 @@ void TForm1::CanvasMouseUp(Qt::MouseButton, int x, int y, int)
 void TForm1::CanvasDoubleClick()
 {
     if (!settings_.WClick) return;
-    const char* name = "SpeedButton300";
+    uint16_t start = step::kDeleteSelect;
     switch (command_.LastCommand) {
-    case 15: name = "SpeedButton16"; break;
-    case 16: name = "SpeedButton15"; break;
-    case 150: name = "SpeedButton153"; break;
-    case 153: name = "SpeedButton150"; break;
+    case step::kHorizontalLine: start = step::kVerticalLine; break;
+    case step::kVerticalLine: start = step::kHorizontalLine; break;
+    case step::kHorizontalDimension: start = step::kVerticalDimension; break;
+    case step::kVerticalDimension: start = step::kHorizontalDimension; break;
     default: break;
     }
-    toolButtons_[QString::fromUtf8(name)]->click();
+    PressToolButton(*FindToolButton(start), false);
 }
 
 void TForm1::CanvasWheel(bool up)
 {
-    if (command_.CommandMode == kModePan) return;
+    if (command_.CommandMode == step::kPan) return;
     if (!WheelZoom(view_, up)) return;
     statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
     if (view_.Repaint == RepaintState::Painting) view_.Repaint = RepaintState::RestartRequested;

@@ -82,7 +82,7 @@ void TForm1::OpenCommand()
     if (chosen) OpenDrawing(*chosen);
 }
 
-bool TForm1::WriteDrawingTo(const std::string& path)
+DrawingFileSettings TForm1::CurrentFileSettings() const
 {
     DrawingFileSettings file;
     file.BackgroundColor = settings_.FormColor;
@@ -90,6 +90,12 @@ bool TForm1::WriteDrawingTo(const std::string& path)
     file.FillDisplay = fillsShown_;
     file.DrawingRange = settings_.Width2;
     file.Images = images_;
+    return file;
+}
+
+bool TForm1::WriteDrawingTo(const std::string& path)
+{
+    const DrawingFileSettings file = CurrentFileSettings();
     WriteResult result;
     {
         const WaitCursor wait;

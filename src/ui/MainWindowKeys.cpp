@@ -1,11 +1,11 @@
 // Keyboard preview, the entry fields' focus keys, help, and the clicks on labels that open panels.
 #include "ui/MainWindow.h"
 
+#include "commands/StepTable.h"
+#include "commands/ToolButtonTable.h"
 #include "ui/CanvasWidget.h"
 #include "ui/ColorPanel.h"
-#include "ui/HelpContexts.h"
 #include "ui/LayerPanel.h"
-#include "ui/ToolButtonTable.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -19,15 +19,16 @@
 namespace vantro {
 namespace {
 
-// Letter keys that start commands: the button and whether its right-button variant is meant.
+// Letter keys that start commands: the command and whether it is its button's right-button one.
 struct LetterCommand {
     char Letter;
-    int Start;
-    bool Right;
+    uint16_t Start;
 };
 constexpr LetterCommand kLetterCommands[] = {
-    {'A', 22, false}, {'D', 30, false}, {'E', 19, false}, {'F', 34, false}, {'G', 36, false},
-    {'Q', 21, true},  {'R', 15, false}, {'S', 23, false}, {'T', 16, false}, {'W', 17, false},
+    {'A', step::kAngleLine},         {'D', step::kCircleCentre},          {'E', step::kContinuousLineFirst},
+    {'F', step::kCircle2PointsFirst}, {'G', step::kCircle3PointsFirst},   {'Q', step::kIntersectionPoints},
+    {'R', step::kHorizontalLine},    {'S', step::kAngleLineBase},         {'T', step::kVerticalLine},
+    {'W', step::kLineFirstPoint},
 };
 
 }  // namespace
@@ -45,7 +46,8 @@ void TForm1::ShowHelp(int context)
 
 void TForm1::RequestHelp()
 {
-    const int context = HelpContextFor(command_.CommandMode);
+    const StepRow* row = FindStep(command_.CommandMode);
+    const int context = row != nullptr ? row->HelpContext : 0;
     lastHelpContext_ = 0;
     if (context != 0) ShowHelp(context);
 }
@@ -57,8 +59,8 @@ bool TForm1::HandleKeyPress(QKeyEvent* event)
     for (const LetterCommand& letter : kLetterCommands) {
         if (text[0] != QChar(letter.Letter)) continue;
         const ToolButtonRow* row = FindToolButton(letter.Start);
-        // D brings the circle back in the variant it last ran in.
-        const bool right = letter.Right || (letter.Start == 30 && command_.AltVariant);
+        // The circle comes back in the variant it last ran in.
+        const bool right = row->Start != letter.Start || (row->RepeatsVariant && command_.AltVariant);
         PressToolButton(*row, right);
         return true;
     }
@@ -87,7 +89,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     const bool ours = widget != nullptr && widget->window() == this;
     if (event->type() == QEvent::KeyPress && ours) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && command_.CommandMode != kModeIdle) {
+        if (key->key() == Qt::Key_Escape && command_.CommandMode != step::kIdle) {
             CancelCommand();
             return true;
         }

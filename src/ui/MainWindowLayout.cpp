@@ -4,7 +4,7 @@
 #include "document/CadData.h"
 #include "ui/ButtonGlyphs.h"
 #include "ui/CanvasWidget.h"
-#include "ui/ToolButtonTable.h"
+#include "commands/ToolButtonTable.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -171,7 +171,7 @@ void TForm1::BuildSnapPanel()
     };
     checkBoxLock2_ = addBox("CheckBoxLock2", "ロック");
     checkBoxInt_ = addBox("CheckBox_Int", "整数");
-    addBox("CheckBoxGrp", "ｸﾞﾙｰﾌﾟﾁｪｯｸ");
+    checkBoxGrp_ = addBox("CheckBoxGrp", "ｸﾞﾙｰﾌﾟﾁｪｯｸ");
     checkBoxLock_ = addBox("CheckBoxLock", "半径固定");
     checkBoxCrCenter_ = addBox("CheckBoxCrCenter", "中心線");
     checkBoxLock_->hide();

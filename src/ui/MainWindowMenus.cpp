@@ -65,7 +65,7 @@ void TForm1::BuildMenus()
     menuSentakuStert_ = AddAction(edit, QStringLiteral("menuSentakuStert"), QStringLiteral("図形選択開始"));
     connect(menuSentakuStert_, &QAction::triggered, this, [this] {
         CancelCommand();
-        command_.CommandMode = kModeFreeSelection;
+        command_.CommandMode = step::kFreeSelection;
     });
     for (const auto& [name, caption, key] :
          {std::tuple{"menuCut", "切り取り", QKeySequence(Qt::CTRL | Qt::Key_X)},

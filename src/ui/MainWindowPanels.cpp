@@ -11,8 +11,11 @@
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace vantro {
@@ -42,6 +45,29 @@ void TForm1::PreviewLayer(int layer)
     canvas_->update();
 }
 
+// PanelMulti "多数図形選択" at the canvas's top-left corner: "確定" ends a window selection, "反転"
+// inverts it.
+void TForm1::BuildMultiPanel()
+{
+    auto* group = new QGroupBox(QStringLiteral("多数図形選択"), canvas_);
+    group->setObjectName(QStringLiteral("PanelMulti"));
+    group->setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(group);
+    buttonMulti_ = new QPushButton(QStringLiteral("確定"), group);
+    buttonMulti_->setObjectName(QStringLiteral("ButtonMulti"));
+    auto* invert = new QToolButton(group);
+    invert->setObjectName(QStringLiteral("SpeedButton27"));
+    invert->setText(QStringLiteral("反転"));
+    row->addWidget(buttonMulti_);
+    row->addWidget(invert);
+    connect(buttonMulti_, &QPushButton::clicked, this, [this] { ConfirmSelection(); });
+    connect(invert, &QToolButton::clicked, this, [this] { InvertSelection(); });
+    group->adjustSize();
+    group->move(0, 0);
+    group->hide();
+    panelMulti_ = group;
+}
+
 DimensionOptions TForm1::CurrentDimensionOptions() const { return dimensionControls_->Options(); }
 
 void TForm1::BuildPanels()
@@ -49,11 +75,7 @@ void TForm1::BuildPanels()
     panelDim_ = MakeHiddenPanel(QStringLiteral("PanelDim"), this);
     panelDim2_ = MakeHiddenPanel(QStringLiteral("PanelDim2"), canvas_);
     dimensionControls_ = std::make_unique<DimensionControls>(*panelDim_, *panelDim2_, settings_);
-    panelMulti_ = MakeHiddenPanel(QStringLiteral("PanelMulti"), canvas_);
-    auto* multiLayout = new QVBoxLayout(panelMulti_);
-    auto* confirm = new QPushButton(QStringLiteral("確定"), panelMulti_);
-    confirm->setObjectName(QStringLiteral("ButtonMulti"));
-    multiLayout->addWidget(confirm);
+    BuildMultiPanel();
 
     LayerPanelCallbacks layers;
     layers.LayersChanged = [this] { RedrawAll(true); };
@@ -64,7 +86,7 @@ void TForm1::BuildPanels()
         settings_.LayerNames = names;
         StoreSettings(WriteLayerNames);
     };
-    layers.NameEditing = [this](bool editing) { SetEditShortcutsEnabled(!editing && command_.CommandMode == kModeIdle); };
+    layers.NameEditing = [this](bool editing) { SetEditShortcutsEnabled(!editing && command_.CommandMode == step::kIdle); };
     layers.Closed = [this] { RedrawAll(true); };
     layerPanel_ = new LayerPanel(drawing_, relay_, std::move(layers), this);
     layerPanel_->hide();

@@ -2,6 +2,7 @@
 // position and draws the one for the new position, with the inverting pen.
 #include "ui/MainWindow.h"
 
+#include "commands/StepTable.h"
 #include "geometry/Primitives.h"
 #include "ui/CanvasWidget.h"
 #include "view/PreviewPainter.h"
@@ -31,7 +32,8 @@ QString AngleText(double degrees)
 PreviewInput TForm1::CurrentPreviewInput(CanvasPoint cursor)
 {
     PreviewInput in;
-    in.Mode = command_.CommandMode;
+    const StepRow* row = FindStep(command_.CommandMode);
+    in.Shape = row != nullptr ? row->Preview : PreviewShape::None;
     in.Anchor = command_.AnchorPixel;
     in.Cursor = cursor;
     in.LastPoint = command_.LastPoint;
@@ -44,7 +46,7 @@ PreviewInput TForm1::CurrentPreviewInput(CanvasPoint cursor)
     in.RadiusLocked = checkBoxLock_->isChecked();
     in.Corners = command_.LastCorners;
     in.Hani = settings_.Hani;
-    if (in.Mode == 30 && in.RadiusLocked && !editR_->text().isEmpty()) {
+    if (in.Shape == PreviewShape::TypedCircle && in.RadiusLocked && !editR_->text().isEmpty()) {
         const double typed = ParseFloatOr(editR_->text().toStdString(), std::nan(""));
         if (std::isfinite(typed)) {
             in.TypedRadius = typed;
@@ -69,24 +71,24 @@ std::optional<double> TForm1::DrawPreviewInput(const PreviewInput& input, const 
 
 void TForm1::ShowPreview(CanvasPoint cursor)
 {
-    if (command_.CommandMode == kModeTextPlacement) {
+    if (ShowsTextPlacement(command_.CommandMode)) {
         command_.CursorPixel = cursor;
         DrawTextPlacement(cursor);
         return;
     }
     ErasePreview();
-    if (!HasPreview(command_.CommandMode)) return;
+    const StepRow* row = FindStep(command_.CommandMode);
+    if (row == nullptr || row->Preview == PreviewShape::None) return;
     command_.CursorPixel = cursor;
     const PreviewInput input = CurrentPreviewInput(cursor);
     // Line previews follow the chosen thickness; the others are drawn thin.
-    const Pen pen{0, input.Mode > 99 ? 1 : attributes_.Width, kStyleSolid, PenMode::Not};
+    const Pen pen{0, row->ThinPreview ? 1 : attributes_.Width, kStyleSolid, PenMode::Not};
     const std::optional<double> shown = DrawPreviewInput(input, pen);
     drawnPreview_ = input;
     drawnPreviewPen_ = pen;
     previewOn_ = true;
     if (!shown) return;
-    editR_->setText(input.Mode == 31 || input.Mode == 66 ? QString::fromStdString(FormatNumber(*shown))
-                                                         : AngleText(*shown));
+    editR_->setText(ShowsRadius(input.Shape) ? QString::fromStdString(FormatNumber(*shown)) : AngleText(*shown));
     editR_->selectAll();
 }
 
@@ -95,7 +97,7 @@ void TForm1::ErasePreview()
 {
     if (!previewOn_) return;
     previewOn_ = false;
-    if (drawnPreview_.Mode == kModeTextPlacement) {
+    if (drawnPreview_.Shape == PreviewShape::TextPlacement) {
         RestoreTextBacking();
         return;
     }

@@ -2,6 +2,8 @@
 // cursor of the snap kind.
 #include "ui/MainWindow.h"
 
+#include "commands/EntryCalculator.h"
+#include "commands/StepTable.h"
 #include "ui/CanvasWidget.h"
 #include "ui/SnapCursors.h"
 #include "view/ElementIndex.h"
@@ -9,6 +11,7 @@
 #include "view/SnapSearch.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 
 namespace vantro {
 
@@ -35,9 +38,11 @@ void TForm1::SearchSnapAt(int x, int y, int shift)
     input.MouseX = x;
     input.MouseY = y;
     input.Shift = shift;
-    input.CommandMode = command_.CommandMode;
+    const StepRow* row = FindStep(command_.CommandMode);
+    input.Constraint = row != nullptr ? row->Constraint : SnapConstraint::None;
+    if (input.Constraint == SnapConstraint::AngleLine) input.LineAngle = ReadAngle(editR_->text().toStdString());
     input.InputPoint1 = command_.InputPoint1;
-    const SnapResult found = SearchSnap(drawing_, view_, options, input, *snapIndex_);
+    const SnapResult found = SearchSnap(drawing_, view_, options, input, *elementIndex_);
     if (!found.Found) return;
     command_.SnapFound = true;
     command_.SnapPoint = found.Position;

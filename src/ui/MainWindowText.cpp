@@ -2,8 +2,8 @@
 // the click stores them, and the dialog comes back for the next text.
 #include "ui/MainWindow.h"
 
+#include "commands/StepTable.h"
 #include "files/SettingsFile.h"
-#include "geometry/TextElements.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TextDialog.h"
 #include "view/QPainterSurface.h"
@@ -44,16 +44,16 @@ void TForm1::EndTextDialog()
     textDialog_.reset();
 }
 
-void TForm1::TextPlacementClick(int shift)
+TextEntry TForm1::TextContent() const
 {
-    ErasePreview();
-    const Point at = ClickPoint(shift);
-    command_.SnapFound = false;
-    CurrentAttributes attributes = Attributes();
-    attributes.Color = textDialog_->TextColour();
-    AppendTextLines(drawing_, attributes, textDialog_->TextHeight(), textDialog_->Lines(), at);
-    RedrawAll(true);
-    ShowTextDialog();
+    if (!textDialog_) return {};
+    return {textDialog_->Lines(), static_cast<double>(textDialog_->TextHeight()), textDialog_->TextColour()};
+}
+
+bool TForm1::ShowsTextPlacement(uint16_t mode) const
+{
+    const StepRow* row = FindStep(mode);
+    return row != nullptr && row->Preview == PreviewShape::TextPlacement;
 }
 
 // The canvas as it was before the lines followed the mouse.
@@ -80,7 +80,7 @@ void TForm1::DrawTextPlacement(CanvasPoint mouse)
         y += step;
     }
     surface.Flush();
-    drawnPreview_.Mode = kModeTextPlacement;
+    drawnPreview_.Shape = PreviewShape::TextPlacement;
     previewOn_ = true;
     canvas_->update();
 }

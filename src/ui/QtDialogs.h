@@ -26,6 +26,7 @@ private:
 class DialogRelay final : public UserDialogs {
 public:
     void SetTarget(UserDialogs* target) { target_ = target; }
+    UserDialogs* Target() const { return target_; }
     void ShowMessage(const std::string& text) override { target_->ShowMessage(text); }
     DialogAnswer Ask(const std::string& text, QuestionButtons buttons) override { return target_->Ask(text, buttons); }
     std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,

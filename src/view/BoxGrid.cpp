@@ -100,6 +100,22 @@ int BoxGrid::Cell(double v, double origin, int cells) const
     return q >= cells - 1 ? cells - 1 : static_cast<int>(q);
 }
 
+template <typename Take>
+void BoxGrid::VisitCells(double x0, double y0, double x1, double y1, Take take) const
+{
+    // An area that is not finite meets no finite box; an infinite one spans the whole grid.
+    const bool overGrid = columns_ > 0 && !std::isnan(x0) && !std::isnan(x1) && !std::isnan(y0) &&
+                          !std::isnan(y1) && Spans(x0, x1, minX_, maxX_) && Spans(y0, y1, minY_, maxY_);
+    if (!overGrid) return;
+    const auto first = static_cast<size_t>(Cell(x0, minX_, columns_));
+    const auto last = static_cast<size_t>(Cell(x1, minX_, columns_));
+    // The cells of one row are neighbours in items_, so a row's run is one range.
+    for (int y = Cell(y0, minY_, rows_); y <= Cell(y1, minY_, rows_); ++y) {
+        const size_t row = static_cast<size_t>(y) * static_cast<size_t>(columns_);
+        for (uint32_t k = cellStart_[row + first]; k < cellStart_[row + last + 1]; ++k) take(items_[k]);
+    }
+}
+
 void BoxGrid::Collect(Point p, double reach, std::vector<int>& out) const
 {
     out.clear();
@@ -107,19 +123,22 @@ void BoxGrid::Collect(Point p, double reach, std::vector<int>& out) const
         if (IsInside(boxes_[static_cast<size_t>(item)], p, reach)) out.push_back(item);
     };
     for (int item : everywhere_) take(item);
-    // A cursor that is not finite meets no finite box; an infinite reach spans the whole grid.
-    const bool overGrid = columns_ > 0 && std::isfinite(p.X) && std::isfinite(p.Y) &&
-                          Spans(p.X - reach, p.X + reach, minX_, maxX_) &&
-                          Spans(p.Y - reach, p.Y + reach, minY_, maxY_);
-    if (overGrid) {
-        const auto x0 = static_cast<size_t>(Cell(p.X - reach, minX_, columns_));
-        const auto x1 = static_cast<size_t>(Cell(p.X + reach, minX_, columns_));
-        // The cells of one row are neighbours in items_, so a row's run is one range.
-        for (int y = Cell(p.Y - reach, minY_, rows_); y <= Cell(p.Y + reach, minY_, rows_); ++y) {
-            const size_t row = static_cast<size_t>(y) * static_cast<size_t>(columns_);
-            for (uint32_t k = cellStart_[row + x0]; k < cellStart_[row + x1 + 1]; ++k) take(items_[k]);
-        }
-    }
+    if (std::isfinite(p.X) && std::isfinite(p.Y)) VisitCells(p.X - reach, p.Y - reach, p.X + reach, p.Y + reach, take);
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+}
+
+void BoxGrid::CollectOverlapping(const PickBox& area, std::vector<int>& out) const
+{
+    out.clear();
+    if (area.Empty) return;
+    const auto take = [&](int item) {
+        const PickBox& box = boxes_[static_cast<size_t>(item)];
+        const bool meets = Spans(box.MinX, box.MaxX, area.MinX, area.MaxX) && Spans(box.MinY, box.MaxY, area.MinY, area.MaxY);
+        if (!box.Finite || meets) out.push_back(item);
+    };
+    for (int item : everywhere_) take(item);
+    VisitCells(area.MinX, area.MinY, area.MaxX, area.MaxY, take);
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
 }

@@ -16,10 +16,15 @@ public:
 
     // The items whose box comes within reach of p, ascending.
     void Collect(Point p, double reach, std::vector<int>& out) const;
+    // The items whose box meets the area, ascending.
+    void CollectOverlapping(const PickBox& area, std::vector<int>& out) const;
 
 private:
     void ChooseCells();
     void Register();
+    // Adds the gridded items of the cells under [x0, x1] × [y0, y1] for which take is called.
+    template <typename Take>
+    void VisitCells(double x0, double y0, double x1, double y1, Take take) const;
     int Cell(double v, double origin, int cells) const;
     bool Spans(double from, double to, double min, double max) const { return to >= min && from <= max; }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/Drawing.h"
+#include "view/PaintSettings.h"
 #include "view/ViewState.h"
 
 #include <QImage>

@@ -32,6 +32,7 @@ void ElementIndex::Refresh(const Drawing& drawing)
     }
     elements_.Build(std::move(boxes));
     centres_.Build(std::move(centres));
+    windowsCurrent_ = false;
     drawing_ = &drawing;
     storage_ = drawing.Elements.data();
     generation_ = drawing.Generation;
@@ -47,6 +48,18 @@ void ElementIndex::ElementCandidates(const PickContext& pick, std::vector<int>& 
 void ElementIndex::CentreCandidates(const PickContext& pick, std::vector<int>& out) const
 {
     centres_.Collect(pick.Cursor, PickReach(pick), out);
+}
+
+void ElementIndex::WindowCandidates(const Drawing& drawing, const PickBox& area, std::vector<int>& out)
+{
+    Refresh(drawing);
+    if (!windowsCurrent_) {
+        std::vector<PickBox> boxes(static_cast<size_t>(drawing.Count) + 1);
+        for (int i = 1; i <= drawing.Count; ++i) boxes[static_cast<size_t>(i)] = ElementWindowBox(drawing[i]);
+        windows_.Build(std::move(boxes));
+        windowsCurrent_ = true;
+    }
+    windows_.CollectOverlapping(area, out);
 }
 
 int FindElementNear(const Drawing& drawing, ElementIndex& index, const PickContext& pick, int start)

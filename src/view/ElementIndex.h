@@ -1,4 +1,4 @@
-// FindElementNear and the centre check over an index of the elements' pick boxes. The index follows
+// FindElementNear, the centre check and the selection window over an index of the elements' boxes. The index follows
 // the drawing's Generation and does not depend on the view, so zooming and panning keep it.
 #pragma once
 
@@ -19,6 +19,8 @@ public:
     void ElementCandidates(const PickContext& pick, std::vector<int>& out) const;
     // The same for the centre check (arcs and circles only).
     void CentreCandidates(const PickContext& pick, std::vector<int>& out) const;
+    // Ascending indices of the elements a selection window over the area may take (a superset).
+    void WindowCandidates(const Drawing& drawing, const PickBox& area, std::vector<int>& out);
 
 private:
     const Drawing* drawing_ = nullptr;
@@ -28,6 +30,9 @@ private:
     double eps_ = 0;
     BoxGrid elements_;
     BoxGrid centres_;
+    // Built on the first window after a change, so that snapping alone never pays for it.
+    BoxGrid windows_;
+    bool windowsCurrent_ = false;
 };
 
 // The first element with index ≥ start that the cursor hits, or 0.

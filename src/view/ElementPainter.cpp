@@ -414,6 +414,18 @@ void DrawElement(const PaintTarget& target, int index, bool copyMode)
     DrawAnyElement(target, Mapping(target.Canvas, target.View), *element, copyMode);
 }
 
+void DrawElementMerged(const PaintTarget& target, int index)
+{
+    const TCadData* element = ElementAt(target.Document, index);
+    if (element == nullptr || element->Kind == kKindEmpty) return;
+    Pen pen = ElementPen(target.Settings, *element, index);
+    pen.Colour = target.Settings.HighlightColour;
+    pen.Mode = PenMode::MergePenNot;
+    target.Canvas.SetPen(pen);
+    DrawAnyElement(target, Mapping(target.Canvas, target.View), *element, true);
+    target.Canvas.SetPen({});
+}
+
 void DrawRecord(const PaintTarget& target, const TCadData& element, bool copyMode)
 {
     if (element.Kind == kKindEmpty) return;

@@ -4,6 +4,7 @@
 
 #include "document/Drawing.h"
 #include "view/Surface.h"
+#include "view/PaintSettings.h"
 #include "view/ViewState.h"
 
 #include <functional>
@@ -35,6 +36,10 @@ void DrawShape(const PaintTarget& target, const TCadData& element);
 
 // One element (index >= 1, or -1/-2 for the scratch records), in copy or not mode.
 void DrawElement(const PaintTarget& target, int index, bool copyMode);
+
+// One element in the highlight colour merged over the canvas (the chooser's current candidate),
+// with its own width and line style.
+void DrawElementMerged(const PaintTarget& target, int index);
 
 // A record outside the store (a preview's transformed copy), in copy or not mode.
 void DrawRecord(const PaintTarget& target, const TCadData& element, bool copyMode);

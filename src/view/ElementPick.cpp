@@ -93,22 +93,22 @@ bool IsArcNear(const TCadData& e, const PickContext& pick)
     return (a1 < ac && ac <= 360) || (0 < ac && ac < a2 - 360);
 }
 
-// Tested chord by chord as drawn; a piece whose end-point-2 y is negative lies half a turn on.
+// Tested chord by chord as drawn, unless the whole ellipse is too far for any chord to be hit.
 bool IsEllipseNear(const TCadData& e, const PickContext& pick)
 {
-    if (!(e.R > 0) || std::abs(e.X1) > e.R || std::abs(e.X2) > e.R) return false;
-    TCadData piece = e;
-    if (e.Y2 < 0) piece.Angle += kPi;
-    const std::vector<Point> vertices = EllipsePolyline(piece, pick.Fineness);
-    // Chords whose box stays clear of the cursor cannot meet the cross; most are skipped so.
-    const double reach = PickReach(pick);
+    if (!MayBeNearEllipse(e, pick)) return false;
+    const std::vector<Point> vertices = EllipsePiecePolyline(e, pick.Fineness);
+    // Chords whose box stays clear of the cursor cannot meet the cross; most are skipped so. The
+    // slack of the longest chord serves them all.
+    const double longest = 2 * std::abs(e.R) * std::max(std::abs(e.Y1), 1.0);
+    const double reach = PickReach(pick) + ToleranceSlack(longest, Magnitude(pick.Cursor) + longest);
+    const Point c = pick.Cursor;
     for (size_t i = 1; i < vertices.size(); ++i) {
-        PickBox chord;
-        Add(chord, vertices[i - 1]);
-        Add(chord, vertices[i]);
-        AddSlack(chord);
-        if (!IsInside(chord, pick.Cursor, reach)) continue;
-        if (CrossMeets(pick.Cursor, pick.Aperture, vertices[i - 1], vertices[i])) return true;
+        const Point a = vertices[i - 1];
+        const Point b = vertices[i];
+        const bool clear = std::min(a.X, b.X) - reach > c.X || std::max(a.X, b.X) + reach < c.X ||
+                           std::min(a.Y, b.Y) - reach > c.Y || std::max(a.Y, b.Y) + reach < c.Y;
+        if (!clear && CrossMeets(c, pick.Aperture, a, b)) return true;
     }
     return false;
 }
@@ -236,6 +236,33 @@ bool IsCentreNear(const LayerTable& layers, const TCadData& element, const PickC
            WithinInXAndY(pick.Cursor, Centre(element), pick.Aperture);
 }
 
+bool MayBeNearEllipse(const TCadData& ellipse, const PickContext& pick)
+{
+    const double k = std::abs(ellipse.Y1);
+    if (!(k > 0) || !std::isfinite(k) || !std::isfinite(ellipse.Angle)) return true;
+    // A piece whose bounds run backwards is drawn as one chord straight across, far from the curve.
+    if (!(ellipse.X1 >= ellipse.X2)) return true;
+    const double dx = pick.Cursor.X - ellipse.Cx;
+    const double dy = pick.Cursor.Y - ellipse.Cy;
+    const double c = std::cos(ellipse.Angle);
+    const double s = std::sin(ellipse.Angle);
+    // Where the ellipse is the circle of radius R, true distances shrink by at most min(k, 1).
+    const double d = std::hypot(dx * c + dy * s, (dy * c - dx * s) / k);
+    const double sagitta = ellipse.R * (1 - std::cos(kPi / ClampFineness(pick.Fineness) / 2));
+    // The cross reaches t from the cursor, and the segment test grants its tolerances on top.
+    const double chord = 2 * std::abs(ellipse.R) * std::max(k, 1.0);
+    const double reach = pick.Aperture + ToleranceSlack(chord + 2 * pick.Aperture, Magnitude(pick.Cursor));
+    return !(std::abs(d - ellipse.R) > reach / std::min(k, 1.0) + sagitta);
+}
+
+std::vector<Point> EllipsePiecePolyline(const TCadData& ellipse, int fineness)
+{
+    if (!(ellipse.R > 0) || std::abs(ellipse.X1) > ellipse.R || std::abs(ellipse.X2) > ellipse.R) return {};
+    TCadData piece = ellipse;
+    if (ellipse.Y2 < 0) piece.Angle += kPi;
+    return EllipsePolyline(piece, fineness);
+}
+
 Point AngleDimensionReference(const TCadData& element)
 {
     const double direction = DirectionAngle(StartPoint(element), Centre(element)) + element.Angle;
@@ -251,6 +278,17 @@ PickBox ElementPickBox(const TCadData& element)
     }
     AddKindBox(box, element);
     AddSlack(box);
+    return box;
+}
+
+PickBox ElementWindowBox(const TCadData& element)
+{
+    PickBox box = ElementPickBox(element);
+    if (element.Kind > kKindPoint || element.Kind == kKindFilledRect) {
+        Add(box, StartPoint(element));
+        Add(box, EndPoint(element));
+        Add(box, Centre(element));
+    }
     return box;
 }
 

@@ -47,12 +47,23 @@ struct PickBox {
 
 // Holds every cursor position IsElementNear can accept, once widened by PickReach.
 PickBox ElementPickBox(const TCadData& element);
+// Holds every point a selection window looks at: the pick box, and the two points and the position
+// of dimensions, texts and filled rectangles.
+PickBox ElementWindowBox(const TCadData& element);
 
 // How far beyond an element's box a hit can lie for this aperture: twice t (the dimension rules)
 // plus the tolerances IntersectSegments grants the cross.
 double PickReach(const PickContext& pick);
 
 bool IsInside(const PickBox& box, Point p, double reach);
+
+// False only when the cursor lies too far from the whole ellipse for any chord of it to be hit, which
+// spares most ellipses near the cursor the chord test.
+bool MayBeNearEllipse(const TCadData& ellipse, const PickContext& pick);
+
+// The vertices of an ellipse piece as it is picked and selected: a piece whose end-point-2 y is
+// negative lies half a turn on. Empty for a malformed ellipse.
+std::vector<Point> EllipsePiecePolyline(const TCadData& ellipse, int fineness);
 
 // The reference point of an angle dimension (kind 14), where it is picked.
 Point AngleDimensionReference(const TCadData& element);

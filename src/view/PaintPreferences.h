@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files/Settings.h"
+#include "view/PaintSettings.h"
 #include "view/ViewState.h"
 
 namespace vantro {

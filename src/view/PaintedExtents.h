@@ -4,6 +4,7 @@
 
 #include "document/Drawing.h"
 #include "view/ElementExtents.h"
+#include "view/PaintSettings.h"
 #include "view/ViewState.h"
 
 namespace vantro {

@@ -71,7 +71,7 @@ std::optional<double> PreviewDrawer::CircleByRadius()
 void PreviewDrawer::Polygon()
 {
     const double size = PointDistance(in_.LastPoint, mouse_);
-    const std::vector<Point> corners = RegularPolygonCorners(in_.LastPoint, size, in_.Corners, in_.Mode == 43);
+    const std::vector<Point> corners = RegularPolygonCorners(in_.LastPoint, size, in_.Corners, in_.Shape == PreviewShape::PolygonBySide);
     for (size_t i = 1; i < corners.size(); ++i) WorldLine(corners[i - 1], corners[i]);
 }
 
@@ -79,7 +79,7 @@ void PreviewDrawer::Ellipse()
 {
     PixelLine(in_.Anchor, in_.Cursor);
     const double length = PixelDistance(in_.Anchor, in_.Cursor);
-    if (in_.Mode == 50) {
+    if (in_.Shape == PreviewShape::EllipseAxisByEnds) {
         PixelCircle((in_.Anchor.X + in_.Cursor.X) / 2.0, (in_.Anchor.Y + in_.Cursor.Y) / 2.0, RoundPixel(length / 2));
     } else {
         PixelCircle(in_.Anchor.X, in_.Anchor.Y, RoundPixel(length));
@@ -88,7 +88,7 @@ void PreviewDrawer::Ellipse()
 
 void PreviewDrawer::EllipseByHeight()
 {
-    const auto values = EllipseFromAxis(in_.InputPoint2, in_.LastPoint, mouse_, in_.Mode == 54);
+    const auto values = EllipseFromAxis(in_.InputPoint2, in_.LastPoint, mouse_, in_.Shape == PreviewShape::EllipseHeightFromCentre);
     if (!values) return;
     TCadData e{};
     e.Kind = kKindEllipse;
@@ -121,8 +121,8 @@ void PreviewDrawer::LinearDimension()
 {
     const CanvasPoint p1 = Pixel(in_.InputPoint1);
     const CanvasPoint p2 = Pixel(in_.LastPoint);
-    if (in_.Mode == 152 || in_.Mode == 155) {
-        const bool horizontal = in_.Mode == 152;
+    if (in_.Shape != PreviewShape::AlignedDimension) {
+        const bool horizontal = in_.Shape == PreviewShape::HorizontalDimension;
         const CanvasPoint f1 = horizontal ? CanvasPoint{p1.X, in_.Cursor.Y} : CanvasPoint{in_.Cursor.X, p1.Y};
         const CanvasPoint f2 = horizontal ? CanvasPoint{p2.X, in_.Cursor.Y} : CanvasPoint{in_.Cursor.X, p2.Y};
         PixelLine(p1, f1);
@@ -169,42 +169,6 @@ void PreviewDrawer::AngleArc()
                  SweepAngleDeg(legA, legB, vertex));
 }
 
-// What each step shows; steps not listed show nothing.
-enum class Shape {
-    RubberLine, TypedCircle, CircleByRadius, CircleOn2Points, CircleThrough3Points, Rectangle, Polygon,
-    LineFromLastPoint, EllipseAxis, EllipseByHeight, ArcBetweenLines, LinearDimension, LeaderShoulder, RelativeValueLine,
-    RadiusLeader, DiameterLeader, AngleArc, SelectionMoved, SelectionMirrored, SelectionRotated,
-};
-
-struct StepShape {
-    int Mode;
-    Shape What;
-};
-
-constexpr StepShape kStepShapes[] = {
-    {18, Shape::RubberLine}, {20, Shape::RubberLine}, {24, Shape::RubberLine}, {63, Shape::RubberLine},
-    {30, Shape::TypedCircle}, {31, Shape::CircleByRadius}, {35, Shape::CircleOn2Points},
-    {38, Shape::CircleThrough3Points}, {40, Shape::Rectangle}, {58, Shape::Rectangle}, {43, Shape::Polygon},
-    {46, Shape::Polygon}, {48, Shape::LineFromLastPoint}, {160, Shape::LineFromLastPoint},
-    {169, Shape::LineFromLastPoint}, {172, Shape::LineFromLastPoint}, {253, Shape::LineFromLastPoint},
-    {258, Shape::LineFromLastPoint}, {50, Shape::EllipseAxis}, {53, Shape::EllipseAxis},
-    {51, Shape::EllipseByHeight}, {54, Shape::EllipseByHeight},
-    {66, Shape::ArcBetweenLines}, {152, Shape::LinearDimension}, {155, Shape::LinearDimension},
-    {158, Shape::LinearDimension}, {161, Shape::LeaderShoulder}, {170, Shape::LeaderShoulder},
-    {173, Shape::LeaderShoulder}, {254, Shape::LeaderShoulder}, {259, Shape::LeaderShoulder},
-    {163, Shape::RelativeValueLine}, {251, Shape::RadiusLeader}, {256, Shape::DiameterLeader},
-    {262, Shape::AngleArc}, {103, Shape::SelectionMoved}, {107, Shape::SelectionMoved},
-    {111, Shape::SelectionMirrored}, {115, Shape::SelectionMirrored}, {119, Shape::SelectionRotated},
-    {123, Shape::SelectionRotated},
-};
-
-const StepShape* ShapeOf(int mode)
-{
-    for (const StepShape& s : kStepShapes)
-        if (s.Mode == mode) return &s;
-    return nullptr;
-}
-
 // The selection transformed: element by element up to "Hani" of them, else its outline.
 void PreviewDrawer::Selection(const Transformation& t)
 {
@@ -249,56 +213,61 @@ std::optional<double> PreviewDrawer::Rotated()
 
 std::optional<double> PreviewDrawer::Draw()
 {
-    const StepShape* step = ShapeOf(in_.Mode);
-    if (step == nullptr) return std::nullopt;
-    switch (step->What) {
-    case Shape::RubberLine: PixelLine(in_.Anchor, in_.Cursor); break;
-    case Shape::TypedCircle:
+    switch (in_.Shape) {
+    case PreviewShape::None:
+    case PreviewShape::TextPlacement: break;
+    case PreviewShape::RubberLine: PixelLine(in_.Anchor, in_.Cursor); break;
+    case PreviewShape::TypedCircle:
         if (in_.TypedRadius) {
             const double pixels = *in_.TypedRadius * m_.S / (in_.DiameterVariant ? 2 : 1);
             PixelCircle(in_.Cursor.X, in_.Cursor.Y, RoundPixel(pixels));
         }
         break;
-    case Shape::CircleByRadius: return CircleByRadius();
-    case Shape::CircleOn2Points:
+    case PreviewShape::CircleByRadius: return CircleByRadius();
+    case PreviewShape::CircleOn2Points:
         PixelCircle((in_.Anchor.X + in_.Cursor.X) / 2.0, (in_.Anchor.Y + in_.Cursor.Y) / 2.0,
                     RoundPixel(PixelDistance(in_.Anchor, in_.Cursor) / 2));
         break;
-    case Shape::CircleThrough3Points:
+    case PreviewShape::CircleThrough3Points:
         if (const auto circle = CircleThrough3Points(in_.LastPoint, in_.InputPoint1, mouse_))
             PixelCircle(m_.Px(circle->Centre.X), m_.Py(circle->Centre.Y), RoundPixel(circle->Radius * m_.S));
         break;
-    case Shape::Rectangle: {
+    case PreviewShape::Rectangle: {
         const CanvasPoint corner = Pixel(in_.LastPoint);
         t_.Canvas.Rectangle(corner.X, corner.Y, in_.Cursor.X, in_.Cursor.Y);
         break;
     }
-    case Shape::Polygon: Polygon(); break;
-    case Shape::LineFromLastPoint: PixelLine(Pixel(in_.LastPoint), in_.Cursor); break;
-    case Shape::EllipseAxis: Ellipse(); break;
-    case Shape::EllipseByHeight: EllipseByHeight(); break;
-    case Shape::ArcBetweenLines: return ArcBetweenLines();
-    case Shape::LinearDimension: LinearDimension(); break;
-    case Shape::LeaderShoulder: {
+    case PreviewShape::PolygonBySide:
+    case PreviewShape::PolygonByVertex: Polygon(); break;
+    case PreviewShape::LineFromLastPoint: PixelLine(Pixel(in_.LastPoint), in_.Cursor); break;
+    case PreviewShape::EllipseAxisByEnds:
+    case PreviewShape::EllipseAxisFromCentre: Ellipse(); break;
+    case PreviewShape::EllipseHeightByEnds:
+    case PreviewShape::EllipseHeightFromCentre: EllipseByHeight(); break;
+    case PreviewShape::ArcBetweenLines: return ArcBetweenLines();
+    case PreviewShape::HorizontalDimension:
+    case PreviewShape::VerticalDimension:
+    case PreviewShape::AlignedDimension: LinearDimension(); break;
+    case PreviewShape::LeaderShoulder: {
         const CanvasPoint knee = Pixel(in_.LastPoint);
         PixelLine(Pixel(in_.InputPoint1), knee);
         PixelLine(knee, {in_.Cursor.X, knee.Y});
         break;
     }
-    case Shape::RelativeValueLine: {
+    case PreviewShape::RelativeValueLine: {
         const CanvasPoint base = Pixel(in_.LastPoint);
         const bool vertical = std::abs(in_.Cursor.Y - base.Y) > std::abs(in_.Cursor.X - base.X);
         PixelLine(base, vertical ? CanvasPoint{base.X, in_.Cursor.Y} : CanvasPoint{in_.Cursor.X, base.Y});
         break;
     }
-    case Shape::RadiusLeader: RadiusLeader(false); break;
-    case Shape::DiameterLeader: RadiusLeader(true); break;
-    case Shape::AngleArc: AngleArc(); break;
-    case Shape::SelectionMoved:
+    case PreviewShape::RadiusLeader: RadiusLeader(false); break;
+    case PreviewShape::DiameterLeader: RadiusLeader(true); break;
+    case PreviewShape::AngleArc: AngleArc(); break;
+    case PreviewShape::SelectionMoved:
         Selection(MoveBy({mouse_.X - in_.LastPoint.X, mouse_.Y - in_.LastPoint.Y}));
         break;
-    case Shape::SelectionMirrored: return Mirrored();
-    case Shape::SelectionRotated: return Rotated();
+    case PreviewShape::SelectionMirrored: return Mirrored();
+    case PreviewShape::SelectionRotated: return Rotated();
     }
     return std::nullopt;
 }
@@ -310,7 +279,5 @@ std::optional<double> DrawPreviewShape(const PaintTarget& target, const PreviewI
     target.Canvas.SetBrush({});
     return PreviewDrawer(target, input).Draw();
 }
-
-bool HasPreview(int mode) { return ShapeOf(mode) != nullptr; }
 
 }  // namespace vantro

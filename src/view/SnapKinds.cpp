@@ -71,15 +71,15 @@ Point ConstrainedCursor(const SnapContext& context)
     return std::abs(p.X - c.X) > std::abs(p.Y - c.Y) ? Point{c.X, p.Y} : Point{p.X, c.Y};
 }
 
-// The horizontal, vertical and angle-line commands touch circles: their lines' tangent points.
+// Horizontal, vertical and angle lines touch circles at their tangent points.
 bool SnapTouchingLine(const TCadData& e, const SnapContext& context, Point& out)
 {
     const Point c = Centre(e);
     const double r = e.R;
     const double reach = 2 * context.Pick.Aperture;
-    if (context.CommandMode == kHorizontalLineMode)
+    if (context.Constraint == SnapConstraint::HorizontalLine)
         return TakeFirstWithin(std::array{Point{c.X, c.Y + r}, Point{c.X, c.Y - r}}, context, reach, out);
-    if (context.CommandMode == kVerticalLineMode)
+    if (context.Constraint == SnapConstraint::VerticalLine)
         return TakeFirstWithin(std::array{Point{c.X + r, c.Y}, Point{c.X - r, c.Y}}, context, reach, out);
     if (!context.LineAngle) return false;
     const double normal = DegToRad(*context.LineAngle + 90);
@@ -93,11 +93,6 @@ bool SnapAlongShift(const TCadData& e, const SnapContext& context, Point& out)
     const Point end = ConstrainedCursor(context);
     if (e.Kind == kKindLine) return IntersectSegments(context.Reference, end, StartPoint(e), EndPoint(e), out);
     return IsRound(e) && NearestLineCircle(context.Reference, end, Centre(e), e.R, end, out);
-}
-
-bool IsTouchingLineMode(int mode)
-{
-    return mode == kHorizontalLineMode || mode == kVerticalLineMode || mode == kAngleLineMode;
 }
 
 }  // namespace
@@ -158,7 +153,7 @@ bool SnapQuadrant(const TCadData& e, const SnapContext& context, Point& out)
 
 bool SnapPerpendicular(const TCadData& e, const SnapContext& context, Point& out)
 {
-    if (IsRound(e) && IsTouchingLineMode(context.CommandMode)) return SnapTouchingLine(e, context, out);
+    if (IsRound(e) && context.Constraint != SnapConstraint::None) return SnapTouchingLine(e, context, out);
     if (context.Shift == kShiftAlone || context.Shift == kShiftWithLeft) return SnapAlongShift(e, context, out);
     const double reach = 2 * context.Pick.Aperture;
     const Point p = context.Reference;

@@ -8,19 +8,19 @@
 
 namespace vantro {
 
+// The line the running command is about to draw: the perpendicular snap then offers the points
+// where such a line touches a circle.
+enum class SnapConstraint { None, HorizontalLine, VerticalLine, AngleLine };
+
 // What the snap operations read besides the elements.
 struct SnapContext {
     PickContext Pick;   // cursor (mm), aperture t and the display switches
     int Shift = 0;      // mouse shift state: 1 Shift, 4 Ctrl, 8 left button, ...
-    int CommandMode = 0;
+    SnapConstraint Constraint = SnapConstraint::None;
     Point Reference;    // InputPoint1, the base of the perpendicular snap ((0,0) before any)
     // EditR read as degrees in the angle-line command; nothing when it cannot be read.
     std::optional<double> LineAngle;
 };
-
-inline constexpr int kHorizontalLineMode = 15;
-inline constexpr int kVerticalLineMode = 16;
-inline constexpr int kAngleLineMode = 22;
 
 // A point element within t.
 bool SnapPoint(const TCadData& e, const SnapContext& context, Point& out);

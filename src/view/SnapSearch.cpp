@@ -84,7 +84,7 @@ SnapContext MakeSnapContext(const ViewState& view, const SnapOptions& options, c
     context.Pick.FillsShown = options.FillsShown;
     context.Pick.Fineness = options.Fineness;
     context.Shift = input.Shift;
-    context.CommandMode = input.CommandMode;
+    context.Constraint = input.Constraint;
     context.Reference = input.InputPoint1;
     context.LineAngle = input.LineAngle;
     return context;

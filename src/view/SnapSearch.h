@@ -1,5 +1,5 @@
 // The snap search run on every mouse move while a command waits for a point (the window calls it
-// for command modes 15..199 when no candidates are pending and no selection window is dragged),
+// for the steps that snap, when no candidates are pending and no selection window is dragged),
 // and the square marker drawn on the point found.
 #pragma once
 
@@ -41,7 +41,7 @@ struct SnapInput {
     int MouseX = 0;  // canvas pixel
     int MouseY = 0;
     int Shift = 0;  // mouse shift state: 1 Shift, 4 Ctrl, 8 left button, ...
-    int CommandMode = 0;
+    SnapConstraint Constraint = SnapConstraint::None;
     Point InputPoint1;
     std::optional<double> LineAngle;  // EditR in degrees, read by the window in the angle-line command
 };

@@ -3,7 +3,6 @@
 #include "files/DrawingFile.h"
 #include "support/Fixtures.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -38,6 +37,8 @@ TEST(CommandLine, OptionsInAnyOrder)
         {{"--size", "640x480", "--program-folder", "/tmp/p", "--convert", "a.dca", "b.bmp"}, Action::Convert, "a.dca",
          "b.bmp", 640, "/tmp/p"},
         {{"--info", "a.dca", "--program-folder", "dir"}, Action::Info, "a.dca", "", 1600, "dir"},
+        {{"--script", "s.txt", "part.dca"}, Action::Script, "part.dca", "", 1600, std::nullopt},
+        {{"--script", "s.txt"}, Action::Script, "", "", 1600, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.size());
@@ -56,6 +57,7 @@ TEST(CommandLine, NonsenseIsAnErrorNotAGuess)
     const std::vector<std::vector<std::string>> cases = {
         {"--convert", "a.dca"}, {"--info"}, {"--size", "800"}, {"--size", "0x0", "--convert", "a", "b"},
         {"--size", "99999x10"}, {"--program-folder"}, {"--frobnicate"}, {"--info", "a.dca", "extra"},
+        {"--script"}, {"--script", "s.txt", "a.dca", "b.dca"},
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(arguments.front());
@@ -262,11 +264,3 @@ TEST_F(Headless, InfoCountsByKindAndLayer)
 
 }  // namespace
 }  // namespace vantro
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -137,7 +137,7 @@ TEST_F(PreviewTest, TheTextCommandPlacesTheTypedLinesAndAsksForTheNext)
     EXPECT_NEAR(drawing[1].Cx, x, 1e-4);
     EXPECT_NEAR(drawing[1].Cy, y - h, 1e-4);
     EXPECT_NEAR(drawing[2].Cy, y - 2.1 * h, 1e-4);
-    EXPECT_EQ(Mode(), kModeIdle) << "the second dialog was cancelled";
+    EXPECT_EQ(Mode(), step::kIdle) << "the second dialog was cancelled";
 }
 
 TEST_F(PreviewTest, TheTextDialogRefusesAnEmptyMemo)
@@ -145,7 +145,7 @@ TEST_F(PreviewTest, TheTextDialogRefusesAnEmptyMemo)
     TextDialogAnswers = {QString(), std::nullopt};
     Press("SpeedButton296");
     EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"文字がありません！"});
-    EXPECT_EQ(Mode(), kModeIdle);
+    EXPECT_EQ(Mode(), step::kIdle);
 }
 
 TEST(TextDialogTest, RemembersItsHeightColourAndFontAndAvoidsTheWindowColour)

@@ -1,9 +1,10 @@
 #include "MainWindowFixture.h"
 
 #include "document/UndoHistory.h"
+#include "commands/StepTable.h"
+#include "commands/ToolButtonTable.h"
 #include "support/Fixtures.h"
 #include "ui/CanvasWidget.h"
-#include "ui/ToolButtonTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,7 +185,7 @@ TEST_F(MainWindowTest, AMiddleDragInTheSecondStepPansAndResumesTheStep)
     const int originX = window->View().OriginX;
     QWidget* canvas = Canvas();
     QTest::mousePress(canvas, Qt::MiddleButton, {}, {400, 300});
-    EXPECT_EQ(Mode(), kModePan);
+    EXPECT_EQ(Mode(), step::kPan);
     QTest::mouseRelease(canvas, Qt::MiddleButton, {}, {460, 330});
     EXPECT_EQ(Mode(), 18);
     EXPECT_EQ(Prompt(), kSecondPrompt);
@@ -239,8 +240,8 @@ TEST_F(MainWindowTest, ShiftClickMakesTheSecondPointOrthogonal)
     EXPECT_EQ(window->Document()[1].Y2, window->Document()[1].Y1);
 }
 
-// Every button of the table: its start code, entry layout, LabelR and first prompt, for both
-// mouse buttons.
+// Every button of the table starts its command as the step table describes it: the window shows
+// the step's entry fields and prompt for both mouse buttons.
 TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
 {
     for (const ToolButtonRow& row : ToolButtonRows()) {
@@ -256,7 +257,8 @@ TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
             }
             const bool other = right && row.Right == RightButton::OtherCommand;
             EXPECT_EQ(Mode(), other ? row.RightStart : row.Start);
-            const int layout = other ? row.RightLayout : row.Layout;
+            const StepRow& step = *FindStep(other ? row.RightStart : row.Start);
+            const int layout = step.Layout;
             const bool x = layout == 1 || layout == 4 || layout == 5 || layout == 6;
             const bool y = layout == 2 || layout == 4 || layout == 5 || layout == 6;
             const bool r = layout == 3 || layout == 5 || layout == 6;
@@ -264,8 +266,7 @@ TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
             EXPECT_EQ(Find<QLineEdit>("EditY")->isVisible(), y);
             EXPECT_EQ(Find<QLineEdit>("EditR")->isVisible(), r);
             EXPECT_EQ(window->Command().AltVariant, right && row.Right == RightButton::AltVariant);
-            const char* prompt = right && row.RightPrompt != nullptr ? row.RightPrompt : row.Prompt;
-            EXPECT_EQ(Prompt(), QString::fromUtf8(prompt));
+            EXPECT_EQ(Prompt(), QString::fromUtf8(EntryPrompt(step, window->Command().AltVariant)));
             QTest::keyClick(window.get(), Qt::Key_Escape);
         }
     }

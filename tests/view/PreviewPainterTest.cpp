@@ -59,7 +59,7 @@ TEST_F(PreviewPainter, ASelectionAboveTheLimitIsShownByItsOutline)
         surface.Calls.clear();
         AddSelectedLines(c.Selected);
         PreviewInput move;
-        move.Mode = 103;
+        move.Shape = PreviewShape::SelectionMoved;
         move.Hani = 50;
         move.LastPoint = {0, 0};
         move.Cursor = {20, 380};
@@ -73,7 +73,7 @@ TEST_F(PreviewPainter, TheMovedCopiesFollowTheMouseAndTheStoreIsUntouched)
     AddSelectedLines(1);
     const TCadData before = drawing[1];
     PreviewInput move;
-    move.Mode = 107;
+    move.Shape = PreviewShape::SelectionMoved;
     move.LastPoint = {10, 10};
     move.Cursor = {40, 370};  // world (40, 30): moved by (30, 20)
     Draw(move);
@@ -87,7 +87,7 @@ TEST_F(PreviewPainter, AMirrorAxisOfNoLengthShowsNothing)
 {
     AddSelectedLines(2);
     PreviewInput mirror;
-    mirror.Mode = 111;
+    mirror.Shape = PreviewShape::SelectionMirrored;
     mirror.LastPoint = {100, 100};
     mirror.Cursor = {100, 300};
     Draw(mirror);
@@ -101,7 +101,7 @@ TEST_F(PreviewPainter, TheRotationStepReportsItsAngle)
 {
     AddSelectedLines(1);
     PreviewInput rotate;
-    rotate.Mode = 119;
+    rotate.Shape = PreviewShape::SelectionRotated;
     rotate.LastPoint = {100, 100};
     rotate.Anchor = {100, 300};
     rotate.Cursor = {100, 200};  // straight above the centre
@@ -113,7 +113,7 @@ TEST_F(PreviewPainter, TheRotationStepReportsItsAngle)
 TEST_F(PreviewPainter, DimensionStepsShowExtensionAndDimensionLines)
 {
     PreviewInput horizontal;
-    horizontal.Mode = 152;
+    horizontal.Shape = PreviewShape::HorizontalDimension;
     horizontal.InputPoint1 = {10, 10};
     horizontal.LastPoint = {60, 30};
     horizontal.Cursor = {0, 300};  // the dimension line on row 300
@@ -126,7 +126,7 @@ TEST_F(PreviewPainter, DimensionStepsShowExtensionAndDimensionLines)
 TEST_F(PreviewPainter, TheEllipseStepDrawsTheEllipseThroughTheHeightPoint)
 {
     PreviewInput ellipse;
-    ellipse.Mode = 51;
+    ellipse.Shape = PreviewShape::EllipseHeightByEnds;
     ellipse.InputPoint2 = {100, 200};
     ellipse.LastPoint = {300, 200};
     ellipse.Cursor = {200, 400 - 250};  // 50 above the axis middle
@@ -143,12 +143,11 @@ TEST_F(PreviewPainter, TheEllipseStepDrawsTheEllipseThroughTheHeightPoint)
     EXPECT_NEAR(highest, 250, 1);
 }
 
-TEST_F(PreviewPainter, StepsWithoutAPreviewDrawNothing)
+TEST_F(PreviewPainter, ShapesDrawnElsewhereDrawNothingHere)
 {
-    for (int mode : {0, 17, 150, 296, 999}) {
+    for (const PreviewShape shape : {PreviewShape::None, PreviewShape::TextPlacement}) {
         PreviewInput input;
-        input.Mode = mode;
-        EXPECT_FALSE(HasPreview(mode)) << mode;
+        input.Shape = shape;
         Draw(input);
     }
     EXPECT_TRUE(surface.Calls.empty());

@@ -107,7 +107,6 @@ inline SnapInput MouseAt(const ViewState& view, double x, double y)
     SnapInput input;
     input.MouseX = pixel.X;
     input.MouseY = pixel.Y;
-    input.CommandMode = 17;
     return input;
 }
 

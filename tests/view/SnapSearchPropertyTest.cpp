@@ -161,9 +161,10 @@ public:
     {
         SnapInput input = MouseAt(view, world.X, world.Y);
         const int shifts[] = {0, 1, 4, 8, 9, 12};
-        const int modes[] = {15, 16, 17, 22, 30};
+        const SnapConstraint constraints[] = {SnapConstraint::HorizontalLine, SnapConstraint::VerticalLine,
+                                              SnapConstraint::None, SnapConstraint::AngleLine};
         input.Shift = shifts[Pick(0, 5)];
-        input.CommandMode = modes[Pick(0, 4)];
+        input.Constraint = constraints[Pick(0, 3)];
         input.InputPoint1 = Chance(0.2) ? Point{} : Somewhere();
         if (Chance(0.7)) input.LineAngle = Uniform(-360, 360);
         return input;
@@ -253,6 +254,68 @@ TEST(SnapSearchProperty, MatchesAfterEditsAndAToleranceChange)
         CompareAtRandomMice(random, drawing, index, 60, kindsFound);
     }
     SetEps(0.001f);
+}
+
+}  // namespace
+}  // namespace vantro
+
+namespace vantro {
+namespace {
+
+// The cross of the pick against every chord as drawn, with nothing skipped.
+bool CrossMeetsAChord(const TCadData& ellipse, const PickContext& pick)
+{
+    const std::vector<Point> vertices = EllipsePiecePolyline(ellipse, pick.Fineness);
+    const Point c = pick.Cursor;
+    const double t = pick.Aperture;
+    Point at;
+    for (size_t i = 1; i < vertices.size(); ++i)
+        if (IntersectSegments({c.X - t, c.Y}, {c.X + t, c.Y}, vertices[i - 1], vertices[i], at) ||
+            IntersectSegments({c.X, c.Y - t}, {c.X, c.Y + t}, vertices[i - 1], vertices[i], at))
+            return true;
+    return false;
+}
+
+// The shortcuts of the ellipse hit test (the whole ellipse's distance, the chord boxes) never lose
+// a hit that testing every chord finds, for flat and tall ellipses at any fineness.
+TEST(EllipsePick, ShortcutsAgreeWithEveryChord)
+{
+    std::mt19937 random(23);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const int finenesses[] = {1, 3, 7, 36, 180, 3600};
+    LayerTable layers;
+    ResetLayers(layers, nullptr);
+    int hits = 0;
+    for (int n = 0; n < 4000; ++n) {
+        TCadData e{};
+        e.Kind = kKindEllipse;
+        e.Layer = 1;
+        e.Cx = 1000 * (unit(random) - 0.5);
+        e.Cy = 1000 * (unit(random) - 0.5);
+        e.R = 0.1 + 50 * unit(random);
+        e.Y1 = 0.02 + 3 * unit(random);
+        e.Angle = 7 * unit(random);
+        e.X1 = e.R * (2 * unit(random) - 1);
+        e.X2 = e.R * (2 * unit(random) - 1);
+        e.Y2 = unit(random) < 0.5 ? -1 : 1;
+        PickContext pick;
+        pick.Fineness = finenesses[n % 6];
+        pick.Aperture = 0.01 + 3 * unit(random);
+        // Mostly beside a vertex of the drawn piece, where hits and near misses are; else anywhere about.
+        const std::vector<Point> drawn = EllipsePiecePolyline(e, pick.Fineness);
+        if (!drawn.empty() && unit(random) < 0.8) {
+            const Point v = drawn[static_cast<size_t>(unit(random) * static_cast<double>(drawn.size() - 1))];
+            pick.Cursor = {v.X + 3 * pick.Aperture * (unit(random) - 0.5), v.Y + 3 * pick.Aperture * (unit(random) - 0.5)};
+        } else {
+            const double a = 7 * unit(random);
+            const double spread = e.R * (1 + e.Y1) * 1.5 * unit(random);
+            pick.Cursor = {e.Cx + spread * std::cos(a), e.Cy + spread * std::sin(a)};
+        }
+        const bool expected = CrossMeetsAChord(e, pick);
+        hits += expected ? 1 : 0;
+        ASSERT_EQ(IsElementNear(layers, e, pick), expected) << n;
+    }
+    EXPECT_GT(hits, 1000) << "the cursors must reach the ellipses often enough to tell";
 }
 
 }  // namespace

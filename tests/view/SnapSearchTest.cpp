@@ -195,7 +195,7 @@ struct KindCase {
     bool Found;
     Point Expected{};
     TCadData Partner{};
-    int Mode = 17;
+    SnapConstraint Constraint = SnapConstraint::None;
     int Shift = 0;
     Point Reference{};
     std::optional<double> LineAngle{};
@@ -238,25 +238,24 @@ TEST_F(SnapSearchKinds, PointsByKind)
         {"midpoint: a circle has none", Op::MidPoint, circle, {10, 0}, false},
         {"quadrant: right, left, top, bottom in that order", Op::Quadrant, tiny, {0, 0}, true, {0.3, 0}},
         {"quadrant: the bottom", Op::Quadrant, circle, {0.5, -9.5}, true, {0, -10}},
-        {"perpendicular: foot on a line within 2t", Op::Perpendicular, horizontal, {5.9, 1.5}, true, {5, 0}, {}, 17, 0,
+        {"perpendicular: foot on a line within 2t", Op::Perpendicular, horizontal, {5.9, 1.5}, true, {5, 0}, {}, SnapConstraint::None, 0,
          {5, 5}},
-        {"perpendicular: foot beyond 2t", Op::Perpendicular, horizontal, {7.1, 0}, false, {}, {}, 17, 0, {5, 5}},
+        {"perpendicular: foot beyond 2t", Op::Perpendicular, horizontal, {7.1, 0}, false, {}, {}, SnapConstraint::None, 0, {5, 5}},
         {"perpendicular: circle on the line through the centre", Op::Perpendicular, circle, {10.5, 0.5}, true, {10, 0},
-         {}, 17, 0, {20, 0}},
+         {}, SnapConstraint::None, 0, {20, 0}},
         {"perpendicular: else a tangent point", Op::Perpendicular, circle, {5.5, -tangentY}, true, {5, -tangentY}, {},
-         17, 0, {20, 0}},
-        {"perpendicular: horizontal-line command, the top", Op::Perpendicular, circle, {1.5, 9}, true, {0, 10}, {}, 15},
+         SnapConstraint::None, 0, {20, 0}},
+        {"perpendicular: horizontal-line command, the top", Op::Perpendicular, circle, {1.5, 9}, true, {0, 10}, {}, SnapConstraint::HorizontalLine},
         {"perpendicular: horizontal-line command, else the bottom", Op::Perpendicular, circle, {1.5, -9}, true,
-         {0, -10}, {}, 15},
-        {"perpendicular: vertical-line command, the left", Op::Perpendicular, circle, {-9, 1}, true, {-10, 0}, {}, 16},
+         {0, -10}, {}, SnapConstraint::HorizontalLine},
+        {"perpendicular: vertical-line command, the left", Op::Perpendicular, circle, {-9, 1}, true, {-10, 0}, {}, SnapConstraint::VerticalLine},
         {"perpendicular: angle-line command, touching at angle + 90°", Op::Perpendicular, circle, {-1, 9.5}, true,
-         {0, 10}, {}, 22, 0, {}, 0.0},
+         {0, 10}, {}, SnapConstraint::AngleLine, 0, {}, 0.0},
         {"perpendicular: angle-line command without a readable angle", Op::Perpendicular, circle, {0, 10}, false, {},
-         {}, 22},
+         {}, SnapConstraint::AngleLine},
         {"perpendicular: Shift constrains through the reference, no aperture", Op::Perpendicular, vertical, {10.3, 3},
-         true, {5, 0}, {}, 17, 1},
-        {"perpendicular: Shift with the left button on a circle", Op::Perpendicular, circle, {3, 30}, true, {0, 10}, {},
-         17, 9},
+         true, {5, 0}, {}, SnapConstraint::None, 1},
+        {"perpendicular: Shift with the left button on a circle", Op::Perpendicular, circle, {3, 30}, true, {0, 10}, {}, SnapConstraint::None, 9},
         {"centre on circumference", Op::CentreOnCircumference, quarter, {10, 0}, true, {0, 0}},
         {"centre on circumference: not for a line", Op::CentreOnCircumference, horizontal, {10, 0}, false},
         {"nearest: where the cross meets a line", Op::Nearest, horizontal, {3, 0.4}, true, {3, 0}},
@@ -267,7 +266,7 @@ TEST_F(SnapSearchKinds, PointsByKind)
         SCOPED_TRACE(c.Name);
         SnapContext context;
         context.Pick = PickAt(c.Cursor.X, c.Cursor.Y, 1);
-        context.CommandMode = c.Mode;
+        context.Constraint = c.Constraint;
         context.Shift = c.Shift;
         context.Reference = c.Reference;
         context.LineAngle = c.LineAngle;

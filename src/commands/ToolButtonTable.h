@@ -1,7 +1,8 @@
-// The tool buttons: which command each starts with which entry-field layout, its first prompt and
-// what it presets. One row per button; the window builds its buttons and handlers from it.
+// The tool buttons: which command each starts with either mouse button, and what it presets after the
+// start. The prompts, entry fields and LabelR of a start come from the step table.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 namespace vantro {
@@ -21,9 +22,7 @@ enum class ToolPreset {
     ChamferZero,        // EditR := "0"
     LastOffset,         // EditR := last offset
     LockSnapping,       // CheckBoxLock2 checked
-    LockSnappingNoLabel,
     TextDialog,
-    Dimension,          // PanelDim (and PanelDim2 for the linear ones)
     OnPanelOp,          // the glyph goes to SpeedButtonOp
 };
 
@@ -31,23 +30,22 @@ enum class ToolPreset {
 enum class RightButton {
     Click,        // the button reacts on click only
     AltVariant,   // the same command with AltVariant set
-    OtherCommand, // its own start code and prompt
+    OtherCommand, // its own start code
 };
 
 struct ToolButtonRow {
     const char* Name;  // object name, "SpeedButton17"
     const char* Hint;
-    int Start;
-    int Layout;
-    const char* Prompt;
+    uint16_t Start;
     RightButton Right = RightButton::Click;
-    int RightStart = 0;
-    int RightLayout = 0;
-    const char* RightPrompt = nullptr;
+    uint16_t RightStart = 0;
     ToolPreset Preset = ToolPreset::None;
+    // A right click on the idle canvas repeats the command in the variant it last ran in.
+    bool RepeatsVariant = false;
 };
 
 std::span<const ToolButtonRow> ToolButtonRows();
-const ToolButtonRow* FindToolButton(int start);
+// The button whose left or right button starts the code.
+const ToolButtonRow* FindToolButton(uint16_t start);
 
 }  // namespace vantro

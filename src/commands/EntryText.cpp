@@ -1,4 +1,4 @@
-#include "ui/EntryText.h"
+#include "commands/EntryText.h"
 
 #include <charconv>
 #include <cmath>

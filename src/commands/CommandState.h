@@ -2,20 +2,16 @@
 // view overlays need to know about it.
 #pragma once
 
+#include "commands/StepCodes.h"
 #include "geometry/Primitives.h"
 #include "view/ViewState.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 namespace vantro {
 
-inline constexpr uint16_t kModeIdle = 0;
-inline constexpr uint16_t kModePrintPlacement = 7;
-inline constexpr uint16_t kModeZoomWindow = 10;
-inline constexpr uint16_t kModePan = 11;
-inline constexpr uint16_t kModeFreeSelection = 292;
-inline constexpr uint16_t kModeTextPlacement = 296;
 inline constexpr CanvasPoint kNoAnchor{-99999, -99999};
 
 // Entry-field layouts of StartCommand.
@@ -37,7 +33,7 @@ inline constexpr int kMiddleButton = 32;
 inline constexpr int kDoubleClick = 64;
 
 struct CommandState {
-    uint16_t CommandMode = kModeIdle;
+    uint16_t CommandMode = step::kIdle;
     uint16_t LastCommand = 0;
     uint16_t SuspendedMode = 0;
     std::string SuspendedPrompt;  // UTF-8, at most 60 characters
@@ -56,6 +52,8 @@ struct CommandState {
     int SecondPick = 0;
     int ThirdPick = 0;
     bool WindowDragActive = false;
+    // The last selection window in millimetres: left, right, bottom, top.
+    std::array<double, 4> LastWindow{};
     bool MultiSelectPending = false;
     int SelectionCount = 0;
 

@@ -1,5 +1,5 @@
 // The entry fields' calculator, number and angle formats, and "@" relative entry, as tables.
-#include "ui/EntryCalculator.h"
+#include "commands/EntryCalculator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ui/EntryCalculator.h"
+#include "commands/EntryCalculator.h"
 
-#include "ui/EntryText.h"
+#include "commands/EntryText.h"
 
 #include <array>
 #include <cmath>
