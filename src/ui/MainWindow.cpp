@@ -178,10 +178,8 @@ void TForm1::StoreSettings(void (*write)(const Settings&, IniStore&))
     for (size_t n = 0; n < snapBoxes_.size(); ++n) settings_.Snap[n] = snapBoxes_[n]->isChecked();
     settings_.Color1 = attributes_.Color;
     dimensionControls_->Remember(settings_);
-    IniStore store;
-    if (store.Load(settingsFile_) == IniLoadStatus::Unreadable) return;
-    write(settings_, store);
-    store.Save(settingsFile_);
+    const std::string failure = StoreSettingsFile(settingsFile_, write, settings_);
+    if (!failure.empty()) dialogs_->ShowMessage(failure);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -82,8 +82,16 @@ void TForm1::RedrawAll(bool clear)
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             sinceTurn.restart();
         };
-        QPainterSurface surface(canvas_->Image());
-        PaintDrawing(surface, view_, drawing_, settings, yieldTurn, [this](Surface& surface) { PaintBackground(surface); });
+        {
+            QPainterSurface surface(canvas_->Image());
+            PaintDrawing(surface, view_, drawing_, settings, yieldTurn,
+                         [this](Surface& surface) { PaintBackground(surface); });
+        }
+        // Resized while the pass held the image: the image follows now, and is painted again.
+        if (!canvas_->ImageFitsWidget()) {
+            CanvasResized();
+            return;
+        }
     }
     if (ShowsTextPlacement(command_.CommandMode) || ShowsTextPlacement(command_.SuspendedMode))
         textBacking_ = canvas_->Image().copy();
@@ -164,6 +172,13 @@ void TForm1::ResumeParkedMode()
 
 void TForm1::CanvasResized()
 {
+    // A repaint in progress draws into the canvas image: it only restarts, and RedrawAll lets
+    // the image follow the new size when it has ended.
+    if (view_.Repaint != RepaintState::Idle) {
+        view_.Repaint = RepaintState::RestartRequested;
+        return;
+    }
+    if (!canvas_->FitImageToWidget()) return;
     const bool first = view_.CanvasWidth == 0;
     const int oldWidth = view_.CanvasWidth;
     const int oldHeight = view_.CanvasHeight;

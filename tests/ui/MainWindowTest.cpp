@@ -4,6 +4,8 @@
 #include "commands/ToolButtonTable.h"
 #include "document/Layers.h"
 #include "document/UndoHistory.h"
+#include "support/Fixtures.h"
+#include "ui/CanvasWidget.h"
 #include "ui/LayerPanel.h"
 
 #include <QAction>
@@ -11,12 +13,44 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 namespace vantro::testing {
 namespace {
 
 const QString kFirstPrompt = QStringLiteral(" 1点目を指定して下さい(直線-2点)");
 const QString kSecondPrompt = QStringLiteral(" 2点目を指定して下さい(直線-2点)");
+
+TEST_F(MainWindowTest, ACanvasResizedDuringARepaintIsPaintedAtItsNewSizeAfterwards)
+{
+    // Resizing the window while a repaint gave the event loop a turn once replaced the image the
+    // repaint was drawing into (a use after free under the address sanitizer), and the rest of
+    // the drawing went nowhere. Run under the sanitizers.
+    Drawing& drawing = window->Document();
+    for (int k = 0; k < 40000; ++k) PutElement(drawing, Circle(k % 200 - 100.0, k / 200 - 100.0, 30));
+    PutElement(drawing, Line(-100000, 0, 100000, 0));  // drawn last, across every canvas
+    const QSize before = Canvas()->size();
+    int resizedWhilePainting = 0;
+    QTimer resizer;
+    QObject::connect(&resizer, &QTimer::timeout, [&] {
+        if (window->View().Repaint == RepaintState::Idle || resizedWhilePainting == 3) return;
+        ++resizedWhilePainting;
+        window->resize(window->size() + QSize(40, 30));
+    });
+    resizer.start(0);
+    window->RedrawAll(true);
+    resizer.stop();
+    ASSERT_GT(resizedWhilePainting, 0) << "the repaint gave the event loop no turn";
+    const QImage& image = Find<CanvasWidget>("PaintBox1")->Image();
+    EXPECT_NE(Canvas()->size(), before);
+    EXPECT_EQ(image.size(), Canvas()->size());
+    EXPECT_EQ(window->View().CanvasWidth, Canvas()->width());
+    EXPECT_EQ(window->View().CanvasHeight, Canvas()->height());
+    EXPECT_EQ(window->View().Repaint, RepaintState::Idle);
+    const int row = window->View().OriginY;
+    ASSERT_TRUE(row >= 0 && row < image.height());
+    EXPECT_EQ(image.pixel(image.width() - 1, row) & 0xFFFFFF, 0u) << "the line reaches the new right edge";
+}
 
 TEST_F(MainWindowTest, TheTwoPointLineButtonStartsStepSeventeen)
 {
