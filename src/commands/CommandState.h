@@ -64,6 +64,9 @@ struct CommandState {
     int LastCorners = 0;
     double LastOffset = 0;
     double LastFilletRadius = 0;
+
+    // A paste being repositioned by the move command, which ends itself after the move.
+    bool PasteReposition = false;
 };
 
 }  // namespace vantro

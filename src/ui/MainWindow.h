@@ -8,6 +8,7 @@
 #include "files/IniStore.h"
 #include "files/Settings.h"
 #include "commands/CommandContext.h"
+#include "commands/Clipboard.h"
 #include "commands/CommandState.h"
 #include "ui/QtDialogs.h"
 #include "view/PreviewPainter.h"
@@ -28,6 +29,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -45,6 +47,7 @@ class ElementIndex;
 class ColorPanel;
 class LayerPanel;
 class TFormGet;
+class TFormPropaty;
 class TTextDialog;
 struct StepRow;
 struct ToolButtonRow;
@@ -78,6 +81,15 @@ public:
     void InvertSelection();
     // "削除" of the edit menu and the Delete key: the selected elements, as one undo step.
     void DeleteSelection();
+    // The clipboard commands of the edit menu (MainWindowClipboard.cpp).
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteFromClipboard(bool keepLayers);
+    const ClipboardBuffer& Clipboard() const { return clipboard_; }
+    // The element information dialog for the selection; how it is shown: modally unless a test
+    // answers it (true: 更新).
+    void ShowProperties();
+    void SetPropertyRunner(std::function<bool(TFormPropaty&)> runner);
 
     // Status bar panel 0..4.
     QString PanelText(int panel) const;
@@ -141,6 +153,7 @@ private:
     // Layout (MainWindowLayout.cpp)
     void BuildMenus();
     void BuildToolPanel();
+    void BuildRealTimeDisplay(QGridLayout& grid);
     QToolButton* AddToolButton(const QString& name, const QString& hint, QWidget* parent);
     void BuildEntryFields();
     void BuildSnapPanel();
@@ -193,6 +206,10 @@ private:
     // Snapping (MainWindowSnap.cpp)
     void SearchSnapAt(int x, int y, int shift);
     void EraseSnapMarker();
+
+    // Clipboard, properties (MainWindowClipboard.cpp)
+    void UpdateEditActions();
+    void ShowRealTimeProperties(int x, int y);
 
     // Preview (MainWindowPreview.cpp)
     PreviewInput CurrentPreviewInput(CanvasPoint cursor);
@@ -273,6 +290,10 @@ private:
     std::unique_ptr<DimensionControls> dimensionControls_;
     std::function<bool(TTextDialog&)> runTextDialog_;
     std::function<bool(TFormGet&)> runChooser_;
+    std::function<bool(TFormPropaty&)> runProperties_;
+    ClipboardBuffer clipboard_;
+    QToolButton* rtpButton_ = nullptr;
+    std::array<QLabel*, 3> labelRial_{};  // LabelRial1..3: captions, values, kind
     QImage textBacking_;
     int lastHelpContext_ = 0;
 };

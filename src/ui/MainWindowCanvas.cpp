@@ -278,6 +278,7 @@ void TForm1::CanvasMouseMove(int x, int y, int shift)
     if (repaintDue_) RedrawAll(true);
     view_.LastMousePixel = {x, y};
     canvas_->unsetCursor();
+    if (rtpButton_->isChecked()) ShowRealTimeProperties(x, y);
     const StepRow* row = FindStep(command_.CommandMode);
     if (row != nullptr && row->Snaps && drawing_.CandidateCount == 0 && !command_.WindowDragActive)
         SearchSnapAt(x, y, shift);

@@ -115,8 +115,31 @@ void TForm1::BuildToolPanel()
     redoButton_ = toolButtons_["SpeedButtonREDU"];
     undoButton_->setEnabled(false);
     redoButton_->setEnabled(false);
+    BuildRealTimeDisplay(*grid);
     grid->setRowStretch(grid->rowCount(), 1);
     static_cast<QHBoxLayout*>(centralWidget()->layout())->insertWidget(0, panel);
+}
+
+// "RTP" and the three labels that show the element under the mouse while it is down.
+void TForm1::BuildRealTimeDisplay(QGridLayout& grid)
+{
+    QWidget* panel = grid.parentWidget();
+    rtpButton_ = AddToolButton(QStringLiteral("SpeedButtonRTP"), QStringLiteral("リアルタイムプロパティー"), panel);
+    rtpButton_->setText(QStringLiteral("RTP"));
+    const int row = grid.rowCount();
+    grid.addWidget(rtpButton_, row, 0);
+    labelRial_[2] = new QLabel(QStringLiteral("-"), panel);
+    grid.addWidget(labelRial_[2], row, 1, 1, kToolColumns - 1);
+    for (int i = 0; i < 2; ++i) {
+        labelRial_[static_cast<size_t>(i)] = new QLabel(panel);
+        labelRial_[static_cast<size_t>(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        grid.addWidget(labelRial_[static_cast<size_t>(i)], row + 1, i * 2, 1, 2);
+    }
+    for (int i = 0; i < 3; ++i) labelRial_[static_cast<size_t>(i)]->setObjectName(QStringLiteral("LabelRial%1").arg(i + 1));
+    connect(rtpButton_, &QToolButton::toggled, this, [this](bool down) {
+        for (QLabel* label : labelRial_) label->setVisible(down);
+    });
+    for (QLabel* label : labelRial_) label->hide();
 }
 
 void TForm1::BuildEntryFields()

@@ -32,6 +32,7 @@ void TForm1::DeleteSelection()
     command_.SelectionCount = 0;
     SetPrompt(QString());
     RedrawAll(true);
+    UpdateEditActions();
 }
 
 void TForm1::BuildMenus()
@@ -103,8 +104,12 @@ void TForm1::BuildMenus()
         editActions_[QString::fromUtf8(name)] = action;
     }
     connect(editActions_["menuDel"], &QAction::triggered, this, [this] { DeleteSelection(); });
-    // What the selection allows is decided each time the menu opens.
-    connect(edit, &QMenu::aboutToShow, this, [this] { editActions_["menuDel"]->setEnabled(command_.SelectionCount != 0); });
+    connect(editActions_["menuCopy"], &QAction::triggered, this, [this] { CopySelectionToClipboard(); });
+    connect(editActions_["menuCut"], &QAction::triggered, this, [this] { CutSelectionToClipboard(); });
+    connect(editActions_["menuPest1"], &QAction::triggered, this, [this] { PasteFromClipboard(false); });
+    connect(editActions_["menuPest2"], &QAction::triggered, this, [this] { PasteFromClipboard(true); });
+    // What the selection and the clipboard allow is decided each time the menu opens.
+    connect(edit, &QMenu::aboutToShow, this, [this] { UpdateEditActions(); });
     edit->addSeparator();
     connect(AddAction(edit, QStringLiteral("N12"), QStringLiteral("不正図形削除")), &QAction::triggered, this, [this] {
         CancelCommand();
