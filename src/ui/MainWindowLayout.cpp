@@ -120,26 +120,32 @@ void TForm1::BuildToolPanel()
     static_cast<QHBoxLayout*>(centralWidget()->layout())->insertWidget(0, panel);
 }
 
-// "RTP" and the three labels that show the element under the mouse while it is down.
+// "RTP" and the three labels that show the element under the mouse while it is down, in a box as
+// wide as the button grid, so the tool panel keeps its width whatever the values.
 void TForm1::BuildRealTimeDisplay(QGridLayout& grid)
 {
     QWidget* panel = grid.parentWidget();
     rtpButton_ = AddToolButton(QStringLiteral("SpeedButtonRTP"), QStringLiteral("リアルタイムプロパティー"), panel);
     rtpButton_->setText(QStringLiteral("RTP"));
-    const int row = grid.rowCount();
-    grid.addWidget(rtpButton_, row, 0);
-    labelRial_[2] = new QLabel(QStringLiteral("-"), panel);
-    grid.addWidget(labelRial_[2], row, 1, 1, kToolColumns - 1);
-    for (int i = 0; i < 2; ++i) {
-        labelRial_[static_cast<size_t>(i)] = new QLabel(panel);
-        labelRial_[static_cast<size_t>(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        grid.addWidget(labelRial_[static_cast<size_t>(i)], row + 1, i * 2, 1, 2);
+    auto* box = new QWidget(panel);
+    box->setFixedWidth(kToolColumns * kToolButtonSize + (kToolColumns - 1) * grid.spacing());
+    auto* rows = new QGridLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = 0; i < labelRial_.size(); ++i) {
+        labelRial_[i] = new QLabel(box);
+        labelRial_[i]->setObjectName(QStringLiteral("LabelRial%1").arg(i + 1));
+        labelRial_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    for (int i = 0; i < 3; ++i) labelRial_[static_cast<size_t>(i)]->setObjectName(QStringLiteral("LabelRial%1").arg(i + 1));
+    rows->addWidget(rtpButton_, 0, 0);
+    rows->addWidget(labelRial_[2], 0, 1);
+    rows->addWidget(labelRial_[0], 1, 0);
+    rows->addWidget(labelRial_[1], 1, 1);
+    rows->setColumnStretch(1, 1);
+    grid.addWidget(box, grid.rowCount(), 0, 1, kToolColumns);
     connect(rtpButton_, &QToolButton::toggled, this, [this](bool down) {
-        for (QLabel* label : labelRial_) label->setVisible(down);
+        if (down) return;
+        for (QLabel* label : labelRial_) label->clear();
     });
-    for (QLabel* label : labelRial_) label->hide();
 }
 
 void TForm1::BuildEntryFields()

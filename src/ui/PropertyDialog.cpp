@@ -63,7 +63,9 @@ TFormPropaty::TFormPropaty(const PropertySummary& summary, const LayerTable& lay
     shapeColor_->setFixedSize(48, 20);
     shapeColor_->setFrameShape(QFrame::Box);
     shapeColor_->installEventFilter(new ClickFilter([this] {
-        if (applyColour_->isChecked()) palette_->setVisible(!palette_->isVisible());
+        if (!applyColour_->isChecked()) return;
+        palette_->setVisible(!palette_->isVisible());
+        adjustSize();
     }, this));
     colourRow->addWidget(applyColour_);
     colourRow->addWidget(shapeColor_);
@@ -148,6 +150,7 @@ void TFormPropaty::ChooseColour(uint32_t colour)
     colour_ = colour;
     ShowColour();
     palette_->hide();
+    adjustSize();
 }
 
 void TFormPropaty::ShowColour()
