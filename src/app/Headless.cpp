@@ -6,6 +6,7 @@
 #include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
 #include "files/FileSystem.h"
+#include "view/BitmapFiles.h"
 #include "view/DrawingImage.h"
 #include "view/PaintPreferences.h"
 
@@ -94,6 +95,7 @@ int RunConvert(const CommandLine& line, const Settings& preferences, std::ostrea
     file.BackgroundColor = preferences.FormColor;
     TakeStyleFromSettings(preferences, file);
     if (!ReadInput(line.Input, drawing, file, errors, true)) return 1;
+    LoadImageEntries(drawing.Images, file.Images);
     // As the window opens a drawing: its own dimension and text style, unless "SetSW" says not to.
     Settings settings = preferences;
     if (!settings.SetSW && LowerExtension(line.Input) == kDrawingFileExtension) ApplyStyleToSettings(file, settings);
@@ -121,7 +123,8 @@ bool WriteConverted(const std::string& output, const Drawing& drawing, const Dra
         errors << "VantroCad: 出力の形式が分かりません (.dca .dxf .png .bmp): " << output << '\n';
         return false;
     }
-    const PaintSettings paint = PaintSettingsFrom(settings);
+    PaintSettings paint = PaintSettingsFrom(settings);
+    paint.FillsShown = file.FillDisplay.value_or(false);
     const int sheet = file.DrawingRange.value_or(settings.Width2);
     const QImage image = RenderFitted(drawing, paint, sheet, options.Width, options.Height);
     return SaveImage(image, output, extension == ".png" ? "PNG" : "BMP", errors);

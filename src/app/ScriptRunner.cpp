@@ -4,6 +4,7 @@
 #include "app/ScriptDialogs.h"
 #include "commands/CommandScript.h"
 #include "ui/ChooserDialog.h"
+#include "ui/HatchDialog.h"
 #include "ui/TextDialog.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -66,6 +68,7 @@ public:
         window.SetDialogs(&dialogs_);
         window.SetTextDialogRunner([this](TTextDialog& dialog) { return AnswerTextDialog(dialog); });
         window.SetChooserRunner([this](TFormGet& chooser) { return AnswerChooser(chooser); });
+        window.SetHatchDialogRunner([this](THathiDlg& dialog) { return AnswerHatchDialog(dialog); });
         modalCheck_.setInterval(kModalCheckMs);
         QObject::connect(&modalCheck_, &QTimer::timeout, [this] { CloseModalDialog(); });
     }
@@ -75,6 +78,7 @@ public:
         window_.SetDialogs(previousDialogs_);
         window_.SetTextDialogRunner({});
         window_.SetChooserRunner({});
+        window_.SetHatchDialogRunner({});
     }
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
@@ -249,6 +253,22 @@ private:
         QString text = QString::fromStdString(*answer);
         text.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
         dialog.Memo()->setPlainText(text);
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    }
+
+    // The pitch, optionally after the slope: "10", "＼ 5", "／ 2.5"; "cancel" cancels.
+    bool AnswerHatchDialog(THathiDlg& dialog)
+    {
+        const std::optional<std::string> answer = dialogs_.Take("ハッチング");
+        if (!answer || *answer == "cancel") return false;
+        QString pitch = QString::fromStdString(*answer).trimmed();
+        for (QRadioButton* slope : {dialog.RisingButton(), dialog.FallingButton()}) {
+            if (!pitch.startsWith(slope->text().left(1))) continue;
+            slope->setChecked(true);
+            pitch = pitch.mid(1).trimmed();
+        }
+        dialog.PitchField()->setText(pitch);
         dialog.accept();
         return dialog.result() == QDialog::Accepted;
     }

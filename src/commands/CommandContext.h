@@ -62,6 +62,8 @@ struct StepResult {
     uint16_t PressButtonOf = 0;           // this start code's tool button goes down, without a restart
     bool ReopenTextDialog = false;
     bool OpenProperties = false;          // the element information dialog for the selection
+    std::optional<size_t> PaintFill;      // this fill memo line is painted over the canvas at once
+    bool DrawHatchTrace = false;          // the hatch boundary's trace lines are drawn again
 };
 
 struct CommandContext {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantro {
 
@@ -67,6 +68,16 @@ struct CommandState {
 
     // A paste being repositioned by the move command, which ends itself after the move.
     bool PasteReposition = false;
+
+    // The hatch command's boundary so far, each vertex rounded as the entry fields write numbers,
+    // and the trace lines joining clicked points (shown highlighted, never in the store).
+    std::vector<Point> HatchBoundary;
+    std::vector<TCadData> HatchTrace;
+    // The hatch dialog's pitch (mm) and slope, kept until the program ends.
+    float HatchPitch = 10;
+    bool HatchFalling = false;
+    // The inserted image a move or resize acts on (1..10); 0 none.
+    uint8_t SelectedImage = 0;
 };
 
 }  // namespace vantro

@@ -1,5 +1,6 @@
 #include "commands/Dispatch.h"
 
+#include "commands/HatchSteps.h"
 #include "commands/Selection.h"
 #include "commands/StepTable.h"
 #include "document/ElementStore.h"
@@ -85,9 +86,10 @@ bool BeginCommandState(Drawing& drawing, CommandState& state, uint16_t code)
     drawing.Saved = false;
     ClearRedo(drawing);
     state.LastCommand = code;
+    const bool traced = DropHatchBoundary(state);
     const bool repaint = ClearPicksAndSelection(drawing, state);
     drawing.Scratch = {};
-    return repaint;
+    return repaint || traced;
 }
 
 bool EndCommandState(Drawing& drawing, CommandState& state)
@@ -97,7 +99,8 @@ bool EndCommandState(Drawing& drawing, CommandState& state)
     state.CommandMode = step::kIdle;
     state.MultiSelectPending = false;
     state.WindowDragActive = false;
-    return ClearPicksAndSelection(drawing, state);
+    const bool traced = DropHatchBoundary(state);
+    return ClearPicksAndSelection(drawing, state) || traced;
 }
 
 }  // namespace vantro

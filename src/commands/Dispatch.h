@@ -19,11 +19,12 @@ void PressEnter(CommandContext& ctx, EntryField field);
 // While candidates are pending every left click chooses among them instead of the step.
 void ChooseCandidateAt(CommandContext& ctx, const ClickInput& click);
 
-// What starting a command resets: variant, anchor, points, picks, selection, candidates, redo.
-// Returns whether candidates were removed (the view must be repainted).
+// What starting a command resets: variant, anchor, points, picks, selection, candidates, redo, the
+// hatch boundary. Returns whether candidates or trace lines were removed (the view must be
+// repainted).
 bool BeginCommandState(Drawing& drawing, CommandState& state, uint16_t code);
 
-// What ending a command resets. Returns whether candidates were removed.
+// What ending a command resets. Returns whether candidates or trace lines were removed.
 bool EndCommandState(Drawing& drawing, CommandState& state);
 
 // Drops the picks (redrawn plainly), pending candidates and every selected flag (redrawn unless

@@ -1,6 +1,7 @@
 #include "commands/SelectionSteps.h"
 
 #include "commands/Dispatch.h"
+#include "commands/HatchSteps.h"
 #include "commands/Selection.h"
 #include "commands/StepTable.h"
 #include "document/Layers.h"
@@ -103,6 +104,10 @@ void FinishWindowDrag(CommandContext& ctx, int x, int y)
 void ConfirmSelection(CommandContext& ctx)
 {
     CommandState& state = ctx.State;
+    if (state.CommandMode == step::kHatch) {
+        ConfirmHatch(ctx);
+        return;
+    }
     const int selected = CountSelected(ctx.Document);
     ctx.Result.MultiPanel = false;
     if (selected == 0) {
@@ -110,7 +115,7 @@ void ConfirmSelection(CommandContext& ctx)
         ctx.Dialogs.ShowMessage(kNothingSelectedMessage);
         return;
     }
-    if (state.CommandMode == step::kHatch || !state.MultiSelectPending) return;
+    if (!state.MultiSelectPending) return;
     state.MultiSelectPending = false;
     if (state.CommandMode == step::kTrimSelect && selected > kMaxTrimCuts) {
         ctx.Dialogs.ShowMessage(kTooManyTrimCutsMessage);

@@ -1,6 +1,9 @@
 #include "commands/StepTable.h"
 
 #include "commands/DeleteSteps.h"
+#include "commands/FillSteps.h"
+#include "commands/HatchSteps.h"
+#include "commands/ImageSteps.h"
 #include "commands/LineSteps.h"
 #include "commands/PropertySteps.h"
 #include "commands/SelectionSteps.h"
@@ -138,9 +141,10 @@ constexpr StepRow kTable[] = {
      .Preview = PS::EllipseHeightFromCentre},
 
     // Fill and hatching.
-    {.Code = kHatch, .Prompt = "境界となる図形又は点をクリックして下さい(ハッチング)", .HelpContext = 55},
+    {.Code = kHatch, .Prompt = "境界となる図形又は点をクリックして下さい(ハッチング)", .HelpContext = 55,
+     .PickKinds = "1234", .Click = HatchClick},
     {.Code = kFill, .Prompt = "塗りつぶしを行う閉じたグループを選択して下さい。", .HelpContext = 228,
-     .PickKinds = "0"},
+     .PickKinds = "0", .Click = FillClick},
 
     // Move, mirror, rotate, scale.
     {.Code = kMoveCopyCount},
@@ -187,11 +191,11 @@ constexpr StepRow kTable[] = {
      .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .PanelAlways = true,
      .Click = SelectionStepClick},
     WindowRow(kPartSaveWindow, true),
-    {.Code = kImagePick},
-    {.Code = kImagePlace},
-    {.Code = kImageDelete},
-    {.Code = kImageResizePick},
-    {.Code = kImageResize},
+    {.Code = kImagePick, .Click = ImagePickClick},
+    {.Code = kImagePlace, .Preview = PS::ImageOutline, .Click = ImagePlaceClick},
+    {.Code = kImageDelete, .Click = ImageDeleteClick},
+    {.Code = kImageResizePick, .Click = ImageResizePickClick},
+    {.Code = kImageResize, .Preview = PS::ImageFrame, .Click = ImageResizeClick},
 
     // Dimensions and coordinate annotations.
     {.Code = kHorizontalDimension, .Prompt = "1つ目のポイントを選択して下さい(寸法線-X座標距離)",

@@ -69,7 +69,7 @@ constexpr ToolButtonRow kRows[] = {
     {"SpeedButton246", "等分割", kDivide, Click, 0, OnPanelOp},
     {"SpeedButton234", "2分割", kHalve, Click, 0, OnPanelOp},
     {"SpeedButton240", "曲線から直線に変換", kCurveToLines, Click, 0, OnPanelOp},
-    {"SpeedButton55", "ハッチ", kHatch},
+    {"SpeedButton55", "ハッチ", kHatch, Click, 0, HatchDialog},
     {"SpeedButton228", "塗りつぶし", kFill},
 };
 

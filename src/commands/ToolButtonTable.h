@@ -24,6 +24,7 @@ enum class ToolPreset {
     LockSnapping,       // CheckBoxLock2 checked
     TextDialog,
     OnPanelOp,          // the glyph goes to SpeedButtonOp
+    HatchDialog,        // the hatch dialog, then PanelMulti
 };
 
 // How the right mouse button acts on a button.

@@ -3,6 +3,7 @@
 
 #include "document/CadData.h"
 #include "document/DrawingListener.h"
+#include "document/ImageList.h"
 #include "document/UserDialogs.h"
 
 #include <array>
@@ -86,6 +87,7 @@ struct Drawing {
     LayerTable Layers;
     int32_t MaxGroup = 0;
     std::vector<std::string> MemoBrush;  // fill memo lines "group,colour"
+    ImageList Images;                    // the background and inserted images
     UndoHistory History;
 
     // Not owned; either may be null (headless use).

@@ -176,6 +176,7 @@ void Reset(Drawing& drawing, const LayerNames* namesFromSettings)
     drawing.AppendFailed = false;
     drawing.Saved = true;
     drawing.MemoBrush.clear();
+    ClearImages(drawing.Images);
     drawing.MaxGroup = 0;
     ResetLayers(drawing.Layers, namesFromSettings);
     if (drawing.Listener != nullptr) drawing.Listener->DrawingWasReset();

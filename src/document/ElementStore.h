@@ -49,7 +49,7 @@ void RemoveCandidates(Drawing& drawing);
 // Layer names for a reset; a null pointer clears them.
 using LayerNames = std::array<std::string, kLayerCount>;
 
-// Makes the drawing empty: arrays, history, counters, fill memo, groups and layers.
+// Makes the drawing empty: arrays, history, counters, fill memo, images, groups and layers.
 void Reset(Drawing& drawing, const LayerNames* namesFromSettings);
 
 // Points the id-to-index table at index, growing it when an id lies beyond it.

@@ -27,7 +27,6 @@ inline constexpr int32_t kMaxStringField = static_cast<int32_t>(kMaxTextBytes) +
 // Line style codes of the element entry: the pen style + 1, up to dash-dot-dot.
 inline constexpr uint8_t kCodeDashDot = 4;
 inline constexpr uint8_t kCodeDashDotDot = 5;
-inline constexpr int kMaxInsertedImages = 10;
 inline constexpr int kDrawingRangeChoices = 12;  // items of "描画範囲（横方向の長さm/m）"
 inline constexpr int kPrecisionChoices = 7;      // items of "表示単位"
 inline constexpr size_t kMaxDrawingFileBytes = size_t{1} << 30;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace vantro {
 namespace {
@@ -25,13 +26,17 @@ bool ElementEndPoint(const TCadData& element, bool atStart, Point& point)
     return true;
 }
 
-ConnectedEnd FindConnectedEnd(const Drawing& drawing, int index, bool atStart, bool sameGroup)
+namespace {
+
+// The first of the candidates connected to the element's end, tested in the candidates' order.
+template <typename Candidates>
+ConnectedEnd FindConnectedIn(const Drawing& drawing, int index, bool atStart, bool groupOnly,
+                             const Candidates& candidates)
 {
     const TCadData& element = drawing[index];
     Point end;
     if (!ElementEndPoint(element, atStart, end)) return {};
-    const bool groupOnly = sameGroup && element.Group >= 1;
-    for (int i = 1; i <= drawing.Count; ++i) {
+    for (const int i : candidates) {
         const TCadData& other = drawing[i];
         if (i == index || !IsChainKind(other.Kind) || other.Layer != element.Layer) continue;
         if (groupOnly && other.Group != element.Group) continue;
@@ -45,7 +50,9 @@ ConnectedEnd FindConnectedEnd(const Drawing& drawing, int index, bool atStart, b
     return {};
 }
 
-Chain TraceChain(const Drawing& drawing, int start, Point click, bool sameGroup)
+// The walk of TraceChain with next(current, atStart) finding the connected element.
+template <typename Next>
+Chain TraceWith(const Drawing& drawing, int start, Point click, const Next& next)
 {
     Chain chain;
     Point first;
@@ -58,22 +65,44 @@ Chain TraceChain(const Drawing& drawing, int start, Point click, bool sameGroup)
     int current = start;
     bool leaveAtStart = !forward;
     for (;;) {
-        const ConnectedEnd next = FindConnectedEnd(drawing, current, leaveAtStart, sameGroup);
-        if (next.Index == 0) break;
-        if (next.Index == start) {
+        const ConnectedEnd found = next(current, leaveAtStart);
+        if (found.Index == 0) break;
+        if (found.Index == start) {
             chain.Closed = true;
             break;
         }
-        if (taken[static_cast<size_t>(next.Index)]) {
+        if (taken[static_cast<size_t>(found.Index)]) {
             chain.DuplicateEnds = true;
             break;
         }
-        taken[static_cast<size_t>(next.Index)] = true;
-        chain.Links.push_back({next.Index, next.AtStart});
-        current = next.Index;
-        leaveAtStart = !next.AtStart;
+        taken[static_cast<size_t>(found.Index)] = true;
+        chain.Links.push_back({found.Index, found.AtStart});
+        current = found.Index;
+        leaveAtStart = !found.AtStart;
     }
     return chain;
+}
+
+}  // namespace
+
+ConnectedEnd FindConnectedEnd(const Drawing& drawing, int index, bool atStart, bool sameGroup)
+{
+    const bool groupOnly = sameGroup && drawing[index].Group >= 1;
+    return FindConnectedIn(drawing, index, atStart, groupOnly, std::views::iota(1, drawing.Count + 1));
+}
+
+Chain TraceChain(const Drawing& drawing, int start, Point click, bool sameGroup)
+{
+    return TraceWith(drawing, start, click, [&](int current, bool atStart) {
+        return FindConnectedEnd(drawing, current, atStart, sameGroup);
+    });
+}
+
+Chain TraceChainAmong(const Drawing& drawing, int start, Point click, std::span<const int> candidates)
+{
+    return TraceWith(drawing, start, click, [&](int current, bool atStart) {
+        return FindConnectedIn(drawing, current, atStart, false, candidates);
+    });
 }
 
 int MarkChain(Drawing& drawing, int start, Point click, bool sameGroup)

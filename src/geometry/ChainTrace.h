@@ -5,6 +5,7 @@
 #include "document/Drawing.h"
 #include "geometry/Primitives.h"
 
+#include <span>
 #include <vector>
 
 namespace vantro {
@@ -39,6 +40,10 @@ struct Chain {
 
 // The walk from the start element away from its end nearer to click.
 Chain TraceChain(const Drawing& drawing, int start, Point click, bool sameGroup);
+
+// The same walk among the given elements only (indices ascending, the start among them), as a
+// fill walks the members of its group without looking at the rest of the drawing.
+Chain TraceChainAmong(const Drawing& drawing, int start, Point click, std::span<const int> candidates);
 
 // Traces and highlights the chain. Returns the number of elements connected to the start element,
 // 0 when none is, −1 when an element would be taken twice (the messages are the caller's).

@@ -65,6 +65,7 @@ TForm1::TForm1(Settings settings, std::filesystem::path settingsFile, QWidget* p
     BuildEntryFields();
     BuildSnapPanel();
     BuildStatusBar();
+    BuildFillControls();
     BuildMenus();
     BuildPanels();
     elementIndex_ = std::make_unique<ElementIndex>();
@@ -165,6 +166,11 @@ void TForm1::UndoButtonsChanged(bool canUndo, bool canRedo)
 void TForm1::DrawingWasReset()
 {
     setWindowTitle(QStringLiteral("VantroCad"));
+    // The fill switch belongs to the drawing as its memo does; the images went with the reset.
+    if (buttonBrushOnOff_ != nullptr) {
+        SetFillsShown(false);
+        ShowFillMemo();
+    }
     attributes_.Color = settings_.Color1;
     if (labelRayer_ != nullptr) labelRayer_->setText(QString::fromStdString(ActiveLayerCaption(drawing_.Layers)));
 }

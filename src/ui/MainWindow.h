@@ -11,6 +11,7 @@
 #include "commands/Clipboard.h"
 #include "commands/CommandState.h"
 #include "ui/QtDialogs.h"
+#include "view/ImagePainter.h"
 #include "view/PreviewPainter.h"
 #include "view/Surface.h"
 #include "view/ViewState.h"
@@ -34,6 +35,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -48,6 +50,7 @@ class ColorPanel;
 class LayerPanel;
 class TFormGet;
 class TFormPropaty;
+class THathiDlg;
 class TTextDialog;
 struct StepRow;
 struct ToolButtonRow;
@@ -124,6 +127,12 @@ public:
     void SetTextDialogRunner(std::function<bool(TTextDialog&)> runner);
     // How the overlapping-element chooser is shown: modally unless a test answers it (true: 確定).
     void SetChooserRunner(std::function<bool(TFormGet&)> runner);
+    // How the hatch dialog is shown: modally unless a test or a script answers it (true: OK).
+    void SetHatchDialogRunner(std::function<bool(THathiDlg&)> runner);
+
+    // ButtonBrushOnOff: fills and filled rectangles are painted and can be picked.
+    bool FillsShown() const { return fillsShown_; }
+    const ImageDisplay& ImageDisplaySwitches() const { return imageDisplay_; }
 
     // DXF (MainWindowDxf.cpp): write all or only the visible layers' elements; read a file into a
     // new drawing.
@@ -194,8 +203,6 @@ private:
     void AfterZoom();
     Point ToWorld(int x, int y) const;
     PaintSettings CurrentPaintSettings() const;
-    void PaintBackground();
-    void PaintBackground(Surface& surface);
 
     // Keys (MainWindowKeys.cpp)
     bool HandleKeyPress(QKeyEvent* event);
@@ -225,6 +232,32 @@ private:
     bool ShowsTextPlacement(uint16_t mode) const;
     void RestoreTextBacking();
     void DrawTextPlacement(CanvasPoint mouse);
+
+    // Fills and hatching (MainWindowFills.cpp)
+    void BuildFillControls();
+    // The switch and its button; the caller repaints.
+    void SetFillsShown(bool shown);
+    // The fill memo's panel shows the drawing's fill list.
+    void ShowFillMemo();
+    // The repaint's pass over the fill memo: broken lines go, a colour that cannot be read turns
+    // fill display off.
+    void CheckFills();
+    void PaintFillLine(size_t line);
+    void DrawHatchTrace();
+    void StartHatchCommand();
+
+    // Images (MainWindowImages.cpp)
+    void BuildImageMenu(QMenu& file);
+    void ShowImageDisplay();
+    // The first step of a repaint: the background image, or the window colour when clear; then the
+    // inserted images.
+    void PaintBackground(bool clear = true);
+    void PaintBackground(Surface& surface, bool clear = true);
+    // The open dialog for a bitmap and its pixels; the path is set to the chosen file (CP932).
+    // Nothing when cancelled or unreadable (the reader's reason is shown).
+    std::shared_ptr<const Bitmap> ChooseBitmap(std::string& path);
+    void OpenBackgroundImage();
+    void InsertImage();
 
     // Writes the given keys into the settings file, keeping every other entry in it.
     void StoreSettings(void (*write)(const Settings&, IniStore&));
@@ -279,8 +312,16 @@ private:
     QToolButton* undoButton_ = nullptr;
     QToolButton* redoButton_ = nullptr;
 
-    std::vector<ImageEntry> images_;  // kept as read, written back as they were
     bool fillsShown_ = false;
+    QToolButton* buttonBrushOnOff_ = nullptr;
+    QFrame* panelBrushSet_ = nullptr;
+    QPlainTextEdit* memoBrush_ = nullptr;
+    bool showingMemo_ = false;  // the memo is being filled from the drawing, not edited
+    std::function<bool(THathiDlg&)> runHatchDialog_;
+    ImageDisplay imageDisplay_;
+    QAction* bmpWid_ = nullptr;
+    QAction* bmpLine_ = nullptr;
+    QAction* bmpOn_ = nullptr;
     bool repaintDue_ = false;  // the canvas shows something other than the drawing (a layer's preview)
     std::unique_ptr<ElementIndex> elementIndex_;
     bool previewOn_ = false;

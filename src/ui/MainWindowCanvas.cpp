@@ -40,29 +40,16 @@ Point TForm1::ToWorld(int x, int y) const
 PaintSettings TForm1::CurrentPaintSettings() const
 {
     PaintSettings paint = PaintSettingsFrom(settings_);
+    paint.FillsShown = fillsShown_;
     paint.FirstPick = command_.FirstPick;
     paint.SecondPick = command_.SecondPick;
     return paint;
 }
 
-void TForm1::PaintBackground()
-{
-    QPainterSurface surface(canvas_->Image());
-    PaintBackground(surface);
-}
-
-void TForm1::PaintBackground(Surface& surface)
-{
-    surface.SetPen({settings_.FormColor, 1, 0, PenMode::Copy});
-    surface.SetBrush({true, settings_.FormColor});
-    surface.Rectangle(-3, -3, surface.Width() + 3, surface.Height() + 3);
-    surface.SetBrush({});
-}
-
 void TForm1::RedrawAll(bool clear)
 {
     repaintDue_ = false;
-    if (clear) PaintBackground();
+    PaintBackground(clear);
     view_.CrosshairPixel = {-1000, -1000};
     view_.OverlayWiped = true;
     command_.SnapFound = false;
@@ -74,6 +61,7 @@ void TForm1::RedrawAll(bool clear)
     }
     if (ReplaceUnshowableDimensionValues(drawing_) > 0) dialogs_->ShowMessage(kBadDimensionMessage);
     if (view_.Repaint == RepaintState::Idle) {
+        CheckFills();
         const PaintSettings settings = CurrentPaintSettings();
         QElapsedTimer sinceTurn;
         sinceTurn.start();
@@ -87,6 +75,7 @@ void TForm1::RedrawAll(bool clear)
             PaintDrawing(surface, view_, drawing_, settings, yieldTurn,
                          [this](Surface& surface) { PaintBackground(surface); });
         }
+        DrawHatchTrace();
         // Resized while the pass held the image: the image follows now, and is painted again.
         if (!canvas_->ImageFitsWidget()) {
             CanvasResized();

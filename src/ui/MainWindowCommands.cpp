@@ -169,6 +169,7 @@ void TForm1::ApplyPreset(const ToolButtonRow& row)
         break;
     case ToolPreset::LockSnapping: checkBoxLock2_->setChecked(true); break;
     case ToolPreset::TextDialog: StartTextCommand(); break;
+    case ToolPreset::HatchDialog: StartHatchCommand(); break;
     default: break;
     }
 }

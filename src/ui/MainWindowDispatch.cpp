@@ -94,6 +94,8 @@ void TForm1::ApplyStepResult(const StepResult& result)
         if (const ToolButtonRow* row = FindToolButton(result.PressButtonOf))
             toolButtons_[QString::fromUtf8(row->Name)]->setChecked(true);
     }
+    if (result.PaintFill) PaintFillLine(*result.PaintFill);
+    if (result.DrawHatchTrace) DrawHatchTrace();
     if (result.Repaint) RedrawAll(true);
     if (result.Cancel) CancelCommand();
     else if (result.ReopenTextDialog) ShowTextDialog();

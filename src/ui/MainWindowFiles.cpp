@@ -7,6 +7,7 @@
 #include "files/DrawingFile.h"
 #include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
+#include "view/BitmapFiles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -55,9 +56,9 @@ bool TForm1::OpenDrawing(const std::string& path)
         settings_.FormColor = file.BackgroundColor;
         ApplyStyleToSettings(file, settings_);
     }
-    if (file.FillDisplay.value_or(false)) fillsShown_ = true;
+    SetFillsShown(file.FillDisplay.value_or(false));
     if (file.DrawingRange) settings_.Width2 = *file.DrawingRange;
-    images_ = file.Images;
+    LoadImageEntries(drawing_.Images, file.Images);
     layerPanel_->Refresh();
     layerPanel_->SetTab((drawing_.Layers.ActiveLayer - 1) / kLayersPerTab);
     labelRayer_->setText(QString::fromStdString(ActiveLayerCaption(drawing_.Layers)));
@@ -89,7 +90,7 @@ DrawingFileSettings TForm1::CurrentFileSettings() const
     TakeStyleFromSettings(settings_, file);
     file.FillDisplay = fillsShown_;
     file.DrawingRange = settings_.Width2;
-    file.Images = images_;
+    file.Images = ImageEntries(drawing_.Images);
     return file;
 }
 

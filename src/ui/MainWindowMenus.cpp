@@ -12,6 +12,7 @@ namespace vantro {
 namespace {
 
 // Menu items whose commands come with the files, printing and clipboard work; shown, not yet active.
+// The image menu lies between the two groups.
 struct PendingItem {
     const char* Name;
     const char* Caption;
@@ -19,7 +20,9 @@ struct PendingItem {
 constexpr PendingItem kPendingFileItems[] = {
     {"LoadPart", "追加読込(&B)"},
     {"SavePart", "部分保存(&H)"},             {"B2", "ビットマップで保存(&M)"},
-    {"N8", "画像挿入(&G)"},                   {"ImagePrint", "イメージ印刷(&I)"},
+};
+constexpr PendingItem kPendingPrintItems[] = {
+    {"ImagePrint", "イメージ印刷(&I)"},
     {"PrintSetei", "プリンターの設定(&T)"},
 };
 
@@ -70,6 +73,9 @@ void TForm1::BuildMenus()
             &QAction::triggered, this, [this] { DxfSaveCommand(true); });
     file->addSeparator();
     for (const PendingItem& item : kPendingFileItems)
+        AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
+    BuildImageMenu(*file);
+    for (const PendingItem& item : kPendingPrintItems)
         AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("終了(&X)")), &QAction::triggered, this,

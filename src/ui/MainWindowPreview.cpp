@@ -46,6 +46,7 @@ PreviewInput TForm1::CurrentPreviewInput(CanvasPoint cursor)
     in.RadiusLocked = checkBoxLock_->isChecked();
     in.Corners = command_.LastCorners;
     in.Hani = settings_.Hani;
+    in.SelectedImage = command_.SelectedImage;
     if (in.Shape == PreviewShape::TypedCircle && in.RadiusLocked && !editR_->text().isEmpty()) {
         const double typed = ParseFloatOr(editR_->text().toStdString(), std::nan(""));
         if (std::isfinite(typed)) {

@@ -3,6 +3,7 @@
 #include "document/Layers.h"
 #include "view/ElementExtents.h"
 #include "view/ElementPainter.h"
+#include "view/ImagePainter.h"
 #include "view/PaintedExtents.h"
 #include "view/QPainterSurface.h"
 
@@ -37,6 +38,7 @@ QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int s
     onWhite.BackgroundColour = 0xFFFFFF;
     if (FitToDrawing(view, drawing, 1)) FitToPaintedExtents(view, drawing, onWhite);
     QPainterSurface surface(image);
+    PaintImages(surface, view, drawing.Images, ImageDisplay{}, false, onWhite.BackgroundColour);
     PaintDrawing(surface, view, drawing, onWhite, [] {}, [](Surface&) {});
     return image;
 }

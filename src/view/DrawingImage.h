@@ -1,4 +1,4 @@
-// The drawing as a picture, without a window: fitted to its elements, on white.
+// The drawing as a picture, without a window: fitted to its elements, on white, over its images.
 #pragma once
 
 #include "document/Drawing.h"

@@ -5,6 +5,7 @@
 #include "geometry/CurvePolyline.h"
 #include "geometry/EllipsePolyline.h"
 #include "view/DimensionPainter.h"
+#include "view/FillPainter.h"
 #include "view/GridPainter.h"
 #include "view/PixelMapping.h"
 #include "view/TextPainter.h"
@@ -478,6 +479,7 @@ void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, cons
         DrawGrid(canvas, view);
         DrawOriginMarker(canvas, view);
         if (settings.FillsShown) {
+            PaintFills(canvas, view, drawing, settings.Fineness);
             canvas.SetPen({0, 1, kStyleSolid, PenMode::Copy});
             for (int i = 1; i <= drawing.Count; ++i)
                 if (drawing[i].Kind == kKindFilledRect && IsPainted(drawing, drawing[i]))

@@ -54,6 +54,7 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override { return Metrics().horizontalAdvance(text); }
+    void StretchDraw(int x1, int y1, int x2, int y2, const Bitmap&) override { Rectangle(x1, y1, x2, y2); }
 
     // Empty when nothing was drawn.
     std::optional<std::array<double, 4>> Box() const { return box_; }  // left, top, right, bottom

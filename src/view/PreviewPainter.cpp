@@ -53,6 +53,8 @@ private:
     void Selection(const Transformation& t);
     std::optional<double> Mirrored();
     std::optional<double> Rotated();
+    void ImageOutline();
+    void ImageFrame();
 
     const PaintTarget& t_;
     const PreviewInput& in_;
@@ -211,6 +213,25 @@ std::optional<double> PreviewDrawer::Rotated()
     return degrees;
 }
 
+void PreviewDrawer::ImageOutline()
+{
+    const ImageList& images = t_.Document.Images;
+    if (in_.SelectedImage < 1 || in_.SelectedImage > images.ImageCount) return;
+    const ImageSlot& slot = images.Slots[static_cast<size_t>(in_.SelectedImage)];
+    const int w = RoundPixel(ImageWidth(slot) * m_.S);
+    const int h = RoundPixel(ImageHeight(slot) * m_.S);
+    t_.Canvas.Rectangle(in_.Cursor.X, in_.Cursor.Y, in_.Cursor.X + w, in_.Cursor.Y + h);
+}
+
+// A mouse left of or above the corner is mirrored about it: the frame always hangs right and down.
+void PreviewDrawer::ImageFrame()
+{
+    const CanvasPoint a = in_.Anchor;
+    const int x = in_.Cursor.X < a.X ? 2 * a.X - in_.Cursor.X : in_.Cursor.X;
+    const int y = in_.Cursor.Y < a.Y ? 2 * a.Y - in_.Cursor.Y : in_.Cursor.Y;
+    t_.Canvas.Rectangle(a.X, a.Y, x, y);
+}
+
 std::optional<double> PreviewDrawer::Draw()
 {
     switch (in_.Shape) {
@@ -268,6 +289,8 @@ std::optional<double> PreviewDrawer::Draw()
         break;
     case PreviewShape::SelectionMirrored: return Mirrored();
     case PreviewShape::SelectionRotated: return Rotated();
+    case PreviewShape::ImageOutline: ImageOutline(); break;
+    case PreviewShape::ImageFrame: ImageFrame(); break;
     }
     return std::nullopt;
 }

@@ -37,6 +37,8 @@ enum class PreviewShape {
     SelectionMirrored,
     SelectionRotated,         // shows the angle
     TextPlacement,            // the text dialog's lines at the mouse, drawn by the window
+    ImageOutline,             // the selected image's frame with its top-left corner at the mouse
+    ImageFrame,               // from the image's corner (the anchor) as far right and down as the mouse is away
 };
 
 // Whether the value a shape shows in the entry field is a radius (else an angle).
@@ -64,6 +66,7 @@ struct PreviewInput {
     bool RadiusLocked = false;          // CheckBoxLock
     int Corners = 0;                    // steps 43, 46
     int Hani = 50;                      // selections above this show their bounding rectangle
+    int SelectedImage = 0;              // steps 133, 136: the inserted image's slot
 };
 
 }  // namespace vantro

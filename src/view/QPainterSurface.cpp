@@ -222,4 +222,25 @@ int QPainterSurface::TextWidth(const QString& text)
     return metrics_->horizontalAdvance(text);
 }
 
+void QPainterSurface::StretchDraw(int x1, int y1, int x2, int y2, const Bitmap& bitmap)
+{
+    FlushLines();
+    if (!HasPixels(bitmap) || x2 <= x1 || y2 <= y1) return;
+    // Only the part over the device is handed to the painter: a zoomed image can be far larger
+    // than any canvas.
+    const QRectF target(x1, y1, static_cast<double>(x2) - x1, static_cast<double>(y2) - y1);
+    const QRectF visible = target.intersected(QRectF(0, 0, width_, height_));
+    if (visible.isEmpty()) return;
+    const double sx = bitmap.Width / target.width();
+    const double sy = bitmap.Height / target.height();
+    const QRectF source((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
+                        visible.width() * sx, visible.height() * sy);
+    const QImage image(reinterpret_cast<const uchar*>(bitmap.Pixels.data()), bitmap.Width, bitmap.Height,
+                       static_cast<qsizetype>(bitmap.Width) * 4, QImage::Format_RGB32);
+    painter_.save();
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(visible, image, source);
+    painter_.restore();
+}
+
 }  // namespace vantro

@@ -42,6 +42,7 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override;
+    void StretchDraw(int x1, int y1, int x2, int y2, const Bitmap& bitmap) override;
 
 private:
     void ApplyPen();

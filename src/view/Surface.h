@@ -2,6 +2,8 @@
 // and the printer page implement it; tests use a recording one.
 #pragma once
 
+#include "document/ImageList.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -70,6 +72,9 @@ public:
     // (x, y) is the top-left corner of the text, rotated with the font's escapement.
     virtual void TextOut(int x, int y, const QString& text) = 0;
     virtual int TextWidth(const QString& text) = 0;
+    // The bitmap stretched onto the box from (x1, y1) to (x2, y2), right and bottom excluded,
+    // replacing what is there whatever the pen mode.
+    virtual void StretchDraw(int x1, int y1, int x2, int y2, const Bitmap& bitmap) = 0;
 };
 
 }  // namespace vantro

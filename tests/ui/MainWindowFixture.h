@@ -2,6 +2,7 @@
 #pragma once
 
 #include "support/ScriptedDialogs.h"
+#include "ui/HatchDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/TextDialog.h"
 
@@ -37,6 +38,19 @@ protected:
             dialog.accept();
             return dialog.result() == QDialog::Accepted;
         });
+        window->SetHatchDialogRunner([this](THathiDlg& dialog) {
+            for (;;) {
+                if (!HatchDialogAnswers.empty()) {
+                    const std::optional<QString> pitch = HatchDialogAnswers.front();
+                    HatchDialogAnswers.pop_front();
+                    if (!pitch) return false;
+                    dialog.PitchField()->setText(*pitch);
+                }
+                dialog.accept();
+                if (dialog.result() == QDialog::Accepted || HatchDialogAnswers.empty()) break;
+            }
+            return dialog.result() == QDialog::Accepted;
+        });
         window->resize(size);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -66,6 +80,9 @@ protected:
     // The text dialog's answers in order: the typed text and OK, or std::nullopt for キャンセル. None
     // left cancels.
     std::deque<std::optional<QString>> TextDialogAnswers;
+    // The hatch dialog's pitches in order, each typed and OK pressed (a refused pitch takes the
+    // next answer as the dialog stays), or std::nullopt for キャンセル. None left: OK as shown.
+    std::deque<std::optional<QString>> HatchDialogAnswers;
     std::unique_ptr<TForm1> window;
 };
 

@@ -2,6 +2,8 @@
 // screen's work area, Japanese buttons, the usual shortcuts.
 #include "MainWindowFixture.h"
 
+#include "commands/StepTable.h"
+#include "commands/ToolButtonTable.h"
 #include "support/Fixtures.h"
 #include "ui/CanvasWidget.h"
 #include "ui/LayerPanel.h"
@@ -16,6 +18,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace vantro::testing {
 namespace {
@@ -228,7 +232,13 @@ TEST_F(MainWindowTest, DeleteRemovesTheFreeSelection)
 
 TEST_F(MainWindowTest, ACommandNotBuiltYetSaysSo)
 {
-    Press("SpeedButton55");
+    const auto rows = ToolButtonRows();
+    const auto unbuilt = std::find_if(rows.begin(), rows.end(), [](const ToolButtonRow& row) {
+        const StepRow* step = FindStep(row.Start);
+        return step != nullptr && step->Click == nullptr && step->Enter == nullptr && row.Preset == ToolPreset::None;
+    });
+    if (unbuilt == rows.end()) GTEST_SKIP() << "every tool button's command is built";
+    Press(unbuilt->Name);
     EXPECT_TRUE(Prompt().endsWith(QStringLiteral("※この機能は準備中です")));
     Press("SpeedButton17");
     EXPECT_FALSE(Prompt().contains(QStringLiteral("準備中")));

@@ -30,6 +30,7 @@ public:
     }
     void TextOut(int x, int y, const QString&) override { Log("TextOut", {x, y}); }
     int TextWidth(const QString& text) override { return static_cast<int>(text.size()) * 8; }
+    void StretchDraw(int x1, int y1, int x2, int y2, const Bitmap&) override { Log("StretchDraw", {x1, y1, x2, y2}); }
 
     struct Call {
         std::string Name;
