@@ -20,11 +20,9 @@
 namespace vantro {
 namespace {
 
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
-
 std::string LowerExtension(const std::string& path)
 {
-    std::string extension = PathOf(path).extension().string();
+    std::string extension = PathFromUtf8(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
@@ -34,7 +32,7 @@ std::string LowerExtension(const std::string& path)
 // on errors without failing the conversion.
 bool ReadDxfInput(const std::string& path, Drawing& drawing, std::ostream& errors)
 {
-    const DxfImportResult result = ImportDxf(PathOf(path), drawing, DxfImportOptions{});
+    const DxfImportResult result = ImportDxf(PathFromUtf8(path), drawing, DxfImportOptions{});
     if (!result.Ok) {
         errors << "VantroCad: " << path << ": " << result.Message << '\n';
         return false;
@@ -57,7 +55,7 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
                << '\n';
         return false;
     }
-    const ReadResult result = ReadDrawingFile(PathOf(path), drawing, file);
+    const ReadResult result = ReadDrawingFile(PathFromUtf8(path), drawing, file);
     if (result.SkippedElements > 0)
         errors << "VantroCad: " << path << ": " << SkippedElementsMessage(result.SkippedElements) << '\n';
     if (result.Ok) return true;
@@ -69,7 +67,7 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
 // previous file, and a read-only one is refused.
 bool SaveImage(const QImage& image, const std::string& path, const char* format, std::ostream& errors)
 {
-    const std::filesystem::path target = PathOf(path);
+    const std::filesystem::path target = PathFromUtf8(path);
     if (IsReadOnlyFile(target)) {
         errors << "VantroCad: " << path << ": " << kReadOnlyFileMessage << '\n';
         return false;
@@ -106,13 +104,13 @@ bool WriteConverted(const std::string& output, const Drawing& drawing, const Dra
 {
     const std::string extension = LowerExtension(output);
     if (extension == kDxfExtension) {
-        const DxfExportResult result = ExportDxf(PathOf(output), drawing, settings, options.VisibleOnly);
+        const DxfExportResult result = ExportDxf(PathFromUtf8(output), drawing, settings, options.VisibleOnly);
         if (result.Ok) return true;
         errors << "VantroCad: " << output << ": " << result.Message << '\n';
         return false;
     }
     if (extension == kDrawingFileExtension) {
-        const WriteResult result = WriteDrawingFile(PathOf(output), drawing, file);
+        const WriteResult result = WriteDrawingFile(PathFromUtf8(output), drawing, file);
         if (result.Ok) return true;
         errors << "VantroCad: " << output << ": " << result.Message << '\n';
         return false;

@@ -4,6 +4,7 @@
 #include "app/Headless.h"
 #include "app/ScriptRunner.h"
 #include "files/SettingsFile.h"
+#include "subwindow/SecondaryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
@@ -46,6 +47,17 @@ int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
     return vantro::RunConvert(line, settings, std::cerr);
 }
 
+// SpeedButton20: the secondary drawing window, made on its first use and kept until the end.
+void ConnectSecondaryWindow(vantro::TForm1& window, const std::filesystem::path& folder,
+                            std::unique_ptr<vantro::TFormCAD2>& secondary)
+{
+    window.SetSecondaryWindowOpener([&window, folder, &secondary] {
+        if (!secondary) secondary = std::make_unique<vantro::TFormCAD2>(window, folder);
+        secondary->show();
+        secondary->raise();
+    });
+}
+
 int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
 {
     if (!HasDisplay()) {
@@ -59,6 +71,8 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(settingsFile, settings);
     // A settings file that could not be read is never written: the user is told once, here.
     vantro::TForm1 window(std::move(settings), loaded.Writable ? settingsFile : std::filesystem::path());
+    std::unique_ptr<vantro::TFormCAD2> secondary;
+    ConnectSecondaryWindow(window, settingsFile.parent_path(), secondary);
     window.show();
     // The frame is known once the window is shown; the window then fills the screen's work area.
     QCoreApplication::processEvents();
@@ -86,6 +100,8 @@ int RunScriptFile(int argc, char** argv, const vantro::CommandLine& line)
     const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(SettingsFileFor(line), settings);
     if (!loaded.Message.empty()) std::cerr << "VantroCad: " << loaded.Message << '\n';
     vantro::TForm1 window(std::move(settings));
+    std::unique_ptr<vantro::TFormCAD2> secondary;
+    ConnectSecondaryWindow(window, std::filesystem::temp_directory_path(), secondary);
     window.show();
     QCoreApplication::processEvents();
     const auto failure = vantro::RunScript(window, line.Input, *lines, std::cerr);

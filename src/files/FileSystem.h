@@ -11,6 +11,10 @@ namespace vantro {
 
 enum class FileReadStatus { Read, Missing, Unreadable, TooLarge };
 
+// Paths are UTF-8 strings in the rest of the program.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
 // Reads the whole file into bytes; a file longer than maxBytes is refused without reading it,
 // and anything but a regular file (a folder, a named pipe, a device) is Unreadable without
 // waiting for it.

@@ -85,7 +85,10 @@ public:
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
     void PasteFromClipboard(bool keepLayers);
+    ClipboardBuffer& Clipboard() { return clipboard_; }
     const ClipboardBuffer& Clipboard() const { return clipboard_; }
+    // SpeedButton20 shows the secondary drawing window, which the program's start-up provides.
+    void SetSecondaryWindowOpener(std::function<void()> open) { openSecondary_ = std::move(open); }
     // The element information dialog for the selection; how it is shown: modally unless a test
     // answers it (true: 更新).
     void ShowProperties();
@@ -292,6 +295,7 @@ private:
     std::function<bool(TFormGet&)> runChooser_;
     std::function<bool(TFormPropaty&)> runProperties_;
     ClipboardBuffer clipboard_;
+    std::function<void()> openSecondary_;
     QToolButton* rtpButton_ = nullptr;
     std::array<QLabel*, 3> labelRial_{};  // LabelRial1..3: captions, values, kind
     QImage textBacking_;

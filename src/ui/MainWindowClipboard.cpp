@@ -48,7 +48,8 @@ void TForm1::PasteFromClipboard(bool keepLayers)
     if (clipboard_.Records.empty()) return;
     CancelCommand();
     ClearRedo(drawing_);
-    const PasteResult pasted = PasteClipboard(drawing_, clipboard_, keepLayers);
+    const std::optional<uint8_t> layer = keepLayers ? std::nullopt : std::optional(drawing_.Layers.ActiveLayer);
+    const PasteResult pasted = PasteClipboard(drawing_, clipboard_, layer);
     RedrawAll(true);
     if (pasted.CutTexts > 0) dialogs_->ShowMessage(std::to_string(pasted.CutTexts) + kLongTextsCutSuffix);
     if (pasted.Indices.empty() ||

@@ -5,8 +5,10 @@
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
+#include "files/FileSystem.h"
 #include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
+#include "ui/WaitCursor.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,19 +19,6 @@ namespace vantro {
 namespace {
 
 const QString kNoFileCaption = QStringLiteral("VantroCad");
-
-// The hourglass while a file is read or written.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8Of(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()).toStdString(); }
 
 bool IsDxfPath(const QString& path) { return path.endsWith(QLatin1String(kDxfExtension), Qt::CaseInsensitive); }
 
@@ -49,7 +38,7 @@ bool TForm1::OpenDrawing(const std::string& path)
     ReadResult result;
     {
         const WaitCursor wait;
-        result = ReadDrawingFile(PathOf(path), drawing_, file, &settings_.LayerNames);
+        result = ReadDrawingFile(PathFromUtf8(path), drawing_, file, &settings_.LayerNames);
     }
     if (!settings_.SetSW) {
         settings_.FormColor = file.BackgroundColor;
@@ -99,7 +88,7 @@ bool TForm1::WriteDrawingTo(const std::string& path)
     WriteResult result;
     {
         const WaitCursor wait;
-        result = WriteDrawingFile(PathOf(path), drawing_, file);
+        result = WriteDrawingFile(PathFromUtf8(path), drawing_, file);
     }
     if (!result.Ok) {
         dialogs_->ShowMessage(result.Message);
@@ -115,9 +104,9 @@ bool TForm1::SaveAsCommand()
 {
     const auto chosen = dialogs_->ChooseSaveFile(settings_.CadFolder, kDrawingFileFilter);
     if (!chosen) return false;
-    std::filesystem::path path = PathOf(*chosen);
+    std::filesystem::path path = PathFromUtf8(*chosen);
     path.replace_extension(kDrawingFileExtension);
-    const std::string target = Utf8Of(path);
+    const std::string target = Utf8FromPath(path);
     if (std::filesystem::exists(path) &&
         !IsAffirmative(dialogs_->Ask("ファイル名 " + target + " はすでに存在します上書きしますか？", QuestionButtons::YesCancel)))
         return false;
@@ -139,7 +128,7 @@ bool TForm1::DxfSaveCommand(bool visibleOnly)
     const std::string& folder = settings_.DxfFolder.empty() ? settings_.CadFolder : settings_.DxfFolder;
     const auto chosen = dialogs_->ChooseSaveFile(folder, kDxfFileFilter);
     if (!chosen) return false;
-    std::filesystem::path path = PathOf(*chosen);
+    std::filesystem::path path = PathFromUtf8(*chosen);
     path.replace_extension(kDxfExtension);
     DxfExportResult result;
     {
@@ -167,7 +156,7 @@ bool TForm1::ImportDxfFile(const std::string& path)
     DxfImportResult result;
     {
         const WaitCursor wait;
-        result = ImportDxf(PathOf(path), drawing_, {CurrentDimensionOptions(), settings_.FormColor});
+        result = ImportDxf(PathFromUtf8(path), drawing_, {CurrentDimensionOptions(), settings_.FormColor});
     }
     if (!result.Ok) {
         dialogs_->ShowMessage(result.Message);

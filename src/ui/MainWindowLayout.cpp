@@ -37,6 +37,7 @@ constexpr PlainButton kViewButtons[] = {
     {"SpeedButton1", "再表示"},      {"SpeedButton10", "2倍"},       {"SpeedButton11", "1/2"},
     {"SpeedButton9", "前画面"},      {"SpeedButton8", "標準表示"},   {"SpeedButtonFit", "図形にフィット"},
     {"SpeedButton3", "範囲拡大"},    {"SpeedButton0", "中止"},       {"SpeedButtonOp", "OP"},
+    {"SpeedButton20", ""},
 };
 
 // Rows whose buttons live on the pop-up panel PanelOp.
@@ -107,7 +108,8 @@ void TForm1::BuildToolPanel()
     }
     for (const char* name : {"SpeedButton0", "SpeedButtonOp"}) toolGroup_->addButton(toolButtons_[name]);
     for (const char* name : {"SpeedButtonNew1", "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButton1", "SpeedButton10",
-                             "SpeedButton11", "SpeedButton9", "SpeedButton8", "SpeedButtonFit", "SpeedButton3"})
+                             "SpeedButton11", "SpeedButton9", "SpeedButton8", "SpeedButtonFit", "SpeedButton3",
+                             "SpeedButton20"})
         toolButtons_[name]->setCheckable(false);
     speedButtonOp_ = toolButtons_["SpeedButtonOp"];
     speedButtonOp_->setText(QStringLiteral("OP"));
