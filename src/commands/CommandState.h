@@ -64,6 +64,9 @@ struct CommandState {
     int LastCorners = 0;
     double LastOffset = 0;
     double LastFilletRadius = 0;
+
+    // Drawing commands: the flattening ratio of the last ellipse, offered again by the next one.
+    double LastFlattening = 0;
 };
 
 }  // namespace vantro
