@@ -96,11 +96,7 @@ void CircleCentreClick(CommandContext& ctx, const ClickInput& click)
 
 void CircleCentreEnter(CommandContext& ctx)
 {
-    const std::optional<Point> centre = ReadEntryPoint(ctx);
-    if (!centre) return;
-    ctx.State.InputPoint1 = *centre;
-    AnchorAt(ctx, *centre);
-    AfterCentre(ctx, !ctx.Entries.R.empty());
+    if (TypedFirstPoint(ctx)) AfterCentre(ctx, !ctx.Entries.R.empty());
 }
 
 void CircleRadiusClick(CommandContext& ctx, const ClickInput& click)

@@ -2,6 +2,7 @@
 
 #include "commands/Dispatch.h"
 #include "commands/PointTaking.h"
+#include "commands/Selection.h"
 
 #include <cmath>
 
@@ -18,13 +19,21 @@ bool FirstPointClick(CommandContext& ctx, const ClickInput& click, uint16_t next
 
 bool FirstPointEnter(CommandContext& ctx, uint16_t next)
 {
-    const std::optional<Point> p = ReadEntryPoint(ctx);
+    const std::optional<Point> p = TypedFirstPoint(ctx);
     if (!p) return false;
-    ctx.State.InputPoint1 = *p;
-    AnchorAtTypedPoint(ctx, *p);
+    ctx.Result.WarpTo = *p;
     EnterStep(ctx, next);
     FocusField(ctx, EntryFocus::X);
     return true;
+}
+
+std::optional<Point> TypedFirstPoint(CommandContext& ctx)
+{
+    const std::optional<Point> p = ReadEntryPoint(ctx);
+    if (!p) return std::nullopt;
+    ctx.State.InputPoint1 = *p;
+    AnchorAt(ctx, *p);
+    return p;
 }
 
 Point SnapOrExactPoint(CommandContext& ctx, const ClickInput& click)
@@ -55,6 +64,24 @@ TCadData PickedElement(const CommandContext& ctx, int pick)
     if (pick == -1 || pick == -2) return ctx.Document.Scratch[static_cast<size_t>(-pick - 1)];
     if (pick < 1 || pick > ctx.Document.Count) return {};
     return ctx.Document[pick];
+}
+
+bool TakeBothPicks(CommandContext& ctx, const ClickInput& click, std::string_view kinds, TCadData& first,
+                   TCadData& second)
+{
+    if (TakeSecondPick(ctx, click, kinds, false) < 1) return false;
+    first = PickedElement(ctx, ctx.State.FirstPick);
+    second = PickedElement(ctx, ctx.State.SecondPick);
+    DropPicks(ctx);
+    return true;
+}
+
+void AfterCandidates(CommandContext& ctx, uint16_t start, int made, const char* choose, const char* failed)
+{
+    ctx.Result.Repaint = true;
+    ReturnToStep(ctx, start);
+    if (made == 0 && failed != nullptr) ShowPrompt(ctx, failed);
+    else if (made > 0 && ctx.Document.CandidateCount > 0) ShowPrompt(ctx, choose);
 }
 
 void DropPicks(CommandContext& ctx)

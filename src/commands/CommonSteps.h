@@ -5,6 +5,7 @@
 #include "commands/CommandContext.h"
 
 #include <optional>
+#include <string_view>
 
 namespace vantro {
 
@@ -13,6 +14,9 @@ namespace vantro {
 bool FirstPointClick(CommandContext& ctx, const ClickInput& click, uint16_t next);
 // The same by Enter: the typed point anchors the rubber band and the pointer moves onto it.
 bool FirstPointEnter(CommandContext& ctx, uint16_t next);
+// EditX and EditY as InputPoint1, the rubber band's start; nothing (after the message) when either
+// cannot be read.
+std::optional<Point> TypedFirstPoint(CommandContext& ctx);
 
 // The snap point when one was found (consumed), else the exact position of the click; "整数" does
 // not round it.
@@ -30,6 +34,16 @@ void AnchorAt(CommandContext& ctx, Point p);
 
 // A copy of a picked element: a construction appends to the store, which may move its records.
 TCadData PickedElement(const CommandContext& ctx, int pick);
+
+// The second pick of a construction from two picked elements: copies of both, and the picks
+// dropped. False when nothing qualifying was clicked.
+bool TakeBothPicks(CommandContext& ctx, const ClickInput& click, std::string_view kinds, TCadData& first,
+                   TCadData& second);
+
+// After a construction that leaves candidates: back at the start step, where a single solution is
+// already kept and several wait for a click with the choose prompt. failed: the prompt when nothing
+// came out (nullptr: the start step's own).
+void AfterCandidates(CommandContext& ctx, uint16_t start, int made, const char* choose, const char* failed);
 
 // Drops the picks (redrawn plainly) and the scratch points standing in for picks.
 void DropPicks(CommandContext& ctx);

@@ -103,10 +103,8 @@ void EllipseFirstClick(CommandContext& ctx, const ClickInput& click)
 
 void EllipseFirstEnter(CommandContext& ctx)
 {
-    const std::optional<Point> p = ReadEntryPoint(ctx);
+    const std::optional<Point> p = TypedFirstPoint(ctx);
     if (!p) return;
-    ctx.State.InputPoint1 = *p;
-    AnchorAt(ctx, *p);
     const bool aboutCentre = AboutCentre(ctx.State);
     TakeFirstEllipsePoint(ctx, *p);
     ShowPrompt(ctx, aboutCentre ? kByCentreAxisTypedPrompt : kByEndsAxisTypedPrompt);

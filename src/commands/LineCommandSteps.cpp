@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kAngleRangeMessage = "角度は-360～360度の範囲で入力して下さい";
 constexpr const char* kComputationMessage = "計算エラー。";
+constexpr const char* kNoTangentPrompt = " 1つ目の要素を選択して下さい(直線-接円)";
 
 // How the ends of a line across the view are rounded.
 enum class Ends { Exact, Whole, WholeAndOneMore };
@@ -144,11 +145,7 @@ void AngleLineClick(CommandContext& ctx, const ClickInput& click)
 
 void AngleLineEnter(CommandContext& ctx)
 {
-    const std::optional<Point> p = ReadEntryPoint(ctx);
-    if (!p) return;
-    ctx.State.InputPoint1 = *p;
-    AnchorAt(ctx, *p);
-    AngleLineThroughFirstPoint(ctx);
+    if (TypedFirstPoint(ctx)) AngleLineThroughFirstPoint(ctx);
 }
 
 void AngleLineBaseClick(CommandContext& ctx, const ClickInput& click)
@@ -181,20 +178,11 @@ void TangentLineFirstClick(CommandContext& ctx, const ClickInput& click)
 
 void TangentLineSecondClick(CommandContext& ctx, const ClickInput& click)
 {
-    if (TakeSecondPick(ctx, click, "34", false) < 1) return;
-    const TCadData first = PickedElement(ctx, ctx.State.FirstPick);
-    const TCadData second = PickedElement(ctx, ctx.State.SecondPick);
-    DropPicks(ctx);
+    TCadData first;
+    TCadData second;
+    if (!TakeBothPicks(ctx, click, "34", first, second)) return;
     const int made = TangentLinesOf2Circles(ctx.Document, ctx.Attributes, first, second);
-    ctx.Result.Repaint = true;
-    if (made == 0) {
-        EnterStep(ctx, step::kTangentLineFirst);
-    } else if (ctx.Document.CandidateCount > 0) {
-        ctx.State.CommandMode = step::kTangentLineFirst;
-        ShowPrompt(ctx, kChooseTangentLinePrompt);
-    } else {
-        ReturnToStep(ctx, step::kTangentLineFirst);
-    }
+    AfterCandidates(ctx, step::kTangentLineFirst, made, kChooseTangentLinePrompt, kNoTangentPrompt);
 }
 
 void MiddleLineFirstClick(CommandContext& ctx, const ClickInput& click)
@@ -204,10 +192,9 @@ void MiddleLineFirstClick(CommandContext& ctx, const ClickInput& click)
 
 void MiddleLineSecondClick(CommandContext& ctx, const ClickInput& click)
 {
-    if (TakeSecondPick(ctx, click, "1", false) < 1) return;
-    const TCadData first = PickedElement(ctx, ctx.State.FirstPick);
-    const TCadData second = PickedElement(ctx, ctx.State.SecondPick);
-    DropPicks(ctx);
+    TCadData first;
+    TCadData second;
+    if (!TakeBothPicks(ctx, click, "1", first, second)) return;
     MiddleLine(ctx.Document, ctx.Attributes, first, ctx.State.InputPoint1, second, ctx.State.InputPoint2);
     ReturnToStep(ctx, step::kMiddleLine);
 }

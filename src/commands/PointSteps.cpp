@@ -29,10 +29,9 @@ void IntersectionFirstClick(CommandContext& ctx, const ClickInput& click)
 
 void IntersectionSecondClick(CommandContext& ctx, const ClickInput& click)
 {
-    if (TakeSecondPick(ctx, click, "134", false) < 1) return;
-    const TCadData first = PickedElement(ctx, ctx.State.FirstPick);
-    const TCadData second = PickedElement(ctx, ctx.State.SecondPick);
-    DropPicks(ctx);
+    TCadData first;
+    TCadData second;
+    if (!TakeBothPicks(ctx, click, "134", first, second)) return;
     MakeIntersectionPoints(ctx.Document, ctx.Attributes, first, second);
     ReturnToStep(ctx, step::kIntersectionPoints);
 }

@@ -105,11 +105,7 @@ void PolygonCentreClick(CommandContext& ctx, const ClickInput& click)
 
 void PolygonCentreEnter(CommandContext& ctx)
 {
-    const std::optional<Point> centre = ReadEntryPoint(ctx);
-    if (!centre) return;
-    ctx.State.InputPoint1 = *centre;
-    AnchorAt(ctx, *centre);
-    ToSizeStep(ctx);
+    if (TypedFirstPoint(ctx)) ToSizeStep(ctx);
 }
 
 void PolygonSizeClick(CommandContext& ctx, const ClickInput& click)

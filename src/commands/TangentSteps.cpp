@@ -51,17 +51,6 @@ TangentObject PickedObject(const CommandContext& ctx, int pick, Point at)
     return TangentObjectOf(PickedElement(ctx, pick), at);
 }
 
-// After a construction that made candidates: back to the first step, where a single solution is
-// already kept and several wait for a click. failed: the prompt when nothing came out (nullptr:
-// the step's own).
-void AfterCandidates(CommandContext& ctx, uint16_t start, int made, const char* failed)
-{
-    ctx.Result.Repaint = true;
-    ReturnToStep(ctx, start);
-    if (made == 0 && failed != nullptr) ShowPrompt(ctx, failed);
-    else if (made > 0 && ctx.Document.CandidateCount > 0) ShowPrompt(ctx, kChooseTangentCirclePrompt);
-}
-
 // The circles (32) or arcs (64) of the radius in EditR tangent to the two picks. An unusable
 // radius is told and the picks stay, so that a corrected radius and Enter go on.
 void TangentOfTypedRadius(CommandContext& ctx)
@@ -77,7 +66,8 @@ void TangentOfTypedRadius(CommandContext& ctx)
     const TangentObject second = PickedObject(ctx, ctx.State.SecondPick, ctx.State.InputPoint2);
     DropPicks(ctx);
     const int made = CircleTangentTo2WithRadius(ctx.Document, ctx.Attributes, first, second, *radius, arcs);
-    AfterCandidates(ctx, arcs ? step::kTangentArcFirst : step::kTangentCircleFirst, made, kFirstTangentPrompt);
+    AfterCandidates(ctx, arcs ? step::kTangentArcFirst : step::kTangentCircleFirst, made, kChooseTangentCirclePrompt,
+                    kFirstTangentPrompt);
 }
 
 // The arc of the radius about the crossing of the two picked lines, then the first step again.
@@ -134,7 +124,7 @@ void Tangent3ThirdClick(CommandContext& ctx, const ClickInput& click)
     const TangentObject second = PickedObject(ctx, ctx.State.SecondPick, ctx.State.InputPoint2);
     DropPicks(ctx);
     const int made = CircleTangentTo3(ctx.Document, ctx.Attributes, first, second, third);
-    AfterCandidates(ctx, step::kTangent3First, made, nullptr);
+    AfterCandidates(ctx, step::kTangent3First, made, kChooseTangentCirclePrompt, nullptr);
 }
 
 void ArcBetweenLinesFirstClick(CommandContext& ctx, const ClickInput& click)

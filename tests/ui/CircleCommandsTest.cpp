@@ -10,16 +10,7 @@
 namespace vantro::testing {
 namespace {
 
-class CircleCommandsTest : public MainWindowTest {
-protected:
-    const TCadData& Element(int index) const { return window->Document()[index]; }
-    int Count() const { return window->Document().Count; }
-    void TypePoint(double x, double y)
-    {
-        Find<QLineEdit>("EditY")->setText(QString::number(y));
-        EnterIn("EditX", QString::number(x));
-    }
-};
+using CircleCommandsTest = MainWindowTest;
 
 TEST_F(CircleCommandsTest, AClickedRadiusIsTakenAtTheShownPrecision)
 {

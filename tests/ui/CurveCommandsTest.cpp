@@ -10,13 +10,6 @@ namespace {
 
 class CurveCommandsTest : public MainWindowTest {
 protected:
-    const TCadData& Element(int index) const { return window->Document()[index]; }
-    int Count() const { return window->Document().Count; }
-    void TypePoint(double x, double y)
-    {
-        Find<QLineEdit>("EditY")->setText(QString::number(y));
-        EnterIn("EditX", QString::number(x));
-    }
     size_t CurvePoints(int index) const
     {
         const auto points = ParseCurvePoints(Element(index).Text);

@@ -20,9 +20,7 @@ protected:
         MainWindowTest::SetUp();
         Find<QCheckBox>("CheckBoxSnap1")->setChecked(true);  // end points
     }
-    const TCadData& Element(int index) const { return window->Document()[index]; }
     const TCadData& Last() const { return Element(Count()); }
-    int Count() const { return window->Document().Count; }
     void Lines(std::initializer_list<std::array<double, 4>> lines)
     {
         for (const auto& l : lines) AddLine(window->Document(), l[0], l[1], l[2], l[3]);

@@ -14,11 +14,6 @@ namespace {
 
 class FlangeDrawingTest : public MainWindowTest {
 protected:
-    void TypePoint(double x, double y)
-    {
-        Find<QLineEdit>("EditY")->setText(QString::number(y));
-        EnterIn("EditX", QString::number(x));
-    }
     void Circle(double x, double y, const char* radius)
     {
         Find<QLineEdit>("EditR")->setText(radius);

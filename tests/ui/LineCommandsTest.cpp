@@ -14,8 +14,6 @@ namespace {
 
 class LineCommandsTest : public MainWindowTest {
 protected:
-    const TCadData& Element(int index) const { return window->Document()[index]; }
-    int Count() const { return window->Document().Count; }
     double Scale() const { return ViewScale(window->View()); }
 };
 

@@ -84,7 +84,15 @@ protected:
         edit->setText(text);
         QTest::keyClick(edit, Qt::Key_Return);
     }
+    // EditY, then EditX with Enter: a typed point.
+    void TypePoint(double x, double y)
+    {
+        Find<QLineEdit>("EditY")->setText(QString::number(y));
+        EnterIn("EditX", QString::number(x));
+    }
     QString FieldText(const char* field) const { return Find<QLineEdit>(field)->text(); }
+    const TCadData& Element(int index) const { return window->Document()[index]; }
+    int Count() const { return window->Document().Count; }
     QString Prompt() const { return window->PanelText(4); }
     int Mode() const { return window->Command().CommandMode; }
 

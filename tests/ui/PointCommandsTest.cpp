@@ -9,11 +9,7 @@
 namespace vantro::testing {
 namespace {
 
-class PointCommandsTest : public MainWindowTest {
-protected:
-    const TCadData& Element(int index) const { return window->Document()[index]; }
-    int Count() const { return window->Document().Count; }
-};
+using PointCommandsTest = MainWindowTest;
 
 TEST_F(PointCommandsTest, PointsByClickAndByTypedCoordinates)
 {

@@ -14,8 +14,6 @@ namespace {
 
 class TangentCommandsTest : public MainWindowTest {
 protected:
-    const TCadData& Element(int index) const { return window->Document()[index]; }
-    int Count() const { return window->Document().Count; }
     int Candidates() const { return window->Document().CandidateCount; }
     // Two lines from the origin along the axes, 100 long.
     void PutCorner()
