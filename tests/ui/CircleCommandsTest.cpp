@@ -33,6 +33,18 @@ TEST_F(CircleCommandsTest, AClickedRadiusIsTakenAtTheShownPrecision)
     EXPECT_EQ(Prompt(), "中心点と半径を入力又はクリックして下さい(円-中心)");
 }
 
+TEST_F(CircleCommandsTest, WithTheIntegerBoxCentreAndRadiusAreWholeMillimetres)
+{
+    Find<QCheckBox>("CheckBox_Int")->setChecked(true);
+    Press("SpeedButton30");
+    ClickAt(10.3, 20.4);
+    ClickAt(47.2, 20.4);
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Element(1).Cx, std::nearbyint(WorldOf(PixelOf(10.3, 20.4)).X));
+    EXPECT_EQ(Element(1).R, std::nearbyint(Element(1).R));
+    EXPECT_NEAR(Element(1).R, 37, 1.5);
+}
+
 TEST_F(CircleCommandsTest, ATypedCentreWithoutARadiusAsksForIt)
 {
     Press("SpeedButton30");
