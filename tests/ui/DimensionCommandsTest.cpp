@@ -268,5 +268,18 @@ TEST_F(DimensionCommandsTest, ALeaderTextAsksForItsText)
     EXPECT_EQ(Mode(), 171);
 }
 
+TEST_F(DimensionCommandsTest, AnOverLongLeaderTextIsCutToWhatAFileHolds)
+{
+    Press("SpeedButton171");
+    ClickAt(10, 20);
+    ClickAt(30, 40);
+    dialogs.Inputs = {std::string(3000, 'A')};
+    ClickAt(60, 40);
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Last().Text.size(), 2550u) << "the leading = and 2549 characters";
+    ASSERT_FALSE(dialogs.Messages.empty());
+    EXPECT_EQ(dialogs.Messages.back(), "1個のテキストが長すぎるため、2550バイトまでに切り詰めました。");
+}
+
 }  // namespace
 }  // namespace vantro::testing

@@ -105,6 +105,7 @@ TEST_F(ShapeCommandsTest, APolygonBySideByClicks)
         EXPECT_EQ(Element(i).Group, Element(1).Group);
     }
     EXPECT_NEAR(FieldText("EditR").toDouble(), size, 0.000005);
+    EXPECT_TRUE(Find<QLineEdit>("EditR")->isVisible()) << "the next size may be typed";
     EXPECT_EQ(window->Command().LastCorners, 6);
     EXPECT_EQ(Mode(), 42);
     EXPECT_EQ(Prompt(), "中心を入力するかクリックして下さい(多角形作図)");
