@@ -61,6 +61,7 @@ struct StepResult {
     bool Cancel = false;                  // end the command as "中止" does
     uint16_t PressButtonOf = 0;           // this start code's tool button goes down, without a restart
     bool ReopenTextDialog = false;
+    bool OpenProperties = false;          // the element information dialog for the selection
 };
 
 struct CommandContext {

@@ -65,6 +65,9 @@ struct CommandState {
     double LastOffset = 0;
     double LastFilletRadius = 0;
 
+    // A paste being repositioned by the move command, which ends itself after the move.
+    bool PasteReposition = false;
+
     // Drawing commands: the flattening ratio of the last ellipse, offered again by the next one.
     double LastFlattening = 0;
 };

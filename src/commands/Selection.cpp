@@ -286,7 +286,8 @@ void ToggleSelected(Drawing& drawing, int index, bool groupWide)
     }
     const int32_t group = picked.Group;
     for (int i = 1; i <= drawing.Count; ++i) {
-        if (drawing[i].Group != group || drawing[i].Selected == value) continue;
+        // A member on a locked layer stays out: nothing selected there may be changed.
+        if (drawing[i].Group != group || drawing[i].Selected == value || LockedAt(drawing, i)) continue;
         drawing[i].Selected = value;
         Redraw(drawing, i);
     }

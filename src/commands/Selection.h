@@ -69,7 +69,7 @@ int CountSelected(const Drawing& drawing);
 std::string ChooserCaption(int current, int count, int8_t kind);
 
 // Toggles an element, and with groupWide (or for a circle with centre cross) its whole group to
-// the element's new value; each changed element is redrawn.
+// the element's new value, members on locked layers left out; each changed element is redrawn.
 void ToggleSelected(Drawing& drawing, int index, bool groupWide);
 
 // Clears every selected flag, redrawing each element (unless the caller repaints anyway).

@@ -8,6 +8,7 @@
 #include "commands/LineCommandSteps.h"
 #include "commands/LineSteps.h"
 #include "commands/PointSteps.h"
+#include "commands/PropertySteps.h"
 #include "commands/SelectionSteps.h"
 #include "commands/ShapeSteps.h"
 #include "commands/TangentSteps.h"
@@ -358,8 +359,10 @@ constexpr StepRow kTable[] = {
     {.Code = kFreeSelectionWindow},
     {.Code = kText, .Prompt = "文字を記入後、書きこむ位置をクリックして下さい(Text)", .Preview = PS::TextPlacement,
      .HelpContext = 296, .Click = TextPlacementClick},
-    SelectionRow(kPropertiesSelect, " 図形を単独、又は範囲選択して下さい。(プロパティ)", nullptr, nullptr, 297, true),
-    WindowRow(kPropertiesWindow, true),
+    {.Code = kPropertiesSelect, .Prompt = " 図形を単独、又は範囲選択して下さい。(プロパティ)", .HelpContext = 297,
+     .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .Click = PropertiesClick},
+    {.Code = kPropertiesWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true,
+     .Click = PropertiesWindowClick},
     {.Code = kDeleteSelect, .Prompt = " 削除する図形を単独、又は範囲選択して下さい。(削除)", .HelpContext = 300,
      .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .Click = DeleteClick},
     {.Code = kDeleteWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true, .Click = DeleteWindowClick},

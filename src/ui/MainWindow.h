@@ -8,6 +8,7 @@
 #include "files/IniStore.h"
 #include "files/Settings.h"
 #include "commands/CommandContext.h"
+#include "commands/Clipboard.h"
 #include "commands/CommandState.h"
 #include "ui/QtDialogs.h"
 #include "view/PreviewPainter.h"
@@ -28,6 +29,8 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -44,6 +47,7 @@ class ElementIndex;
 class ColorPanel;
 class LayerPanel;
 class TFormGet;
+class TFormPropaty;
 class TTextDialog;
 struct StepRow;
 struct ToolButtonRow;
@@ -75,11 +79,25 @@ public:
     // "確定" and "反転" of PanelMulti.
     void ConfirmSelection();
     void InvertSelection();
+    // "削除" of the edit menu and the Delete key: the selected elements, as one undo step.
+    void DeleteSelection();
+    // The clipboard commands of the edit menu (MainWindowClipboard.cpp).
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteFromClipboard(bool keepLayers);
+    const ClipboardBuffer& Clipboard() const { return clipboard_; }
+    // The element information dialog for the selection; how it is shown: modally unless a test
+    // answers it (true: 更新).
+    void ShowProperties();
+    void SetPropertyRunner(std::function<bool(TFormPropaty&)> runner);
 
     // Status bar panel 0..4.
     QString PanelText(int panel) const;
     void SetPrompt(const QString& prompt);
     void ShowTransientMessage(const QString& text);
+
+    // The screen's work area, the frame included (as the window would be laid out on start-up).
+    void FitToWorkArea();
 
     // Presses a tool button as the user would, with the left or right mouse button.
     void PressToolButton(const ToolButtonRow& row, bool right);
@@ -98,7 +116,7 @@ public:
 
     // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
     void ShowSettingsDialog();
-    void ShowCadSettingsDialog();
+    void ShowCadSettingsDialog(int page = 0);
     // Puts changed settings into effect: view, tolerance, capacity, grid, colours.
     void ApplySettings(const Settings& changed);
 
@@ -135,6 +153,7 @@ private:
     // Layout (MainWindowLayout.cpp)
     void BuildMenus();
     void BuildToolPanel();
+    void BuildRealTimeDisplay(QGridLayout& grid);
     QToolButton* AddToolButton(const QString& name, const QString& hint, QWidget* parent);
     void BuildEntryFields();
     void BuildSnapPanel();
@@ -188,6 +207,10 @@ private:
     void SearchSnapAt(int x, int y, int shift);
     void EraseSnapMarker();
 
+    // Clipboard, properties (MainWindowClipboard.cpp)
+    void UpdateEditActions();
+    void ShowRealTimeProperties(int x, int y);
+
     // Preview (MainWindowPreview.cpp)
     PreviewInput CurrentPreviewInput(CanvasPoint cursor);
     std::optional<double> DrawPreviewInput(const PreviewInput& input, const Pen& pen);
@@ -224,7 +247,11 @@ private:
     QLineEdit* editX_ = nullptr;
     QLineEdit* editY_ = nullptr;
     QLineEdit* editR_ = nullptr;
+    QLabel* labelX_ = nullptr;
+    QLabel* labelY_ = nullptr;
     QLabel* labelR_ = nullptr;
+    QHBoxLayout* entryRow_ = nullptr;
+    QWidget* panelCad_ = nullptr;
     QLineEdit* lastEntryField_ = nullptr;
     std::array<QCheckBox*, 9> snapBoxes_{};  // CheckBoxSnap1..9
     QCheckBox* checkBoxLock_ = nullptr;
@@ -254,6 +281,7 @@ private:
 
     std::vector<ImageEntry> images_;  // kept as read, written back as they were
     bool fillsShown_ = false;
+    bool repaintDue_ = false;  // the canvas shows something other than the drawing (a layer's preview)
     std::unique_ptr<ElementIndex> elementIndex_;
     bool previewOn_ = false;
     PreviewInput drawnPreview_;
@@ -262,6 +290,10 @@ private:
     std::unique_ptr<DimensionControls> dimensionControls_;
     std::function<bool(TTextDialog&)> runTextDialog_;
     std::function<bool(TFormGet&)> runChooser_;
+    std::function<bool(TFormPropaty&)> runProperties_;
+    ClipboardBuffer clipboard_;
+    QToolButton* rtpButton_ = nullptr;
+    std::array<QLabel*, 3> labelRial_{};  // LabelRial1..3: captions, values, kind
     QImage textBacking_;
     int lastHelpContext_ = 0;
 };

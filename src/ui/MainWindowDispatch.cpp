@@ -97,6 +97,8 @@ void TForm1::ApplyStepResult(const StepResult& result)
     if (result.Repaint) RedrawAll(true);
     if (result.Cancel) CancelCommand();
     else if (result.ReopenTextDialog) ShowTextDialog();
+    else if (result.OpenProperties) ShowProperties();
+    UpdateEditActions();
 }
 
 void TForm1::DispatchClick(int x, int y, int shift)

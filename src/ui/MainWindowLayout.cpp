@@ -4,6 +4,7 @@
 #include "document/CadData.h"
 #include "ui/ButtonGlyphs.h"
 #include "ui/CanvasWidget.h"
+#include "ui/ElidedLabel.h"
 #include "commands/ToolButtonTable.h"
 
 #include <QButtonGroup>
@@ -77,6 +78,7 @@ void TForm1::BuildToolPanel()
 {
     auto* panel = new QFrame(centralWidget());
     panel->setObjectName(QStringLiteral("PanelCad"));
+    panelCad_ = panel;
     auto* grid = new QGridLayout(panel);
     grid->setSpacing(1);
     grid->setContentsMargins(2, 2, 2, 2);
@@ -113,27 +115,57 @@ void TForm1::BuildToolPanel()
     redoButton_ = toolButtons_["SpeedButtonREDU"];
     undoButton_->setEnabled(false);
     redoButton_->setEnabled(false);
+    BuildRealTimeDisplay(*grid);
     grid->setRowStretch(grid->rowCount(), 1);
     static_cast<QHBoxLayout*>(centralWidget()->layout())->insertWidget(0, panel);
+}
+
+// "RTP" and the three labels that show the element under the mouse while it is down, in a box as
+// wide as the button grid, so the tool panel keeps its width whatever the values.
+void TForm1::BuildRealTimeDisplay(QGridLayout& grid)
+{
+    QWidget* panel = grid.parentWidget();
+    rtpButton_ = AddToolButton(QStringLiteral("SpeedButtonRTP"), QStringLiteral("リアルタイムプロパティー"), panel);
+    rtpButton_->setText(QStringLiteral("RTP"));
+    auto* box = new QWidget(panel);
+    box->setFixedWidth(kToolColumns * kToolButtonSize + (kToolColumns - 1) * grid.spacing());
+    auto* rows = new QGridLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = 0; i < labelRial_.size(); ++i) {
+        labelRial_[i] = new QLabel(box);
+        labelRial_[i]->setObjectName(QStringLiteral("LabelRial%1").arg(i + 1));
+        labelRial_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    rows->addWidget(rtpButton_, 0, 0);
+    rows->addWidget(labelRial_[2], 0, 1);
+    rows->addWidget(labelRial_[0], 1, 0);
+    rows->addWidget(labelRial_[1], 1, 1);
+    rows->setColumnStretch(1, 1);
+    grid.addWidget(box, grid.rowCount(), 0, 1, kToolColumns);
+    connect(rtpButton_, &QToolButton::toggled, this, [this](bool down) {
+        if (down) return;
+        for (QLabel* label : labelRial_) label->clear();
+    });
 }
 
 void TForm1::BuildEntryFields()
 {
     auto* bar = new QWidget(centralWidget());
     bar->setObjectName(QStringLiteral("PanelEntry"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(4, 2, 4, 2);
+    entryRow_ = new QHBoxLayout(bar);
+    entryRow_->setContentsMargins(4, 2, 4, 2);
     editX_ = MakeEntryField(QStringLiteral("EditX"), bar);
     editY_ = MakeEntryField(QStringLiteral("EditY"), bar);
     editR_ = MakeEntryField(QStringLiteral("EditR"), bar);
+    labelX_ = new QLabel(QStringLiteral("X"), bar);
+    labelY_ = new QLabel(QStringLiteral("Y"), bar);
     labelR_ = new QLabel(QStringLiteral("R"), bar);
     labelR_->setObjectName(QStringLiteral("LabelR"));
-    row->addWidget(new QLabel(QStringLiteral("X"), bar));
-    row->addWidget(editX_);
-    row->addWidget(new QLabel(QStringLiteral("Y"), bar));
-    row->addWidget(editY_);
-    row->addWidget(labelR_);
-    row->addWidget(editR_);
+    for (auto [label, field] : {std::pair{labelX_, editX_}, std::pair{labelY_, editY_}, std::pair{labelR_, editR_}}) {
+        label->hide();
+        entryRow_->addWidget(label);
+        entryRow_->addWidget(field);
+    }
     for (QLineEdit* field : {editX_, editY_, editR_}) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::returnPressed, this, [this, field] { EnterPressed(field); });
@@ -143,9 +175,11 @@ void TForm1::BuildEntryFields()
     labelRayer_->setFrameShape(QFrame::Panel);
     labelRayer_->setMinimumWidth(120);
     labelRayer_->installEventFilter(this);
-    row->addStretch(1);
-    row->addWidget(new QLabel(QStringLiteral("レイヤー"), bar));
-    row->addWidget(labelRayer_);
+    entryRow_->addStretch(1);
+    entryRow_->addWidget(new QLabel(QStringLiteral("レイヤー"), bar));
+    entryRow_->addWidget(labelRayer_);
+    // The row keeps its height whichever fields a step shows, so the canvas below never moves.
+    bar->setFixedHeight(std::max(editX_->sizeHint().height(), labelRayer_->sizeHint().height()) + 8);
     static_cast<QVBoxLayout*>(canvas_->parentWidget()->layout())->insertWidget(0, bar);
 }
 
@@ -192,14 +226,18 @@ void TForm1::BuildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
+    // The widths are minimums: the read-outs must hold the longest text they can show in this font.
     const int widths[] = {130, 75, 75, 160, 80};
+    const QString longest[] = {QStringLiteral("ｻｲｽﾞ100000x3000"), QStringLiteral("@X-100000.000"),
+                               QStringLiteral("@Y-100000.000"), QStringLiteral("303"), QString()};
     for (int i = 0; i < 5; ++i) {
-        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i] = i == 4 ? new ElidedLabel(bar) : new QLabel(bar);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         statusPanels_[i]->setFrameShape(QFrame::Panel);
         statusPanels_[i]->setFrameShadow(QFrame::Sunken);
-        statusPanels_[i]->setMinimumWidth(widths[i]);
-        if (i < 4) statusPanels_[i]->setFixedWidth(widths[i]);
+        const int needed = statusPanels_[i]->fontMetrics().horizontalAdvance(longest[i]) + 12;
+        statusPanels_[i]->setMinimumWidth(std::max(widths[i], needed));
+        if (i < 4) statusPanels_[i]->setFixedWidth(std::max(widths[i], needed));
         bar->addWidget(statusPanels_[i], i == 4 ? 1 : 0);
     }
     statusPanels_[0]->installEventFilter(this);
