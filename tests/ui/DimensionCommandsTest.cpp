@@ -27,6 +27,14 @@ protected:
         window->RedrawAll(true);
     }
     bool ButtonDown(const char* name) const { return Find<QToolButton>(name)->isChecked(); }
+    // A drawing of one circle about the origin, radius 20, and the command of the button.
+    void StartWithACircle(const char* button)
+    {
+        window->Document().Count = 0;
+        AddCircle(window->Document(), 0, 0, 20);
+        window->RedrawAll(true);
+        Press(button);
+    }
 };
 
 TEST_F(DimensionCommandsTest, AHorizontalDimensionBetweenTwoSnapPoints)
@@ -110,10 +118,7 @@ TEST_F(DimensionCommandsTest, RadiusAndDiameterOfAPickedCircle)
                  {"SpeedButton255", kKindDimDiameter, 40, "D", "円、又は円弧を選択して下さい(寸法線-直径)"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Button);
-        window->Document().Count = 0;
-        AddCircle(window->Document(), 0, 0, 20);
-        window->RedrawAll(true);
-        Press(c.Button);
+        StartWithACircle(c.Button);
         ClickAt(40, 40);
         EXPECT_EQ(Count(), 1) << "nothing picked there";
         ClickAt(20, 0);
@@ -142,10 +147,7 @@ TEST_F(DimensionCommandsTest, RadiusAndDiameterOnABentLeader)
                   "表示位置をクリックして下さい(寸法線-直径)"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Button);
-        window->Document().Count = 0;
-        AddCircle(window->Document(), 0, 0, 20);
-        window->RedrawAll(true);
-        Press(c.Button);
+        StartWithACircle(c.Button);
         ClickAt(14.1, 14.1);
         EXPECT_EQ(Prompt(), c.Knee);
         ClickAt(40, 40);
