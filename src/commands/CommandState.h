@@ -67,6 +67,9 @@ struct CommandState {
 
     // A paste being repositioned by the move command, which ends itself after the move.
     bool PasteReposition = false;
+
+    // Drawing commands: the flattening ratio of the last ellipse, offered again by the next one.
+    double LastFlattening = 0;
 };
 
 }  // namespace vantro

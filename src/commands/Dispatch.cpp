@@ -58,13 +58,18 @@ void ChooseCandidateAt(CommandContext& ctx, const ClickInput& click)
     ReturnToStep(ctx, ctx.State.CommandMode);
 }
 
-bool ClearPicksAndSelection(Drawing& drawing, CommandState& state)
+void ClearPicks(Drawing& drawing, CommandState& state)
 {
     for (int* pick : {&state.FirstPick, &state.SecondPick, &state.ThirdPick}) {
         const int index = *pick;
         *pick = 0;
         if (index >= 1 && index <= drawing.Count && drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
     }
+}
+
+bool ClearPicksAndSelection(Drawing& drawing, CommandState& state)
+{
+    ClearPicks(drawing, state);
     const bool hadCandidates = drawing.CandidateCount > 0;
     RemoveCandidates(drawing);
     ClearSelection(drawing, !hadCandidates);

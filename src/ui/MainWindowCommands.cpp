@@ -5,6 +5,7 @@
 #include "commands/EntryText.h"
 #include "commands/StepTable.h"
 #include "commands/ToolButtonTable.h"
+#include "geometry/Curves.h"
 #include "ui/CanvasWidget.h"
 #include "ui/DimensionControls.h"
 
@@ -94,6 +95,10 @@ void TForm1::CancelCommand()
     SetEditShortcutsEnabled(true);
     ErasePreview();
     EraseSnapMarker();
+    // A free curve being collected is finished: with "PejeChk" it becomes lines.
+    if (command_.CommandMode == step::kCurveNext &&
+        FinishCurve(drawing_, Attributes(), settings_.PejeChk, settings_.PejeValue) > 0)
+        RedrawAll(true);
     if (command_.WindowDragActive) DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
     panelDim2_->hide();
     speedButtonOp_->setIcon(QIcon());

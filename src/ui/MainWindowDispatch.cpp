@@ -103,6 +103,9 @@ void TForm1::ApplyStepResult(const StepResult& result)
 
 void TForm1::DispatchClick(int x, int y, int shift)
 {
+    // The step may draw where the rubber band is; the band must go first or its next erase would
+    // invert what the step drew.
+    ErasePreview();
     CommandContext ctx = MakeContext();
     vantro::DispatchClick(ctx, {x, y, shift});
     ApplyStepResult(ctx.Result);

@@ -1,6 +1,7 @@
 // Command scripts in the real window, offscreen.
 #include "app/ScriptRunner.h"
 #include "commands/CommandScript.h"
+#include "document/Cp932.h"
 #include "files/DrawingFile.h"
 #include "support/Fixtures.h"
 
@@ -81,6 +82,43 @@ TEST_F(ScriptTest, TwoTypedLinesAndOneClickedAreSaved)
         EXPECT_NEAR(read[i + 1].Y2, expected[i][3], 0.5);
     }
     EXPECT_EQ(read[1].X2, 100) << "typed points are exact";
+}
+
+TEST_F(ScriptTest, DimensionsAndALeaderTextOnSnapPoints)
+{
+    const std::string script = "button SpeedButton17\n"
+                               "type EditX 0\ntype EditY 0\nenter EditX\n"
+                               "type EditX 40\nenter EditX\n"
+                               "button SpeedButton30\n"
+                               "type EditR 10\ntype EditX 0\ntype EditY 30\nenter EditX\n"
+                               "button CheckBoxSnap1\n"
+                               "button SpeedButton150\n"
+                               "click 0 0\n"
+                               "expect-prompt 2つ目のポイントを選択して下さい(寸法線-距離)\n"
+                               "click 40 0\n"
+                               "click 20 -15\n"
+                               "expect-prompt 1つ目のポイントを選択して下さい(寸法線-距離)\n"
+                               "button SpeedButton250\n"
+                               "click 10 30\nclick 25 45\n"
+                               "button SpeedButton171\n"
+                               "click 40 0\nclick 60 20\n"
+                               "answer 端面\n"
+                               "click 80 20\n"
+                               "expect-prompt 基点位置をクリックして下さい(折れ線TEXT)\n"
+                               "save " + Path("dimensions.dca") + "\n";
+    const auto failure = Run(script);
+    ASSERT_FALSE(failure) << failure->Line << ": " << failure->Reason;
+    Drawing read;
+    DrawingFileSettings file;
+    ASSERT_TRUE(ReadDrawingFile(folder / "dimensions.dca", read, file).Ok);
+    ASSERT_EQ(read.Count, 5);
+    EXPECT_EQ(read[3].Kind, kKindDimX);
+    EXPECT_EQ(read[3].Value, 40) << "between the snapped ends";
+    EXPECT_EQ(read[4].Kind, kKindDimRadius);
+    EXPECT_EQ(read[4].Value, 10);
+    EXPECT_EQ(read[5].Kind, kKindLeader);
+    EXPECT_EQ(read[5].X1, 40);
+    EXPECT_EQ(read[5].Text, "=" + Utf8ToCp932("端面"));
 }
 
 TEST_F(ScriptTest, FailuresNameTheLineAndTheReason)

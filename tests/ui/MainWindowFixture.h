@@ -59,6 +59,40 @@ protected:
     {
         QTest::mouseClick(Find<QToolButton>(button), mouse);
     }
+    // The canvas pixel of a world point, and the world point of a pixel.
+    QPoint PixelOf(double x, double y) const
+    {
+        const CanvasPoint p = WorldToCanvas(window->View(), x, y);
+        return {p.X, p.Y};
+    }
+    Point WorldOf(QPoint pixel) const
+    {
+        Point p;
+        CanvasToWorld(window->View(), pixel.x(), pixel.y(), p.X, p.Y);
+        return p;
+    }
+    // The mouse moves onto the world point, so that the snap search runs there, and clicks it.
+    void ClickAt(double x, double y, Qt::KeyboardModifiers keys = {}, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseMove(Canvas(), PixelOf(x, y));
+        ClickCanvas(PixelOf(x, y), button, keys);
+    }
+    // Types the text into the entry field (EditX, EditY, EditR) and presses Enter there.
+    void EnterIn(const char* field, const QString& text)
+    {
+        auto* edit = Find<QLineEdit>(field);
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    // EditY, then EditX with Enter: a typed point.
+    void TypePoint(double x, double y)
+    {
+        Find<QLineEdit>("EditY")->setText(QString::number(y));
+        EnterIn("EditX", QString::number(x));
+    }
+    QString FieldText(const char* field) const { return Find<QLineEdit>(field)->text(); }
+    const TCadData& Element(int index) const { return window->Document()[index]; }
+    int Count() const { return window->Document().Count; }
     QString Prompt() const { return window->PanelText(4); }
     int Mode() const { return window->Command().CommandMode; }
 
