@@ -20,6 +20,12 @@ using testing::ReadBytes;
 
 TCadData Element(int8_t kind, Point p1, Point p2, Point t) { return testing::DxfRecord(kind, p1, p2, t); }
 
+TCadData WithText(TCadData e, const std::string& text)
+{
+    e.Text = text;
+    return e;
+}
+
 TCadData WithNumbers(TCadData e, double r, double angle, double value)
 {
     e.R = r;
@@ -59,8 +65,12 @@ std::vector<GoldenCase> GoldenCases()
         {"dim_diameter.dxf", WithNumbers(Element(kKindDimDiameter, {-10, 0}, {10, 0}, {15, 0}), 0, 0, 20)},
         {"dim_angle.dxf", WithNumbers(Element(kKindDimAngle, {10, 0}, {0, 10}, {0, 0}), 5, kPi / 4, 90)},
         {"dim_running.dxf", WithNumbers(Element(kKindDimRunning, {0, 0}, {20, 5}, {20, 5}), 0, 0, 20)},
-        // Ellipses are not written: only the layer table shows the element was there.
-        {"ellipse_not_written.dxf", WithNumbers(Element(kKindEllipse, {5, 0}, {-5, 0}, {0, 0}), 5, 0, 0)},
+        {"ellipse.dxf", WithNumbers(Element(kKindEllipse, {5, 0.5}, {-5, 0}, {0, 0}), 5, 0, 0)},
+        {"filled_rectangle.dxf", Element(kKindFilledRect, {-5, -5}, {5, 10}, {})},
+        {"cross_circle.dxf", WithNumbers(Element(kKindCrossCircle, {}, {}, {5, 5}), 2.5, 360, 1)},
+        {"curve_through_points.dxf", WithText(Element(kKindCurveThroughPoints, {0, 0}, {20, 0}, {}), "0,0,10,5,20,0,")},
+        {"curve_by_control_points.dxf", WithText(Element(kKindCurveByControlPoints, {0, 0}, {20, 0}, {}), "0,0,10,10,20,0,")},
+        {"leader.dxf", WithText(Element(kKindLeader, {3, 4}, {8, 9}, {20, 9}), "=\x83\x4C\x83\x8A")},  // =キリ
     };
 }
 
@@ -176,7 +186,8 @@ TEST(DxfExport, ArcAcrossZeroDegreesWrapsItsEnd)
 {
     Drawing drawing = NamedDrawing();
     PutElement(drawing, GoldenCases()[1].Element);
-    const std::string dxf = DxfText(drawing, Settings{}, false);
+    const std::string all = DxfText(drawing, Settings{}, false);
+    const std::string dxf = all.substr(all.find("ENTITIES"));
     EXPECT_EQ(ValuesOf(dxf, " 50"), std::vector<std::string>{" 3.50000000000000E+0002"});
     const std::vector<std::string> end = ValuesOf(dxf, " 51");
     ASSERT_EQ(end.size(), 1u);
