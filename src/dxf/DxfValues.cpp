@@ -101,7 +101,7 @@ uint32_t PaletteColour(int number)
         const double h = std::fmod(hue + offset, 360.0);
         const double level = std::clamp(std::abs(h - 180.0) / 60.0 - 1.0, 0.0, 1.0);
         const double value = pale ? 0.5 + level / 2 : level;
-        return static_cast<uint32_t>(std::lround(value * shade));
+        return static_cast<uint32_t>(std::floor(value * shade));
     };
     return channel(0) | channel(240) << 8 | channel(120) << 16;
 }
@@ -158,12 +158,6 @@ double ReadableDegrees(double radians)
     else if (degrees > 360) degrees -= 360;
     if (std::abs(degrees - 360) < 0.0001) degrees = 0;
     return degrees;
-}
-
-double TextRotationDegrees(double radians)
-{
-    const double degrees = RadToDeg(radians);
-    return degrees > 95 && degrees < 275 ? degrees + 180 : degrees;
 }
 
 bool ParseDxfNumber(std::string_view text, double& value)

@@ -29,8 +29,6 @@ uint8_t LineStyleOfName(std::string_view name);
 // Degrees that keep a text upright: (95, 180) turns by 180, [180, 360] back by 180, above 360
 // wraps; a result within 0.0001 of 360 is 0.
 double ReadableDegrees(double radians);
-// The rotation of a text element: degrees, turned by 180 when in (95, 275).
-double TextRotationDegrees(double radians);
 
 // Numbers as DXF files write them: optional blanks around a decimal; false for anything else,
 // also for values that do not fit a double.

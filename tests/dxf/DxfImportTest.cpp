@@ -3,6 +3,7 @@
 #include "document/UndoHistory.h"
 #include "dxf/DxfTestData.h"
 #include "geometry/Primitives.h"
+#include "support/Fixtures.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -576,6 +577,183 @@ TEST(DxfImport, MissingFileLeavesTheDrawingAlone)
     EXPECT_FALSE(result.Ok);
     EXPECT_EQ(result.Message, kDxfMissingMessage);
     EXPECT_EQ(drawing.Count, 1);
+}
+
+// Colour 7 was imported as white and painted on a white sheet: whole drawings rendered blank.
+TEST(DxfImport, ColourSevenAndWhiteAreTheForegroundOfTheSheet)
+{
+    const struct {
+        const char* Name;
+        const char* Colour;
+        uint32_t Background;
+        uint32_t Expected;
+    } cases[] = {
+        {"colour 7 on a light sheet", "62\n7\n", 0xC0C0C0, 0x000000},
+        {"colour 7 on a dark sheet", "62\n7\n", 0x202020, 0xFFFFFF},
+        {"true white", "62\n7\n420\n16777215\n", 0xFFFFFF, 0x000000},
+        {"a true colour", "62\n7\n420\n16711680\n", 0xFFFFFF, 0x0000FF},
+        {"by layer", "62\n256\n", 0xFFFFFF, 0x0000FF},
+        {"by block outside a block", "62\n0\n", 0xFFFFFF, 0x000000},
+        {"a palette colour", "62\n30\n", 0xFFFFFF, 0x007FFF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Drawing drawing;
+        DxfImportOptions options;
+        options.BackgroundColour = c.Background;
+        ImportDxfText(DxfLines(std::string("0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nRed\n62\n1\n"
+                                           "6\nCONTINUOUS\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+                                           "0\nLINE\n8\nRed\n")
+                                   .append(c.Colour)
+                                   .append("10\n0\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n0\nEOF\n")),
+                      drawing, options);
+        ASSERT_EQ(drawing.Count, 1);
+        EXPECT_EQ(drawing[1].Color, c.Expected);
+    }
+}
+
+// Arcs, circles, polylines, inserts and texts drawn against −Z landed on the wrong side.
+TEST(DxfImport, AnExtrusionAlongMinusZMirrorsThePlane)
+{
+    Drawing drawing;
+    Import(DxfLines("0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDBLK\n0\nENDSEC\n"
+                    "0\nSECTION\n2\nENTITIES\n"
+                    "0\nARC\n10\n10\n20\n0\n40\n5\n50\n0\n51\n90\n230\n-1\n"
+                    "0\nCIRCLE\n10\n10\n20\n5\n40\n1\n230\n-1\n"
+                    "0\nLWPOLYLINE\n90\n2\n10\n0\n20\n0\n42\n1\n10\n10\n20\n0\n230\n-1\n"
+                    "0\nINSERT\n2\nB\n10\n5\n20\n5\n230\n-1\n"
+                    "0\nTEXT\n10\n10\n20\n0\n40\n2\n1\nAB\n230\n-1\n"
+                    "0\nENDSEC\n0\nEOF\n"),
+           drawing);
+    ASSERT_EQ(drawing.Count, 5);
+    const TCadData& arc = drawing[1];
+    ExpectPoint(arc.Cx, arc.Cy, {-10, 0});
+    ExpectPoint(arc.X1, arc.Y1, {-10, 5});  // counter-clockwise from 90° to 180°
+    ExpectPoint(arc.X2, arc.Y2, {-15, 0});
+    ExpectPoint(drawing[2].Cx, drawing[2].Cy, {-10, 5});
+    const TCadData& bulge = drawing[3];  // the half circle below the chord stays below it
+    ExpectPoint(bulge.Cx, bulge.Cy, {-5, 0});
+    ExpectPoint(bulge.X1, bulge.Y1, {-10, 0});
+    ExpectPoint(bulge.X2, bulge.Y2, {0, 0});
+    ExpectPoint(drawing[4].X1, drawing[4].Y1, {-5, 5});
+    ExpectPoint(drawing[4].X2, drawing[4].Y2, {-6, 5});
+    // The mirrored text is kept readable over the same place: it ends at its insertion point.
+    ExpectPoint(drawing[5].Cx, drawing[5].Cy, {-12, 0});
+    EXPECT_NEAR(drawing[5].Angle, 0, 1e-12);
+}
+
+TEST(DxfImport, PolylinesOfATiltedPlaneAreSeenFromAbove)
+{
+    Drawing drawing;
+    // The plane turned 60° about the x axis: its y is squeezed to half.
+    Import(Entities("0\nLWPOLYLINE\n90\n2\n10\n0\n20\n0\n10\n0\n20\n10\n210\n0\n220\n-0.8660254037844386\n230\n0.5\n"),
+           drawing);
+    ASSERT_EQ(drawing.Count, 1);
+    EXPECT_NEAR(PointDistance({drawing[1].X1, drawing[1].Y1}, {drawing[1].X2, drawing[1].Y2}), 5, 1e-9);
+}
+
+// Paper-space entities were merged into the model.
+TEST(DxfImport, PaperSpaceIsLeftOutAndTold)
+{
+    Drawing drawing;
+    const DxfImportResult result =
+        Import(Entities("0\nLINE\n67\n1\n10\n0\n20\n0\n11\n1\n21\n0\n0\nVIEWPORT\n67\n1\n10\n0\n"
+                        "0\nPOLYLINE\n67\n1\n0\nVERTEX\n10\n0\n20\n0\n0\nVERTEX\n10\n1\n20\n1\n0\nSEQEND\n"
+                        "0\nCIRCLE\n10\n0\n20\n0\n40\n1\n"),
+               drawing);
+    ASSERT_EQ(drawing.Count, 1);
+    EXPECT_EQ(drawing[1].Kind, kKindCircle);
+    EXPECT_EQ(result.PaperSpace, 3);
+    EXPECT_TRUE(result.Skipped.empty());
+    EXPECT_EQ(DxfImportNotes(result), std::vector<std::string>{"ペーパー空間の図形は読み込みません: 3"});
+}
+
+TEST(DxfImport, HatchBoundariesAndLeaderPathsComeInAsLinesAndArcs)
+{
+    Drawing drawing;
+    Import(Entities("0\nHATCH\n10\n0\n20\n0\n30\n0\n2\nSOLID\n70\n1\n71\n0\n91\n2\n"
+                    "92\n2\n72\n0\n73\n1\n93\n4\n10\n0\n20\n0\n10\n10\n20\n0\n10\n10\n20\n10\n10\n0\n20\n10\n97\n0\n"
+                    "92\n1\n93\n2\n72\n1\n10\n20\n20\n0\n11\n30\n21\n0\n"
+                    "72\n2\n10\n25\n20\n0\n40\n5\n50\n0\n51\n180\n73\n0\n97\n1\n330\n1F\n"
+                    "75\n0\n76\n1\n98\n1\n10\n5\n20\n5\n"
+                    "0\nLEADER\n3\nSTANDARD\n71\n1\n72\n0\n76\n3\n10\n0\n20\n0\n30\n0\n10\n10\n20\n10\n30\n0\n"
+                    "10\n20\n20\n10\n30\n0\n"),
+           drawing);
+    ASSERT_EQ(drawing.Count, 10);
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(drawing[i].Group, drawing[1].Group);
+    EXPECT_EQ(CountKind(drawing, kKindArc), 1);
+    // The clockwise edge from 0° to 180° is the lower half circle.
+    const TCadData& arc = drawing[6];
+    EXPECT_EQ(arc.Kind, kKindArc);
+    ExpectPoint(arc.X1, arc.Y1, {20, 0});
+    ExpectPoint(arc.X2, arc.Y2, {30, 0});
+    for (int i = 7; i <= 10; ++i) {
+        EXPECT_EQ(drawing[i].Kind, kKindLine);
+        EXPECT_EQ(drawing[i].Group, drawing[7].Group);
+    }
+    EXPECT_NE(drawing[7].Group, drawing[1].Group);
+}
+
+// An empty file, random bytes or a web page imported as an empty drawing, reported as success.
+TEST(DxfImport, WhatIsNoDxfAtAllIsRefusedAndTheDrawingKept)
+{
+    const std::string cases[] = {"", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+                                 "<!DOCTYPE html>\n<html><body>404</body></html>\n", "0\nSECTIONS\n"};
+    for (const std::string& text : cases) {
+        SCOPED_TRACE(text);
+        Drawing drawing;
+        testing::PutElement(drawing, testing::Line(0, 0, 1, 1));
+        const DxfImportResult result = Import(text, drawing);
+        EXPECT_FALSE(result.Ok);
+        EXPECT_EQ(result.Message, kDxfNotDxfMessage);
+        EXPECT_EQ(drawing.Count, 1);
+    }
+}
+
+TEST(DxfImport, EntitiesWithoutAnySectionAreRead)
+{
+    Drawing drawing;
+    const DxfImportResult result = Import(DxfLines("0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nEOF\n"), drawing);
+    EXPECT_TRUE(result.Ok);
+    EXPECT_EQ(drawing.Count, 1);
+    EXPECT_FALSE(result.MissingEnd);
+}
+
+TEST(DxfImport, AFileCutShortIsTold)
+{
+    Drawing drawing;
+    const DxfImportResult result =
+        Import(DxfLines("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nCIRCLE\n10\n0\n20"), drawing);
+    EXPECT_TRUE(result.Ok);
+    EXPECT_EQ(drawing.Count, 1);
+    EXPECT_TRUE(result.MissingEnd);
+    EXPECT_EQ(DxfImportNotes(result),
+              std::vector<std::string>{"ファイルの終わり(EOF)がありません。途中で切れたファイルかもしれません。"});
+}
+
+// Dimension texts took the settings' height, not the file's, and covered small parts.
+TEST(DxfImport, TheDimensionStyleMostDimensionsUseIsTheDrawingsOwn)
+{
+    const std::string dimension = "0\nDIMENSION\n10\n0\n20\n10\n11\n20\n21\n10\n70\n32\n13\n0\n23\n0\n14\n40\n24\n0\n3\n";
+    Drawing drawing;
+    const DxfImportResult result = Import(
+        DxfLines("0\nSECTION\n2\nHEADER\n9\n$DIMTXT\n40\n3.5\n9\n$DIMSCALE\n40\n2\n9\n$DIMASZ\n40\n1\n9\n$DIMGAP\n40\n0.5\n"
+                 "9\n$DIMEXE\n40\n0.25\n9\n$DIMDEC\n70\n2\n0\nENDSEC\n"
+                 "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nDIMSTYLE\n0\nDIMSTYLE\n2\nISO-25\n140\n2.5\n40\n1\n0\nENDTAB\n0\nENDSEC\n"
+                 "0\nSECTION\n2\nENTITIES\n" +
+                 dimension + "ISO-25\n" + dimension + "iso-25\n" + dimension + "STANDARD\n0\nENDSEC\n0\nEOF\n"),
+        drawing);
+    ASSERT_TRUE(result.DimensionStyle.has_value());
+    EXPECT_EQ(*result.DimensionStyle, (DxfDimensionStyle{2.5, 1, 0.25, 0.5, 2}));
+    DrawingFileSettings file;
+    TakeDxfDimensionStyle(*result.DimensionStyle, file);
+    EXPECT_EQ(file.TextHeight, 2.5f);
+    EXPECT_EQ(file.ArrowLength, 1.0f);
+    EXPECT_EQ(file.ArrowHeight, 0.25f);
+    EXPECT_EQ(file.ArrowOffset, 0.5f);
+    EXPECT_EQ(file.Precision, 2);
+    Drawing plain;
+    EXPECT_FALSE(Import(Entities("0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n"), plain).DimensionStyle.has_value());
 }
 
 }  // namespace
