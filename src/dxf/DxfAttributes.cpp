@@ -65,7 +65,7 @@ int Numbers::Integer(int code, int fallback) const
 
 Common ReadCommon(std::span<const RawPair> pairs, const ReadContext& context)
 {
-    Common common{LayerAttributes(context, 1), {}, {}, false, true};
+    Common common{LayerAttributes(context, 1), {}, {}, false, true, false};
     Vector3 extrusion;
     bool layerZero = false;
     bool colourGiven = false;
@@ -101,6 +101,7 @@ Common ReadCommon(std::span<const RawPair> pairs, const ReadContext& context)
             break;
         default:
             if (!common.Values.Take(pair)) common.Readable = false;
+            common.ExtendedData = common.ExtendedData || pair.Code >= 1000;
         }
     }
     // Inside a block, layer 0 and its colour are those of whatever places the block.

@@ -30,8 +30,9 @@ struct Common {
     CurrentAttributes Attributes;
     Numbers Values;
     PlaneMap Plane;  // groups 210, 220, 230
-    bool PaperSpace = false;  // group 67 = 1
-    bool Readable = true;     // every numeric group held a number
+    bool PaperSpace = false;    // group 67 = 1
+    bool Readable = true;       // every numeric group held a number
+    bool ExtendedData = false;  // groups from 1000 on follow
 };
 
 Common ReadCommon(std::span<const RawPair> pairs, const ReadContext& context);

@@ -250,7 +250,7 @@ bool ReadDimension(Drawing& target, ReadContext& context, const Common& c, bool 
     }
     PlaceTextPoint(*e, style);
     CurrentAttributes attributes = c.Attributes;
-    const OwnRecord own = ReadOwnRecord(context.Pairs, context.Decoder);
+    const OwnRecord own = c.ExtendedData ? ReadOwnRecord(context.Pairs, context.Decoder) : OwnRecord{};
     if (own.What == OwnData::Dimension) {
         e->Text = own.Element.Text;
         e->Width = own.Element.Width;

@@ -164,7 +164,7 @@ bool ReadSimple(std::string_view type, Drawing& target, ReadContext& context)
         ++context.Counts.PaperSpace;
         return true;
     }
-    const OwnRecord own = ReadOwnRecord(context.Pairs, context.Decoder);
+    const OwnRecord own = c.ExtendedData ? ReadOwnRecord(context.Pairs, context.Decoder) : OwnRecord{};
     if (own.What == OwnData::Part) return true;
     if (own.What == OwnData::Element) {
         CurrentAttributes attributes = c.Attributes;
