@@ -18,7 +18,10 @@ bool HasLinePoint(int8_t kind)
 {
     return (kind >= kKindDimX && kind <= kKindDimAligned) || kind == kKindDimRelativeCoordinate;
 }
-bool HasRadius(int8_t kind) { return kind == kKindArc || kind == kKindCircle || kind == kKindCrossCircle || kind == kKindEllipse; }
+bool HasRadius(int8_t kind)
+{
+    return kind == kKindArc || kind == kKindCircle || kind == kKindCrossCircle || kind == kKindEllipse;
+}
 
 void Include(Extent& extent, double x, double y)
 {

@@ -15,7 +15,15 @@
 namespace vantro::dxf {
 namespace {
 
-enum DimensionType { kRotated = 0, kAligned = 1, kAngular = 2, kDiameter = 3, kRadius = 4, kAngular3Point = 5, kOrdinate = 6 };
+enum DimensionType {
+    kRotated = 0,
+    kAligned = 1,
+    kAngular = 2,
+    kDiameter = 3,
+    kRadius = 4,
+    kAngular3Point = 5,
+    kOrdinate = 6,
+};
 constexpr int kTypeMask = 7;
 constexpr int kOrdinateX = 64;
 constexpr double kSameDirection = 1e-9;  // radians
@@ -27,15 +35,8 @@ Point Along(Point from, double radians, double length)
 
 TCadData Dimension(int8_t kind, Point p1, Point p2, Point text)
 {
-    TCadData e{};
-    e.Kind = kind;
-    e.Width = 1;
-    e.X1 = p1.X;
-    e.Y1 = p1.Y;
-    e.X2 = p2.X;
-    e.Y2 = p2.Y;
-    e.Cx = text.X;
-    e.Cy = text.Y;
+    TCadData e = DimensionRecord(kind, p1, p2, text);
+    e.Width = 1;  // the arrow style "←→"
     return e;
 }
 
@@ -191,13 +192,6 @@ std::string FieldShowing(const TCadData& e, const std::string& shown, const Numb
     return "=" + shown + ")";
 }
 
-std::string Upper(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return out;
-}
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -234,8 +228,8 @@ std::string ShownText(ReadContext& context, std::string_view block, std::string_
 bool ReadDimension(Drawing& target, ReadContext& context, const Common& c, bool asParts)
 {
     const std::string_view block = StringOf(context.Pairs, 2);
-    const std::string styleName = Upper(StringOf(context.Pairs, 3));
-    if (!context.InBlock) ++context.StyleUse[styleName];
+    const std::string_view styleName = StringOf(context.Pairs, 3);
+    if (!context.InBlock) ++context.StyleUse[Capitals(styleName)];
     const DimensionStyleValues& style = StyleNamed(context, styleName);
     std::optional<TCadData> e = asParts ? std::nullopt : OwnKind(c.Values);
     if (!e) {

@@ -6,7 +6,6 @@
 #include "geometry/Constructors.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace vantro::dxf {
@@ -112,17 +111,10 @@ bool ReadInsert(Drawing& target, ReadContext& context, const Common& c)
     return true;
 }
 
-bool IsDefinitionPointLayer(std::string_view name)
-{
-    return name.size() == 9 && std::equal(name.begin(), name.end(), "DEFPOINTS", [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) == b;
-           });
-}
-
 bool ReadPoint(Drawing& target, ReadContext& context, const Common& c)
 {
     // A block's points on DEFPOINTS are a dimension's definition points, never drawn.
-    if (context.InBlock && IsDefinitionPointLayer(StringOf(context.Pairs, 8))) return true;
+    if (context.InBlock && Capitals(StringOf(context.Pairs, 8)) == "DEFPOINTS") return true;
     StoreElement(target, context, c.Attributes, [&] {
         TCadData e{};
         e.Kind = kKindPoint;

@@ -38,7 +38,10 @@ constexpr std::array<LineTypeRecord, 7> kLineTypes{{
 }};
 
 // Characters a layer name may not hold in other programs.
-bool IsForbiddenInName(unsigned char c) { return c < 0x20 || std::string_view("<>/\\\":;?*|=`").find(static_cast<char>(c)) != std::string_view::npos; }
+bool IsForbiddenInName(unsigned char c)
+{
+    return c < 0x20 || std::string_view("<>/\\\":;?*|=`").find(static_cast<char>(c)) != std::string_view::npos;
+}
 
 // The name with forbidden characters as "_"; double-byte characters are stepped over.
 std::string CleanName(std::string_view name)

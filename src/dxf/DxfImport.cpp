@@ -20,13 +20,6 @@ using namespace dxf;
 constexpr size_t kMaxReportedTypes = 100;
 constexpr size_t kMaxTypeLength = 64;
 
-std::string Upper(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return out;
-}
-
 // Whether the text is DXF at all: a section, or (in files written without sections) an entity.
 enum class DxfShape { NotDxf, Sections, BareEntities };
 
@@ -220,7 +213,7 @@ private:
                 continue;
             }
             double value = 0;
-            if (reader_.Code() == 2) name = Upper(reader_.Value());
+            if (reader_.Code() == 2) name = Capitals(reader_.Value());
             else if (ParseDxfNumber(reader_.Value(), value)) style.Take(reader_.Code(), value);
         }
         keep();
@@ -249,7 +242,7 @@ private:
                 Numbers values;
                 for (const RawPair& pair : context_.Pairs) values.Take(pair);
                 base = values.PointOf(10);
-                const std::string upper = Upper(block);
+                const std::string upper = Capitals(block);
                 kept = !upper.starts_with("*MODEL_SPACE") && !upper.starts_with("*PAPER_SPACE");
                 more = !reader_.AtEnd();
                 continue;
@@ -330,9 +323,16 @@ std::string Counted(const char* text, long long count) { return std::string(text
 
 namespace dxf {
 
+std::string Capitals(std::string_view name)
+{
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return key;
+}
+
 const DimensionStyleValues& StyleNamed(const ReadContext& context, std::string_view name)
 {
-    const auto found = context.Styles.find(Upper(name));
+    const auto found = context.Styles.find(Capitals(name));
     return found == context.Styles.end() ? context.HeaderStyle : found->second;
 }
 
@@ -359,8 +359,10 @@ std::vector<std::string> DxfImportNotes(const DxfImportResult& r)
     };
     for (const auto& c : counted)
         if (c.Count > 0) notes.push_back(Counted(c.Text, c.Count));
-    if (r.WorkLimitReached) notes.emplace_back("ブロック挿入が多すぎるため、残りのブロック挿入は読み込みませんでした。");
-    if (r.MissingEnd) notes.emplace_back("ファイルの終わり(EOF)がありません。途中で切れたファイルかもしれません。");
+    if (r.WorkLimitReached)
+        notes.emplace_back("ブロック挿入が多すぎるため、残りのブロック挿入は読み込みませんでした。");
+    if (r.MissingEnd)
+        notes.emplace_back("ファイルの終わり(EOF)がありません。途中で切れたファイルかもしれません。");
     if (r.StoppedAtCapacity) notes.emplace_back(kCapacityMessage);
     if (r.CutTexts > 0) notes.push_back(std::to_string(r.CutTexts) + kLongTextsCutSuffix);
     return notes;

@@ -18,7 +18,10 @@ inline constexpr std::string_view kLongCode = "1071\r\n";
 // every byte needs its caret.
 constexpr size_t kTextPiece = 120;
 
-std::array<double*, 9> NumbersOf(TCadData& e) { return {&e.Cx, &e.Cy, &e.R, &e.Angle, &e.Value, &e.X1, &e.Y1, &e.X2, &e.Y2}; }
+std::array<double*, 9> NumbersOf(TCadData& e)
+{
+    return {&e.Cx, &e.Cy, &e.R, &e.Angle, &e.Value, &e.X1, &e.Y1, &e.X2, &e.Y2};
+}
 
 void WriteText(DxfOutput& out, std::string_view text)
 {

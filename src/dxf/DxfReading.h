@@ -120,14 +120,17 @@ struct ReadContext {
     uint32_t Foreground = 0;
     NumberFormat Format;  // the window's, to see whether a dimension shows what the file shows
     DimensionStyleValues HeaderStyle;
-    std::unordered_map<std::string, DimensionStyleValues> Styles;  // by upper-case name
-    std::map<std::string, int> StyleUse;  // upper-case style name → dimensions using it
+    std::unordered_map<std::string, DimensionStyleValues> Styles;  // by Capitals
+    std::map<std::string, int> StyleUse;  // Capitals → dimensions using the style
     BlockList Blocks;
     bool InBlock = false;  // reading a block definition: "by block" stays open
     EntityPairs Pairs;     // reused by the entity readers
     ImportCounts Counts;
 };
 
+// A name in capitals (ASCII letters), for names compared without case: dimension styles, the
+// model and paper space blocks.
+std::string Capitals(std::string_view name);
 // The style a dimension names (or the header's when it names none or an unknown one).
 const DimensionStyleValues& StyleNamed(const ReadContext& context, std::string_view name);
 

@@ -125,14 +125,19 @@ int ListedDimensions(const std::string& file)
     return std::stoi(dimensions) + (arc == std::string::npos ? 0 : std::stoi(others.substr(arc + 14)));
 }
 
+DxfImportResult ImportCorpusFile(const char* file, Drawing& drawing)
+{
+    drawing.Capacity = kMaxCapacity;
+    return ImportDxf(testing::DxfCorpusDir() / file, drawing, DxfImportOptions{});
+}
+
 TEST(DxfCorpus, EveryFileImportsWithTheExpectedElements)
 {
     if (!std::filesystem::exists(testing::DxfCorpusDir())) GTEST_SKIP() << "no corpus at " << testing::DxfCorpusDir();
     for (const CorpusCase& c : kCases) {
         SCOPED_TRACE(c.File);
         Drawing drawing;
-        drawing.Capacity = kMaxCapacity;
-        const DxfImportResult result = ImportDxf(testing::DxfCorpusDir() / c.File, drawing, DxfImportOptions{});
+        const DxfImportResult result = ImportCorpusFile(c.File, drawing);
         ASSERT_TRUE(result.Ok) << result.Message;
         EXPECT_FALSE(result.StoppedAtCapacity);
         EXPECT_EQ(result.Abandoned, 0);
@@ -147,8 +152,7 @@ TEST(DxfCorpus, WhatIsLeftOutIsToldAndNoDimensionIsLost)
     for (const CorpusCase& c : kCases) {
         SCOPED_TRACE(c.File);
         Drawing drawing;
-        drawing.Capacity = kMaxCapacity;
-        const DxfImportResult result = ImportDxf(testing::DxfCorpusDir() / c.File, drawing, DxfImportOptions{});
+        const DxfImportResult result = ImportCorpusFile(c.File, drawing);
         std::string told;
         for (const std::string& note : DxfImportNotes(result)) told.append(note).append("\n");
         for (const auto& [type, count] : result.Skipped)

@@ -16,11 +16,7 @@ namespace {
 using testing::CountKind;
 using testing::DxfLines;
 
-// An ENTITIES section around the given pairs (lines joined with "\n").
-std::string Entities(std::string_view body)
-{
-    return DxfLines(std::string("0\nSECTION\n2\nENTITIES\n").append(body).append("0\nENDSEC\n0\nEOF\n"));
-}
+std::string Entities(std::string_view body) { return testing::DxfEntities(body); }
 
 DxfImportResult Import(std::string_view text, Drawing& drawing)
 {

@@ -146,8 +146,7 @@ TEST(DxfText, LettersCp932CannotHoldAreCountedAndTold)
 Drawing ImportedEntity(std::string_view entity)
 {
     Drawing drawing;
-    ImportDxfText(testing::DxfLines(std::string("0\nSECTION\n2\nENTITIES\n").append(entity).append("0\nENDSEC\n0\nEOF\n")),
-                  drawing, DxfImportOptions{});
+    ImportDxfText(testing::DxfEntities(entity), drawing, DxfImportOptions{});
     return drawing;
 }
 
