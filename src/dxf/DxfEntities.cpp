@@ -94,6 +94,8 @@ bool ReadFace(Drawing& target, ReadContext& context, const Common& c)
 bool ReadInsert(Drawing& target, ReadContext& context, const Common& c)
 {
     const std::string_view block = StringOf(context.Pairs, 2);
+    // Every placement below walks at least one entry, so the work limit bounds rows × columns.
+    if (context.Blocks.EntriesOf(block).empty()) return true;
     const Numbers& v = c.Values;
     const bool mirrored = c.Plane.KeepsCircles() && c.Plane.Mirrors();
     Placement placement{{}, v.Get(41, 1) * (mirrored ? -1 : 1), v.Get(42, 1), v.Get(50) * (mirrored ? -1 : 1),

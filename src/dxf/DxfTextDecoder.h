@@ -47,8 +47,9 @@ private:
     TextConverter fromUtf8_;
 };
 
-// The cleaning of TEXT values on UTF-8 text: after "\A0;", "\A1;" or "\A2;" only, then the sign
-// codes as ReplacePercentCodes and the diameter signs as "φ".
+// The cleaning of TEXT values on UTF-8 text: after "\A0;", "\A1;" or "\A2;" only, then the
+// "\U+XXXX" escapes, the sign codes (ReplacePercentCodes) and the characters CP932 lacks
+// (Cp932Substitutes).
 std::string CleanDxfText(std::string text);
 
 }  // namespace vantro

@@ -398,6 +398,18 @@ TEST(DxfImport, InsertsThatWouldOverflowAreRefusedBeforeTheirBlockIsWalked)
     EXPECT_FALSE(result.WorkLimitReached);
 }
 
+TEST(DxfImport, AnArrayOfAnEmptyOrMissingBlockCostsNothing)
+{
+    Drawing drawing;
+    const DxfImportResult result =
+        Import(DxfLines("0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nEMPTY\n0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+                        "0\nINSERT\n2\nEMPTY\n10\n0\n20\n0\n70\n2000000000\n71\n2000000000\n"
+                        "0\nINSERT\n2\nMISSING\n10\n0\n20\n0\n70\n2000000000\n71\n2000000000\n0\nENDSEC\n0\nEOF\n"),
+               drawing);
+    EXPECT_TRUE(result.Ok);
+    EXPECT_EQ(drawing.Count, 0);
+}
+
 TEST(DxfImport, ArrayInsertsPlaceEveryRowAndColumn)
 {
     Drawing drawing;
