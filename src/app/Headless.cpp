@@ -28,20 +28,17 @@ std::string LowerExtension(const std::string& path)
     return extension;
 }
 
-// A DXF input goes through the same import as the window's DXF command; what it skipped is told
-// on errors without failing the conversion.
-bool ReadDxfInput(const std::string& path, Drawing& drawing, std::ostream& errors)
+// A DXF input goes through the same import as the window's DXF command; what it left out is told
+// on errors without failing the conversion, and its dimension sizes become the drawing's style.
+bool ReadDxfInput(const std::string& path, Drawing& drawing, DrawingFileSettings& file, std::ostream& errors)
 {
     const DxfImportResult result = ImportDxf(PathFromUtf8(path), drawing, DxfImportOptions{});
     if (!result.Ok) {
         errors << "VantroCad: " << path << ": " << result.Message << '\n';
         return false;
     }
-    for (const auto& [type, count] : result.Skipped)
-        errors << "VantroCad: " << path << ": " << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
-    for (const auto& [type, count] : result.SkippedInBlocks)
-        errors << "VantroCad: " << path << ": ブロック内の" << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
-    if (result.StoppedAtCapacity) errors << "VantroCad: " << path << ": " << kCapacityMessage << '\n';
+    for (const std::string& note : DxfImportNotes(result)) errors << "VantroCad: " << path << ": " << note << '\n';
+    if (result.DimensionStyle) TakeDxfDimensionStyle(*result.DimensionStyle, file);
     return true;
 }
 
@@ -49,7 +46,7 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
                bool allowDxf)
 {
     const std::string extension = LowerExtension(path);
-    if (allowDxf && extension == kDxfExtension) return ReadDxfInput(path, drawing, errors);
+    if (allowDxf && extension == kDxfExtension) return ReadDxfInput(path, drawing, file, errors);
     if (extension != kDrawingFileExtension) {
         errors << "VantroCad: 入力は .dca" << (allowDxf ? " または .dxf" : "") << " ファイルを指定して下さい: " << path
                << '\n';
@@ -92,11 +89,14 @@ int RunConvert(const CommandLine& line, const Settings& preferences, std::ostrea
     file.BackgroundColor = preferences.FormColor;
     TakeStyleFromSettings(preferences, file);
     if (!ReadInput(line.Input, drawing, file, errors, true)) return 1;
-    // As the window opens a drawing: its own dimension and text style, unless "SetSW" says not to.
-    Settings settings = preferences;
-    if (!settings.SetSW && LowerExtension(line.Input) == kDrawingFileExtension) ApplyStyleToSettings(file, settings);
+    // As the window opens a drawing: its own dimension and text style, a DXF file's dimension sizes,
+    // unless "SetSW" says not to.
+    Settings converted = preferences;
+    const std::string extension = LowerExtension(line.Input);
+    if (!converted.SetSW && (extension == kDrawingFileExtension || extension == kDxfExtension))
+        ApplyStyleToSettings(file, converted);
     const OutputOptions options{line.Width, line.Height, line.VisibleOnly};
-    return WriteConverted(line.Output, drawing, file, settings, options, errors) ? 0 : 1;
+    return WriteConverted(line.Output, drawing, file, converted, options, errors) ? 0 : 1;
 }
 
 bool WriteConverted(const std::string& output, const Drawing& drawing, const DrawingFileSettings& file,
@@ -105,6 +105,7 @@ bool WriteConverted(const std::string& output, const Drawing& drawing, const Dra
     const std::string extension = LowerExtension(output);
     if (extension == kDxfExtension) {
         const DxfExportResult result = ExportDxf(PathFromUtf8(output), drawing, settings, options.VisibleOnly);
+        if (result.Ok && !result.Message.empty()) errors << "VantroCad: " << output << ": " << result.Message << '\n';
         if (result.Ok) return true;
         errors << "VantroCad: " << output << ": " << result.Message << '\n';
         return false;

@@ -135,7 +135,8 @@ bool TForm1::DxfSaveCommand(bool visibleOnly)
         const WaitCursor wait;
         result = ExportDxf(path, drawing_, settings_, visibleOnly);
     }
-    if (!result.Ok) dialogs_->ShowMessage(result.Message);
+    // A refusal, or what the file could not hold.
+    if (!result.Message.empty()) dialogs_->ShowMessage(result.Message);
     return result.Ok;
 }
 
@@ -156,11 +157,18 @@ bool TForm1::ImportDxfFile(const std::string& path)
     DxfImportResult result;
     {
         const WaitCursor wait;
-        result = ImportDxf(PathFromUtf8(path), drawing_, {CurrentDimensionOptions(), settings_.FormColor});
+        result = ImportDxf(PathFromUtf8(path), drawing_, {{settings_.Precision, settings_.Dim0Chk}, settings_.FormColor});
     }
     if (!result.Ok) {
         dialogs_->ShowMessage(result.Message);
         return false;
+    }
+    // The file's dimension sizes, as a drawing file's own style is taken.
+    if (result.DimensionStyle && !settings_.SetSW) {
+        DrawingFileSettings file;
+        TakeStyleFromSettings(settings_, file);
+        TakeDxfDimensionStyle(*result.DimensionStyle, file);
+        ApplyStyleToSettings(file, settings_);
     }
     drawing_.AppendFailed = false;
     layerPanel_->Refresh();
