@@ -9,6 +9,7 @@
 #include "files/Settings.h"
 #include "commands/CommandContext.h"
 #include "commands/CommandState.h"
+#include "desktop/SoundPlayer.h"
 #include "ui/QtDialogs.h"
 #include "view/PreviewPainter.h"
 #include "view/Surface.h"
@@ -42,6 +43,7 @@ class CanvasWidget;
 class DimensionControls;
 class Surface;
 class ElementIndex;
+class HelpWindow;
 class ColorPanel;
 class LayerPanel;
 class TFormGet;
@@ -124,6 +126,7 @@ public:
 
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
+    const SoundPlayer& Sounds() const { return sounds_; }
 
     // DrawingListener
     void EraseElement(int index) override;
@@ -188,7 +191,11 @@ private:
     bool HandleKeyPress(QKeyEvent* event);
     bool HandleEntryFieldKey(QLineEdit* field, QKeyEvent* event);
     void RequestHelp();
+
+    // Desktop services (MainWindowDesktop.cpp)
     void ShowHelp(int context);
+    void PlaySound(int sound);
+    void BuildShortcutMenu(QMenu* setup);
 
     // Snapping (MainWindowSnap.cpp)
     void SearchSnapAt(int x, int y, int shift);
@@ -275,6 +282,8 @@ private:
     std::function<bool(TFormGet&)> runChooser_;
     QImage textBacking_;
     int lastHelpContext_ = 0;
+    HelpWindow* helpWindow_ = nullptr;
+    SoundPlayer sounds_;
 };
 
 }  // namespace vantro

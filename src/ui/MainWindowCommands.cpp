@@ -78,6 +78,7 @@ void TForm1::StartCommand(int mode, int layout)
     speedButtonOp_->setIcon(QIcon());
     speedButtonOp_->setText(QStringLiteral("OP"));
     if (BeginCommandState(drawing_, command_, code)) RedrawAll(true);
+    PlaySound(kSoundClick);
     editR_->setEnabled(true);
     checkBoxLock_->hide();
     checkBoxCrCenter_->hide();
@@ -106,6 +107,7 @@ void TForm1::CancelCommand()
     checkBoxLock2_->setChecked(true);
     EndTextDialog();
     if (EndCommandState(drawing_, command_)) RedrawAll(true);
+    PlaySound(kSoundCancel);
     SetPrompt(QString());
     lastEntryField_ = nullptr;
     panelCad2_->setFocus();
