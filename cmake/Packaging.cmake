@@ -4,7 +4,7 @@ set(CPACK_PACKAGE_NAME vantrocad)
 set(CPACK_PACKAGE_VENDOR VantroCad)
 set(CPACK_PACKAGE_CONTACT "VantroCad developers <vantrocad@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "2-D drafting program for mechanical drawings, with a Japanese interface")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "VantroCad draws and edits lines, arcs, circles, ellipses, free curves, texts, dimensions, fills and "
     "hatching on a sheet measured in millimetres, in 96 layers and numbered groups. It keeps drawings in "
     "its own .dca files, exchanges them as DXF, prints them at scale and saves the view as a bitmap.")

@@ -3,6 +3,7 @@
 #include "desktop/CommandHelp.h"
 #include "desktop/DesktopEntries.h"
 #include "files/FileSystem.h"
+#include "files/ProgramFiles.h"
 
 #include <filesystem>
 #include <iostream>
@@ -19,7 +20,7 @@ int main(int argc, char** argv)
     const std::pair<std::string_view, std::string> files[] = {
         {vantro::kProgramEntryFileName, vantro::DesktopEntryText(entry)},
         {vantro::kMimeFileName, vantro::MimeTypeXml()},
-        {"cad_help.htm", vantro::HelpHtml()},
+        {vantro::kHtmlHelpFileName, vantro::HelpHtml()},
     };
     for (const auto& [name, text] : files) {
         if (!vantro::WriteFileAtomically(folder / name, text)) {
