@@ -3,13 +3,18 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
 #include "app/ScriptRunner.h"
+#include "desktop/DesktopRegistration.h"
+#include "desktop/FirstRun.h"
 #include "files/SettingsFile.h"
 #include "subwindow/SecondaryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
@@ -66,7 +71,11 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     }
     QApplication application(argc, argv);
     vantro::InstallJapaneseTranslations(application);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrocad.png")));
+    // Ties the windows to the menu entry, so the desktop shows the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantrocad"));
     const std::filesystem::path settingsFile = SettingsFileFor(line);
+    const bool firstRun = vantro::IsFirstRun(settingsFile);
     vantro::Settings settings;
     const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(settingsFile, settings);
     // A settings file that could not be read is never written: the user is told once, here.
@@ -78,6 +87,12 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     QCoreApplication::processEvents();
     window.FitToWorkArea();
     if (!loaded.Message.empty()) window.Dialogs().ShowMessage(loaded.Message);
+    // The settings file written when the window closes makes the next start an ordinary one.
+    if (firstRun)
+        vantro::GreetFirstRun(window.Dialogs(), ToPath(QCoreApplication::applicationFilePath()),
+                              vantro::CurrentDesktopFolders(), [](const std::filesystem::path& file) {
+                                  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+                              });
     // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
     if (line.Input.ends_with(".dca"))
         QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });

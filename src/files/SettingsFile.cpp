@@ -1,6 +1,7 @@
 #include "files/SettingsFile.h"
 
 #include "files/FileSystem.h"
+#include "files/ProgramFiles.h"
 #include "files/SettingsKeys.h"
 #include "geometry/Primitives.h"
 
@@ -238,7 +239,7 @@ std::filesystem::path ProgramFolder(const std::filesystem::path& executableDir,
                                     const std::filesystem::path& overrideDir)
 {
     if (!overrideDir.empty()) return overrideDir;
-    if (IsWritableFolder(executableDir)) return executableDir;
+    if (IsWritableFolder(executableDir) && !IsInstalledCopy(executableDir)) return executableDir;
     const std::filesystem::path folder = ConfigHome() / "VantroCad";
     std::error_code error;
     std::filesystem::create_directories(folder, error);  // a failure shows when a file is written there

@@ -10,6 +10,7 @@
 #include "commands/CommandContext.h"
 #include "commands/Clipboard.h"
 #include "commands/CommandState.h"
+#include "desktop/SoundPlayer.h"
 #include "ui/QtDialogs.h"
 #include "view/PreviewPainter.h"
 #include "view/Surface.h"
@@ -44,6 +45,7 @@ class CanvasWidget;
 class DimensionControls;
 class Surface;
 class ElementIndex;
+class HelpWindow;
 class ColorPanel;
 class LayerPanel;
 class TFormGet;
@@ -139,6 +141,7 @@ public:
 
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
+    const SoundPlayer& Sounds() const { return sounds_; }
 
     // DrawingListener
     void EraseElement(int index) override;
@@ -204,7 +207,11 @@ private:
     bool HandleKeyPress(QKeyEvent* event);
     bool HandleEntryFieldKey(QLineEdit* field, QKeyEvent* event);
     void RequestHelp();
+
+    // Desktop services (MainWindowDesktop.cpp)
     void ShowHelp(int context);
+    void PlaySound(int sound);
+    void BuildShortcutMenu(QMenu* setup);
 
     // Snapping (MainWindowSnap.cpp)
     void SearchSnapAt(int x, int y, int shift);
@@ -300,6 +307,8 @@ private:
     std::array<QLabel*, 3> labelRial_{};  // LabelRial1..3: captions, values, kind
     QImage textBacking_;
     int lastHelpContext_ = 0;
+    HelpWindow* helpWindow_ = nullptr;
+    SoundPlayer sounds_;
 };
 
 }  // namespace vantro

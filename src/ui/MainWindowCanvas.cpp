@@ -122,10 +122,12 @@ void TForm1::ConnectViewButtons()
     });
     on("SpeedButtonUNDU", [this] {
         Undo(drawing_);
+        PlaySound(kSoundUndo);
         RedrawAll(true);
     });
     on("SpeedButtonREDU", [this] {
         Redo(drawing_);
+        PlaySound(kSoundUndo);
         RedrawAll(true);
     });
     on("SpeedButtonOp", [this] {

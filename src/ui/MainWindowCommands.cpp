@@ -79,6 +79,7 @@ void TForm1::StartCommand(int mode, int layout)
     speedButtonOp_->setIcon(QIcon());
     speedButtonOp_->setText(QStringLiteral("OP"));
     if (BeginCommandState(drawing_, command_, code)) RedrawAll(true);
+    PlaySound(kSoundClick);
     editR_->setEnabled(true);
     checkBoxLock_->hide();
     checkBoxCrCenter_->hide();
@@ -111,6 +112,7 @@ void TForm1::CancelCommand()
     checkBoxLock2_->setChecked(true);
     EndTextDialog();
     if (EndCommandState(drawing_, command_)) RedrawAll(true);
+    PlaySound(kSoundCancel);
     SetPrompt(QString());
     lastEntryField_ = nullptr;
     panelCad2_->setFocus();

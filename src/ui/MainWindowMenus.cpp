@@ -187,6 +187,7 @@ void TForm1::BuildMenus()
         connect(AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
                 [this, page] { ShowCadSettingsDialog(page); });
     AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認"))->setEnabled(false);
+    BuildShortcutMenu(setup);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("CadHelp"));
