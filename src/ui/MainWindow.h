@@ -194,6 +194,11 @@ private:
     void ShowPreview(CanvasPoint cursor);
     void ErasePreview();
 
+    // Editing commands (MainWindowEditing.cpp)
+    void StartChainCheck();
+    void DrawMarkers(const std::vector<Point>& points);
+    void ShowPropertyDialog();
+
     // Text command (MainWindowText.cpp)
     void StartTextCommand();
     void ShowTextDialog();

@@ -94,13 +94,19 @@ void TForm1::ApplyStepResult(const StepResult& result)
         if (const ToolButtonRow* row = FindToolButton(result.PressButtonOf))
             toolButtons_[QString::fromUtf8(row->Name)]->setChecked(true);
     }
+    if (result.ViewOrigin) Pan(view_, result.ViewOrigin->X - view_.OriginX, result.ViewOrigin->Y - view_.OriginY);
     if (result.Repaint) RedrawAll(true);
+    else if (result.RepaintEdited) RedrawAll(settings_.ClsChk == 1);
+    DrawMarkers(result.Markers);
+    if (result.OpenProperties) ShowPropertyDialog();
     if (result.Cancel) CancelCommand();
     else if (result.ReopenTextDialog) ShowTextDialog();
 }
 
 void TForm1::DispatchClick(int x, int y, int shift)
 {
+    // The rubber band goes before the step changes what it was drawn from.
+    ErasePreview();
     CommandContext ctx = MakeContext();
     vantro::DispatchClick(ctx, {x, y, shift});
     ApplyStepResult(ctx.Result);

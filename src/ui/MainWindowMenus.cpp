@@ -154,7 +154,8 @@ void TForm1::BuildMenus()
     for (const auto& [name, caption] : {std::pair{"Set1", "CAD設定1(&F)"}, std::pair{"Set1B", "CAD設定2(&S)"}})
         connect(AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
                 [this] { ShowCadSettingsDialog(); });
-    AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認"))->setEnabled(false);
+    connect(AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認")), &QAction::triggered,
+            this, [this] { StartChainCheck(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("CadHelp"));
