@@ -98,11 +98,11 @@ protected:
         return ctx;
     }
 
-    // One undo brings back exactly the elements before the command, and nothing is left to undo.
+    // One undo brings back exactly the elements before the command (deleted ones at the end), and nothing is left to undo.
     void ExpectOneUndoRestores(const std::vector<TCadData>& before)
     {
         Undo(drawing);
-        EXPECT_EQ(ElementsOf(drawing), before);
+        EXPECT_EQ(SortedById(ElementsOf(drawing)), SortedById(before));
         EXPECT_FALSE(CanUndo(drawing)) << "one undo step for the command";
     }
 

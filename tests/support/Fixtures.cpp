@@ -3,6 +3,7 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -11,6 +12,12 @@ namespace vantro::testing {
 std::vector<TCadData> ElementsOf(const Drawing& drawing)
 {
     return {drawing.Elements.begin() + 1, drawing.Elements.begin() + 1 + drawing.Count};
+}
+
+std::vector<TCadData> SortedById(std::vector<TCadData> elements)
+{
+    std::sort(elements.begin(), elements.end(), [](const TCadData& a, const TCadData& b) { return a.Id < b.Id; });
+    return elements;
 }
 
 TCadData Line(double x1, double y1, double x2, double y2, uint8_t layer)

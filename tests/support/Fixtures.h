@@ -19,6 +19,9 @@ int PutElement(Drawing& drawing, const TCadData& element);
 // The elements 1..Count as they stand.
 std::vector<TCadData> ElementsOf(const Drawing& drawing);
 
+// The same elements in the order of their ids: undo puts deleted elements back at the end.
+std::vector<TCadData> SortedById(std::vector<TCadData> elements);
+
 TCadData Line(double x1, double y1, double x2, double y2, uint8_t layer = 1);
 TCadData Circle(double cx, double cy, double r, uint8_t layer = 1);
 

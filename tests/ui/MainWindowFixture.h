@@ -1,12 +1,15 @@
 // The real main window, shown offscreen with a scripted dialog seam.
 #pragma once
 
+#include "document/UndoHistory.h"
+#include "support/Fixtures.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/TextDialog.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -59,6 +62,57 @@ protected:
     {
         QTest::mouseClick(Find<QToolButton>(button), mouse);
     }
+    // World millimetres on the canvas.
+    QPoint Pixel(double x, double y) const
+    {
+        const CanvasPoint p = WorldToCanvas(window->View(), x, y);
+        return {p.X, p.Y};
+    }
+    void ClickAt(double x, double y, Qt::KeyboardModifiers keys = {}) { ClickCanvas(Pixel(x, y), Qt::LeftButton, keys); }
+    void DragPixels(QPoint from, QPoint to)
+    {
+        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Canvas(), (from + to) / 2);
+        QTest::mouseMove(Canvas(), to);
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
+    }
+    void Drag(double x0, double y0, double x1, double y1) { DragPixels(Pixel(x0, y0), Pixel(x1, y1)); }
+    std::vector<int> Selected() const
+    {
+        std::vector<int> out;
+        const Drawing& d = window->Document();
+        for (int i = 1; i <= d.Count; ++i)
+            if (d[i].Selected == 1) out.push_back(i);
+        return out;
+    }
+    // Types the text into the entry field and presses Enter there.
+    void TypeAndEnter(const char* field, const QString& text)
+    {
+        auto* edit = Find<QLineEdit>(field);
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QString FieldText(const char* field) const { return Find<QLineEdit>(field)->text(); }
+
+    Drawing& Doc() { return window->Document(); }
+    // Elements put in as a drawing command leaves them, with the undo history emptied; returns them.
+    std::vector<TCadData> Drawn(std::initializer_list<TCadData> elements)
+    {
+        for (const TCadData& e : elements) AddElement(Doc(), e);
+        ClearUndo(Doc());
+        window->RedrawAll(true);
+        return ElementsOf(Doc());
+    }
+    void PressButtonMulti() { QTest::mouseClick(Find<QPushButton>("ButtonMulti"), Qt::LeftButton); }
+
+    // The undo button brings back exactly the elements before the command (deleted ones at the end), and nothing is left to undo.
+    void ExpectOneUndoRestores(const std::vector<TCadData>& before)
+    {
+        Press("SpeedButtonUNDU");
+        EXPECT_EQ(SortedById(ElementsOf(window->Document())), SortedById(before));
+        EXPECT_FALSE(CanUndo(window->Document())) << "one undo step for the command";
+    }
+
     QString Prompt() const { return window->PanelText(4); }
     int Mode() const { return window->Command().CommandMode; }
 
