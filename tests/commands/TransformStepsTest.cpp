@@ -227,6 +227,22 @@ TEST_F(TransformSteps, ARotationByAClickedDirection)
     ExpectOneUndoRestores(before);
 }
 
+TEST_F(TransformSteps, ARotationByATypedAngle)
+{
+    const int line = AddLine(drawing, 110, 100, 150, 100);
+    Start(kRotateSelect);
+    ClickAt(130, 100);
+    ClickAt(100, 100);
+    entries.R = "0";
+    EnterIn(EntryField::R);
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"エラー　回転角度=0"});
+    entries.R = "-90";
+    EnterIn(EntryField::R);
+    EXPECT_NEAR(drawing[line].X1, 100, 1e-9);
+    EXPECT_NEAR(drawing[line].Y1, 90, 1e-9);
+    EXPECT_EQ(state.CommandMode, kRotateSelect);
+}
+
 TEST_F(TransformSteps, RotateCopiesByTypedAngleAndCount)
 {
     const int line = AddLine(drawing, 110, 100, 150, 100);
