@@ -11,53 +11,48 @@ namespace {
 
 using namespace step;
 
-constexpr const char* kFilletKinds = "134";
-constexpr const char* kChamferKinds = "1";
+// Fillet and Chamfer take the same arguments: two elements with their clicks, and the value.
+using CornerOperation = bool (*)(Drawing&, const CurrentAttributes&, int, Point, int, Point, double);
 
-// The value in EditR when the second element is picked; "入力数値が不正です。" and the picks
-// dropped otherwise. A fillet radius below 0 is no radius either.
-std::optional<double> ReadCornerValue(CommandContext& ctx, bool radius)
+struct Corner {
+    const char* Kinds;
+    uint16_t FirstStep;
+    bool Radius;  // a fillet radius below 0 is no radius
+    CornerOperation Make;
+};
+
+constexpr Corner kFilletCorner{"134", kFillet, true, Fillet};
+constexpr Corner kChamferCorner{"1", kChamfer, false, Chamfer};
+
+void FirstClick(CommandContext& ctx, const ClickInput& click, const Corner& corner)
 {
+    if (TakeFirstPick(ctx, click, corner.Kinds, true) != 0) EnterStep(ctx, static_cast<uint16_t>(corner.FirstStep + 1));
+}
+
+// The value in EditR is read when the second element is picked; "入力数値が不正です。" and the
+// picks dropped when it is not a number.
+void SecondClick(CommandContext& ctx, const ClickInput& click, const Corner& corner)
+{
+    if (TakeSecondPick(ctx, click, corner.Kinds, true) == 0) return;
+    ReturnToStep(ctx, corner.FirstStep);
     const std::optional<double> value = ReadNumber(ctx.Entries.R);
-    if (value && !(radius && *value < 0)) return value;
-    ctx.Dialogs.ShowMessage(kInvalidNumberMessage);
+    if (!value || (corner.Radius && *value < 0)) {
+        ctx.Dialogs.ShowMessage(kInvalidNumberMessage);
+        FinishEdit(ctx);
+        return;
+    }
+    if (corner.Radius) ctx.State.LastFilletRadius = *value;
+    const CommandState& state = ctx.State;
+    corner.Make(ctx.Document, ctx.Attributes, state.FirstPick, state.InputPoint1, state.SecondPick, state.InputPoint2,
+                *value);
     FinishEdit(ctx);
-    return std::nullopt;
 }
 
 }  // namespace
 
-void FilletFirstClick(CommandContext& ctx, const ClickInput& click)
-{
-    if (TakeFirstPick(ctx, click, kFilletKinds, true) != 0) EnterStep(ctx, kFilletSecond);
-}
-
-void FilletSecondClick(CommandContext& ctx, const ClickInput& click)
-{
-    if (TakeSecondPick(ctx, click, kFilletKinds, true) == 0) return;
-    ReturnToStep(ctx, kFillet);
-    const std::optional<double> radius = ReadCornerValue(ctx, true);
-    if (!radius) return;
-    ctx.State.LastFilletRadius = *radius;
-    const CommandState& state = ctx.State;
-    Fillet(ctx.Document, ctx.Attributes, state.FirstPick, state.InputPoint1, state.SecondPick, state.InputPoint2, *radius);
-    FinishEdit(ctx);
-}
-
-void ChamferFirstClick(CommandContext& ctx, const ClickInput& click)
-{
-    if (TakeFirstPick(ctx, click, kChamferKinds, true) != 0) EnterStep(ctx, kChamferSecond);
-}
-
-void ChamferSecondClick(CommandContext& ctx, const ClickInput& click)
-{
-    if (TakeSecondPick(ctx, click, kChamferKinds, true) == 0) return;
-    ReturnToStep(ctx, kChamfer);
-    const std::optional<double> length = ReadCornerValue(ctx, false);
-    if (!length) return;
-    const CommandState& state = ctx.State;
-    Chamfer(ctx.Document, ctx.Attributes, state.FirstPick, state.InputPoint1, state.SecondPick, state.InputPoint2, *length);
-    FinishEdit(ctx);
-}
+void FilletFirstClick(CommandContext& ctx, const ClickInput& click) { FirstClick(ctx, click, kFilletCorner); }
+void FilletSecondClick(CommandContext& ctx, const ClickInput& click) { SecondClick(ctx, click, kFilletCorner); }
+void ChamferFirstClick(CommandContext& ctx, const ClickInput& click) { FirstClick(ctx, click, kChamferCorner); }
+void ChamferSecondClick(CommandContext& ctx, const ClickInput& click) { SecondClick(ctx, click, kChamferCorner); }
 
 }  // namespace vantro

@@ -33,6 +33,11 @@ std::optional<int> ReadWholeNumber(std::string_view text)
     return static_cast<int>(*value);
 }
 
+void RedrawElement(Drawing& drawing, int index)
+{
+    if (index >= 1 && index <= drawing.Count && drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
+}
+
 void FinishEdit(CommandContext& ctx)
 {
     ctx.State.FirstPick = ctx.State.SecondPick = ctx.State.ThirdPick = 0;

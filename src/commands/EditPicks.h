@@ -24,6 +24,10 @@ Point ClickInWorld(const CommandContext& ctx, const ClickInput& click);
 // not fit an int.
 std::optional<int> ReadWholeNumber(std::string_view text);
 
+// The element drawn as it now is (highlighted when picked or selected); nothing for an index that
+// names no element.
+void RedrawElement(Drawing& drawing, int index);
+
 // The picks are dropped and the edited drawing is repainted.
 void FinishEdit(CommandContext& ctx);
 

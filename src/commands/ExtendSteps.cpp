@@ -12,11 +12,6 @@ using namespace step;
 constexpr const char* kExtendedKinds = "123";
 constexpr const char* kTargetKinds = "1234";
 
-void Redraw(Drawing& drawing, int index)
-{
-    if (drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
-}
-
 }  // namespace
 
 void ExtendPickClick(CommandContext& ctx, const ClickInput& click)
@@ -35,7 +30,7 @@ void ExtendPickClick(CommandContext& ctx, const ClickInput& click)
     }
     ctx.State.SecondPick = h;
     ctx.State.InputPoint2 = at;
-    Redraw(ctx.Document, h);
+    RedrawElement(ctx.Document, h);
     EnterStep(ctx, kExtendTarget);
 }
 

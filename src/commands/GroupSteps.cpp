@@ -16,11 +16,6 @@ constexpr const char* kChainKinds = "134";
 constexpr const char* kRemovedMessage = "グループ除外しました。";
 constexpr const char* kChainDuplicatesFoundMessage = "連続線の中に重複する端点を含む要素が有りました！";
 
-void Redraw(Drawing& drawing, int index)
-{
-    if (drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
-}
-
 // The element under the click when it belongs to a group; "選択した要素はグループではありません！"
 // when it does not.
 int PickGrouped(CommandContext& ctx, const ClickInput& click)
@@ -68,7 +63,7 @@ void GroupAddClick(CommandContext& ctx, const ClickInput& click)
     const int h = PickGrouped(ctx, click);
     if (h == 0) return;
     ctx.State.FirstPick = h;
-    Redraw(ctx.Document, h);
+    RedrawElement(ctx.Document, h);
     EnterStep(ctx, kGroupAddMember);
 }
 
@@ -79,7 +74,7 @@ void GroupAddMemberClick(CommandContext& ctx, const ClickInput& click)
     const int source = ctx.State.FirstPick;
     if (h == 0 || ctx.Document[h].Group == ctx.Document[source].Group) return;
     AddToGroup(ctx.Document, source, h);
-    Redraw(ctx.Document, h);
+    RedrawElement(ctx.Document, h);
     ctx.Result.Transient = GroupRegisteredText(ctx.Document[source].Group);
 }
 
@@ -88,7 +83,7 @@ void GroupRemoveClick(CommandContext& ctx, const ClickInput& click)
     const int h = PickGrouped(ctx, click);
     if (h == 0) return;
     RemoveFromGroup(ctx.Document, h);
-    Redraw(ctx.Document, h);
+    RedrawElement(ctx.Document, h);
     ctx.Result.Transient = kRemovedMessage;
 }
 

@@ -17,11 +17,6 @@ constexpr const char* kOffsetKinds = "1234";
 constexpr const char* kChainKinds = "13";
 constexpr const char* kDistanceFirstMessage = "先にオフセット値を入力して下さい！";
 
-void Redraw(Drawing& drawing, int index)
-{
-    if (index >= 1 && index <= drawing.Count && drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
-}
-
 // The distance in EditR, which becomes the last offset; empty, not a number or not above Eps:
 // the message.
 std::optional<double> ReadDistance(CommandContext& ctx)
@@ -64,7 +59,7 @@ int TakeFreshPick(CommandContext& ctx, const ClickInput& click, std::string_view
 {
     const int previous = ctx.State.FirstPick;
     ctx.State.FirstPick = 0;
-    Redraw(ctx.Document, previous);
+    RedrawElement(ctx.Document, previous);
     return TakeFirstPick(ctx, click, kinds, false);
 }
 

@@ -40,6 +40,9 @@ TEST_F(ContinuousTrim, EachStepMakesTheCornerOfThePreviousAndTheNextElement)
 {
     TCadData upperHalf = ArcElement(kO, 10, 0, 180);
     upperHalf.Layer = 1;
+    const TCadData quarter = ArcElement(kO, 10, 0, 90);
+    const TCadData vertical = Line(5, -20, 5, 20);
+    const TCadData across = Line(-20, 5, 20, 5);
     const StepCase cases[] = {
         {"first step: line extended up to a line", Line(0, 0, 10, 0), {2, 0}, true, Line(5, 3, 5, 10), {5, 8},
          Line(0, 0, 5, 0), Line(5, 0, 5, 10), {5, 0}},
@@ -54,30 +57,8 @@ TEST_F(ContinuousTrim, EachStepMakesTheCornerOfThePreviousAndTheNextElement)
         {"arc after a line: the end beyond the click moves", Line(-20, 5, 20, 5), {-15, 5}, true,
          ArcElement(kO, 10, 0, 180), Polar(kO, 10, 120), Line(-20, 5, -kRoot75, 5), ArcElement(kO, 10, 0, 150),
          {-kRoot75, 5}},
-    };
-    for (const StepCase& c : cases) {
-        SCOPED_TRACE(c.Name);
-        Put({c.Previous, c.Next});
-        const std::vector<TCadData> before = Snapshot();
-        const ContinuousTrimResult result = ContinuousTrimStep(drawing, 1, 2, c.Reference, c.First, c.Click);
-        EXPECT_TRUE(result.Changed);
-        ExpectGeometry(drawing[1], c.PreviousAfter);
-        ExpectGeometry(drawing[2], c.NextAfter);
-        EXPECT_LT(PointDistance(result.NextReference, c.NextReference), Eps());
-        ExpectUndoRestores(before);
-        EXPECT_FALSE(CanUndo(drawing));
-    }
-}
-
-// The branches few drawings reach: touching figures, crossings off the next arc's sweep, one
-// crossing on it, clicks outside both crossings, and a corner beyond the previous line.
-TEST_F(ContinuousTrim, TheRareBranchesOfTheNextElement)
-{
-    const TCadData upperHalf = ArcElement(kO, 10, 0, 180);
-    const TCadData quarter = ArcElement(kO, 10, 0, 90);
-    const TCadData vertical = Line(5, -20, 5, 20);
-    const TCadData across = Line(-20, 5, 20, 5);
-    const StepCase cases[] = {
+        // The branches few drawings reach: touching figures, crossings off the next arc's sweep, one
+        // crossing on it, clicks outside both crossings, and a corner beyond the previous line.
         {"line after an arc, click before both crossings: its end goes to the nearer", upperHalf,
          Polar(kO, 10, 170), true, across, {-15, 5}, ArcElement(kO, 10, 150, 180), Line(-20, 5, -kRoot75, 5),
          {-kRoot75, 5}},
@@ -113,6 +94,7 @@ TEST_F(ContinuousTrim, TheRareBranchesOfTheNextElement)
         ExpectGeometry(drawing[2], c.NextAfter);
         EXPECT_LT(PointDistance(result.NextReference, c.NextReference), Eps());
         ExpectUndoRestores(before);
+        EXPECT_FALSE(CanUndo(drawing));
     }
 }
 
