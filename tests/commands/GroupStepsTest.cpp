@@ -86,6 +86,8 @@ TEST_F(GroupSteps, AddingToAndRemovingFromAGroup)
     CommandContext& source = ClickAt(150, 100);
     EXPECT_EQ(state.CommandMode, kGroupAddMember);
     EXPECT_EQ(source.Result.Prompt, "グループに追加する図形をクリックして下さい(グループ追加)");
+    ClickAt(150, 200);
+    EXPECT_FALSE(CanUndo(drawing)) << "a member of the group is left as it is";
     CommandContext& added = ClickAt(150, 300);
     EXPECT_EQ(drawing[loose].Group, 5);
     EXPECT_EQ(added.Result.Transient, "グループ5番に登録しました。");
