@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
 scripts/install-packages.sh clang libclang-rt-14-dev
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVANTRO_FUZZ=ON -DVANTRO_BUILD_BENCHMARKS=OFF >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVANTRO_FUZZ=ON -DVANTRO_WERROR=ON -DVANTRO_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build-fuzz --parallel 2 --target fuzz_drawing_file fuzz_ini fuzz_dxf
 
 work=$(mktemp -d)

@@ -3,7 +3,7 @@
 # package names given as arguments are installed too.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev googletest libgtest-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl-dev googletest libgtest-dev
           libbenchmark-dev fonts-ipafont "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test. Pass --sanitize for the address and undefined-behaviour
 # sanitizer build (in build-sanitize/). In CI (CI=true) or with --fuzz the file readers' fuzzers
-# also run for 60 s each.
+# also run for 60 s each. Warnings are errors here, as in CI; a plain cmake build only warns.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build
-options=()
+options=(-DVANTRO_WERROR=ON)
 fuzz="${CI:-false}"
 if [ "${1:-}" = "--fuzz" ]; then
   fuzz=true

@@ -5,16 +5,17 @@
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
+#include "files/FileSystem.h"
 #include "view/DrawingImage.h"
 #include "view/PaintPreferences.h"
 
+#include <QBuffer>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
-#include <system_error>
 
 namespace vantro {
 namespace {
@@ -57,36 +58,45 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
         return false;
     }
     const ReadResult result = ReadDrawingFile(PathOf(path), drawing, file);
+    if (result.SkippedElements > 0)
+        errors << "VantroCad: " << path << ": " << SkippedElementsMessage(result.SkippedElements) << '\n';
     if (result.Ok) return true;
     errors << "VantroCad: " << path << ": " << result.Message << '\n';
     return false;
 }
 
-// Saves through a temporary file beside the target, renamed over it when complete.
+// Encoded in memory and written as drawings are: a failed write, a full disk among them, keeps the
+// previous file, and a read-only one is refused.
 bool SaveImage(const QImage& image, const std::string& path, const char* format, std::ostream& errors)
 {
     const std::filesystem::path target = PathOf(path);
-    std::filesystem::path temporary = target;
-    temporary += ".part";
-    const QString temporaryName = QString::fromStdU16String(temporary.u16string());
-    std::error_code error;
-    if (image.save(temporaryName, format)) {
-        std::filesystem::rename(temporary, target, error);
-        if (!error) return true;
+    if (IsReadOnlyFile(target)) {
+        errors << "VantroCad: " << path << ": " << kReadOnlyFileMessage << '\n';
+        return false;
     }
-    std::filesystem::remove(temporary, error);
-    errors << "VantroCad: " << path << ": ファイルは保存できませんでした。\n";
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) &&
+        WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        return true;
+    errors << "VantroCad: " << path << ": " << kWriteFailedMessage << '\n';
     return false;
 }
 
 }  // namespace
 
-int RunConvert(const CommandLine& line, const Settings& settings, std::ostream& errors)
+int RunConvert(const CommandLine& line, const Settings& preferences, std::ostream& errors)
 {
     Drawing drawing;
     drawing.Capacity = kMaxCapacity;
+    // What a DXF input does not carry comes from the settings, as when the window saves it.
     DrawingFileSettings file;
+    file.BackgroundColor = preferences.FormColor;
+    TakeStyleFromSettings(preferences, file);
     if (!ReadInput(line.Input, drawing, file, errors, true)) return 1;
+    // As the window opens a drawing: its own dimension and text style, unless "SetSW" says not to.
+    Settings settings = preferences;
+    if (!settings.SetSW && LowerExtension(line.Input) == kDrawingFileExtension) ApplyStyleToSettings(file, settings);
     const OutputOptions options{line.Width, line.Height, line.VisibleOnly};
     return WriteConverted(line.Output, drawing, file, settings, options, errors) ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "app/ScriptRunner.h"
 #include "files/SettingsFile.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,18 +28,6 @@ bool HasDisplay()
 
 std::filesystem::path ToPath(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
 
-// The settings file of the program folder; a malformed one is reported and the values read so
-// far are kept.
-vantro::Settings LoadSettings(const std::filesystem::path& file, std::string& message)
-{
-    vantro::Settings settings;
-    vantro::IniStore store;
-    if (store.Load(file) != vantro::IniLoadStatus::Loaded) return settings;
-    const vantro::SettingsReadResult result = vantro::ReadSettings(store, settings);
-    if (!result.Ok) message = result.Message;
-    return settings;
-}
-
 std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
 {
     const std::filesystem::path overrideDir = line.ProgramFolder ? std::filesystem::path(*line.ProgramFolder) : std::filesystem::path();
@@ -50,9 +39,9 @@ int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
     // Painting texts needs the font machinery, but never a window or a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    std::string message;
-    const vantro::Settings settings = LoadSettings(SettingsFileFor(line), message);
-    if (!message.empty()) std::cerr << "VantroCad: " << message << '\n';
+    vantro::Settings settings;
+    const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(SettingsFileFor(line), settings);
+    if (!loaded.Message.empty()) std::cerr << "VantroCad: " << loaded.Message << '\n';
     if (line.What == vantro::CommandLine::Action::Info) return vantro::RunInfo(line, std::cout, std::cerr);
     return vantro::RunConvert(line, settings, std::cerr);
 }
@@ -64,12 +53,17 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
         return 2;
     }
     QApplication application(argc, argv);
+    vantro::InstallJapaneseTranslations(application);
     const std::filesystem::path settingsFile = SettingsFileFor(line);
-    std::string message;
-    vantro::Settings settings = LoadSettings(settingsFile, message);
-    vantro::TForm1 window(std::move(settings), settingsFile);
+    vantro::Settings settings;
+    const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(settingsFile, settings);
+    // A settings file that could not be read is never written: the user is told once, here.
+    vantro::TForm1 window(std::move(settings), loaded.Writable ? settingsFile : std::filesystem::path());
     window.show();
-    if (!message.empty()) window.Dialogs().ShowMessage(message);
+    // The frame is known once the window is shown; the window then fills the screen's work area.
+    QCoreApplication::processEvents();
+    window.FitToWorkArea();
+    if (!loaded.Message.empty()) window.Dialogs().ShowMessage(loaded.Message);
     // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
     if (line.Input.ends_with(".dca"))
         QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });
@@ -81,15 +75,16 @@ int RunScriptFile(int argc, char** argv, const vantro::CommandLine& line)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    vantro::InstallJapaneseTranslations(application);
     std::string reason;
     const auto lines = vantro::ReadScriptFile(line.Script, reason);
     if (!lines) {
         std::cerr << line.Script << ":0: " << reason << '\n';
         return 1;
     }
-    std::string message;
-    vantro::Settings settings = LoadSettings(SettingsFileFor(line), message);
-    if (!message.empty()) std::cerr << "VantroCad: " << message << '\n';
+    vantro::Settings settings;
+    const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(SettingsFileFor(line), settings);
+    if (!loaded.Message.empty()) std::cerr << "VantroCad: " << loaded.Message << '\n';
     vantro::TForm1 window(std::move(settings));
     window.show();
     QCoreApplication::processEvents();

@@ -225,15 +225,6 @@ DimensionStyle StyleOf(const Settings& settings)
     return style;
 }
 
-bool IsReadOnly(const std::filesystem::path& path)
-{
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) return false;
-    using std::filesystem::perms;
-    return (status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
-}
-
 }  // namespace
 
 std::string DxfText(const Drawing& drawing, const Settings& settings, bool visibleOnly)
@@ -258,7 +249,7 @@ std::string DxfText(const Drawing& drawing, const Settings& settings, bool visib
 DxfExportResult ExportDxf(const std::filesystem::path& path, const Drawing& drawing, const Settings& settings,
                           bool visibleOnly)
 {
-    if (IsReadOnly(path)) return {false, kDxfReadOnlyMessage};
+    if (IsReadOnlyFile(path)) return {false, kDxfReadOnlyMessage};
     if (!WriteFileAtomically(path, DxfText(drawing, settings, visibleOnly))) return {false, kDxfWriteFailedMessage};
     return {true, {}};
 }

@@ -51,6 +51,12 @@ void LocateImages(std::vector<ImageEntry>& images, const fs::path& drawingFolder
     }
 }
 
+std::string SkippedElementsMessage(int count)
+{
+    return "不正な数値またはレイヤーを持つ図形 " + std::to_string(count) +
+           " 個を読み込みませんでした。上書き保存すると、それらはファイルから失われます。";
+}
+
 void TakeStyleFromSettings(const Settings& from, DrawingFileSettings& to)
 {
     to.ArrowLength = ToFloat(from.ArrowLength);
@@ -65,10 +71,11 @@ void TakeStyleFromSettings(const Settings& from, DrawingFileSettings& to)
 
 void ApplyStyleToSettings(const DrawingFileSettings& from, Settings& to)
 {
-    to.ArrowLength = from.ArrowLength;
-    to.ArrowHeight = from.ArrowHeight;
-    to.ArrowOffset = from.ArrowOffset;
-    to.Textheight = from.TextHeight;
+    const auto within = [](float value, FloatRange range) { return std::clamp<double>(value, range.Min, range.Max); };
+    to.ArrowLength = within(from.ArrowLength, kDimensionLengthRange);
+    to.ArrowHeight = within(from.ArrowHeight, kDimensionLengthRange);
+    to.ArrowOffset = within(from.ArrowOffset, kDimensionLengthRange);
+    to.Textheight = within(from.TextHeight, kTextHeightRange);
     to.Precision = from.Precision;
     to.TextColor = std::bit_cast<uint32_t>(from.DimensionTextColor);
     to.DimTextName = from.DimTextName;

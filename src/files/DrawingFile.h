@@ -88,7 +88,13 @@ struct ReadResult {
     bool Ok = false;
     int Stage = 0;
     std::string Message;  // UTF-8, empty when Ok
+    // Elements left out because the drawing cannot hold them (a number that is not finite, a
+    // layer outside 1..96); the rest of the file is read.
+    int SkippedElements = 0;
 };
+
+// What the user is told when elements were left out.
+std::string SkippedElementsMessage(int count);
 
 struct WriteResult {
     bool Ok = false;
@@ -130,7 +136,8 @@ WriteResult WriteDrawingFile(const std::filesystem::path& path, const Drawing& d
 void LocateImages(std::vector<ImageEntry>& images, const std::filesystem::path& drawingFolder);
 
 // The style fields the "SetSW" switch governs (arrow sizes, text height, precision, dimension
-// text colour, both font names), between the settings values and the file.
+// text colour, both font names), between the settings values and the file. Sizes from a file
+// outside the ranges the settings allow are brought inside.
 void TakeStyleFromSettings(const Settings& from, DrawingFileSettings& to);
 void ApplyStyleToSettings(const DrawingFileSettings& from, Settings& to);
 

@@ -49,6 +49,7 @@ public:
     }
 
     int Stage() const { return stage_; }
+    int Skipped() const { return skipped_; }
 
     bool Run()
     {
@@ -85,20 +86,30 @@ private:
         return true;
     }
 
+    // False when the bytes end or a text length is outside the format. An element the drawing
+    // cannot hold (a number that is not finite, a layer outside the table) is read whole all the
+    // same, so that the next one is found: see Holdable.
     bool ReadElement(TCadData& e)
     {
         uint8_t firstWidth = 0;
         uint8_t styleCode = 0;
         const bool ok = in_.ReadI8(e.Kind) && in_.ReadU8(firstWidth) && in_.ReadU8(e.Layer) &&
                         in_.ReadU32(e.Color) && in_.ReadU8(styleCode) && in_.ReadU8(e.Width) &&
-                        ReadFinite(e.Cx) && ReadFinite(e.Cy) && ReadFinite(e.R) && ReadFinite(e.X1) &&
-                        ReadFinite(e.Y1) && ReadFinite(e.X2) && ReadFinite(e.Y2) && ReadFinite(e.Angle) &&
-                        ReadFinite(e.Value) && in_.ReadI32(e.Group);
-        if (!ok || e.Layer < 1 || e.Layer > kLayerCount) return false;
+                        in_.ReadF64(e.Cx) && in_.ReadF64(e.Cy) && in_.ReadF64(e.R) && in_.ReadF64(e.X1) &&
+                        in_.ReadF64(e.Y1) && in_.ReadF64(e.X2) && in_.ReadF64(e.Y2) && in_.ReadF64(e.Angle) &&
+                        in_.ReadF64(e.Value) && in_.ReadI32(e.Group);
+        if (!ok) return false;
         e.LineStyle = StyleFromCode(styleCode);
         if (CarriesText(e.Kind) && !ReadString(e.Text)) return false;
         if (e.Kind == kKindText && e.R < kMinTextHeight) e.R = kMinTextHeight;
         return true;
+    }
+
+    static bool Holdable(const TCadData& e)
+    {
+        const double numbers[] = {e.Cx, e.Cy, e.R, e.X1, e.Y1, e.X2, e.Y2, e.Angle, e.Value};
+        return e.Layer >= 1 && e.Layer <= kLayerCount &&
+               std::all_of(std::begin(numbers), std::end(numbers), [](double v) { return std::isfinite(v); });
     }
 
     bool ReadElements(int32_t count)
@@ -107,14 +118,21 @@ private:
         if (n > in_.Remaining() / kElementFixedSize) return false;
         drawing_.Elements.assign(n + 100, TCadData{});
         drawing_.IndexOfId.assign(n + 100, 0);
-        for (int i = 1; i <= count; ++i) {
-            TCadData& e = drawing_[i];
+        int kept = 0;
+        for (int k = 0; k < count; ++k) {
+            TCadData& e = drawing_[kept + 1];
             if (!ReadElement(e)) return false;
-            e.Id = i;
-            drawing_.IndexOfId[static_cast<size_t>(i)] = i;
+            if (!Holdable(e)) {
+                e = TCadData{};
+                ++skipped_;
+                continue;
+            }
+            ++kept;
+            e.Id = kept;
+            drawing_.IndexOfId[static_cast<size_t>(kept)] = kept;
         }
-        drawing_.Count = count;
-        drawing_.LastId = static_cast<uint32_t>(count);
+        drawing_.Count = kept;
+        drawing_.LastId = static_cast<uint32_t>(kept);
         UpdateMaxGroup(drawing_);
         return true;
     }
@@ -189,6 +207,7 @@ private:
     DrawingFileSettings& settings_;
     uint16_t version_ = 0;
     int stage_ = kStageOpen;
+    int skipped_ = 0;
 };
 
 // The fields that say whether the file has a section start out absent; the others keep the
@@ -224,8 +243,12 @@ ReadResult ReadDrawingBytes(std::string_view bytes, Drawing& drawing, DrawingFil
     }
     // A later read error keeps the elements, so their groups are brought in range either way.
     KeepGroupNumbersInRange(drawing);
-    if (!ok) return Failure(parser.Stage(), drawing, namesOnFailure);
-    return {true, parser.Stage(), {}};
+    if (!ok) {
+        ReadResult failure = Failure(parser.Stage(), drawing, namesOnFailure);
+        if (parser.Stage() > kStageElements) failure.SkippedElements = parser.Skipped();
+        return failure;
+    }
+    return {true, parser.Stage(), {}, parser.Skipped()};
 }
 
 ReadResult ReadDrawingFile(const std::filesystem::path& path, Drawing& drawing, DrawingFileSettings& settings,

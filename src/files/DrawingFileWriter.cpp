@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <unistd.h>
 
 namespace vantro {
 namespace {
@@ -108,18 +107,6 @@ FileOut Encode(const Drawing& drawing, const DrawingFileSettings& settings, cons
     PutFill(out, drawing.MemoBrush, settings);
     PutImages(out, settings.Images);
     return out;
-}
-
-// The read-only attribute's counterpart: no write permission bit at all (which even the superuser
-// is held to here), or no write access for this process. A rename would replace such a file.
-bool IsReadOnlyFile(const std::filesystem::path& path)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error || !fs::is_regular_file(status)) return false;
-    constexpr auto anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (status.permissions() & anyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
+#include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -67,6 +70,59 @@ mode_t TargetMode(const std::filesystem::path& path)
     return 0644;
 }
 
+// Symbolic links are followed to the file they lead to, which need not exist yet; a chain longer
+// than the system follows (a loop) has no target.
+std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path)
+{
+    constexpr int kMaxLinks = 40;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// Temporary files are named "." + the target's name + this mark + six random characters, so that
+// the writer knows its own again.
+constexpr std::string_view kTemporaryMark = ".vantro-tmp-";
+constexpr size_t kTemporaryRandomChars = 6;
+// A temporary file younger than this may still be being written, lock or not.
+constexpr auto kStaleAfter = std::chrono::minutes(1);
+
+std::string TemporaryPrefix(const std::filesystem::path& target)
+{
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    // Built by appending: "." + string trips a false -Wrestrict in GCC 12 at -O3.
+    return (folder / std::string(".").append(target.filename().string()).append(kTemporaryMark)).string();
+}
+
+// A temporary file of an earlier write to target that did not finish: its writer holds no lock on
+// it any more, and it is old enough not to be one that was only just made.
+bool IsStaleTemporary(const std::filesystem::directory_entry& entry, std::string_view prefixName)
+{
+    const std::string name = entry.path().filename().string();
+    if (name.size() != prefixName.size() + kTemporaryRandomChars || !name.starts_with(prefixName)) return false;
+    std::error_code error;
+    if (!entry.is_regular_file(error) || entry.is_symlink(error)) return false;
+    const auto modified = entry.last_write_time(error);
+    if (error || std::filesystem::file_time_type::clock::now() - modified < kStaleAfter) return false;
+    UniqueFd file(::open(entry.path().c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    return file.Get() >= 0 && ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0;
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& target)
+{
+    const std::filesystem::path prefix = TemporaryPrefix(target);
+    const std::string prefixName = prefix.filename().string();
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(prefix.parent_path(), error), end; !error && it != end;
+         it.increment(error))
+        if (IsStaleTemporary(*it, prefixName)) ::unlink(it->path().c_str());
+}
+
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -78,7 +134,9 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
 
 FileReadStatus ReadWholeFile(const std::filesystem::path& path, size_t maxBytes, std::string& bytes)
 {
-    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK opening a named pipe waits for a writer, possibly for ever; the check for
+    // a regular file comes only after the open, on the file opened.
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0)
         return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Unreadable;
     struct stat info {};
@@ -101,18 +159,31 @@ FileReadStatus ReadWholeFile(const std::filesystem::path& path, size_t maxBytes,
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    // Built by appending: "." + string trips a false -Wrestrict in GCC 12 at -O3.
-    std::string pattern = (folder / std::string(".").append(path.filename().string()).append(".XXXXXX")).string();
-    const mode_t mode = TargetMode(path);
+    const std::optional<std::filesystem::path> target = FollowLinks(path);
+    if (!target) return false;
+    RemoveStaleTemporaries(*target);
+    std::string pattern = TemporaryPrefix(*target).append("XXXXXX");
+    const mode_t mode = TargetMode(*target);
     UniqueFd file(::mkostemp(pattern.data(), O_CLOEXEC));
     if (file.Get() < 0) return false;
     TemporaryFile temporary(pattern);
-    if (::fchmod(file.Get(), mode) != 0 || !WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close())
+    // The lock, held until the file is closed, tells a later writer that this one is not stale.
+    if (::flock(file.Get(), LOCK_EX) != 0 || ::fchmod(file.Get(), mode) != 0 || !WriteAll(file.Get(), bytes) ||
+        ::fsync(file.Get()) != 0 || !file.Close())
         return false;
-    if (::rename(pattern.c_str(), path.c_str()) != 0) return false;
+    if (::rename(pattern.c_str(), target->c_str()) != 0) return false;
     temporary.Keep();
     return true;
+}
+
+bool IsReadOnlyFile(const std::filesystem::path& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::is_regular_file(status)) return false;
+    constexpr auto anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & anyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
 }
 
 std::filesystem::path FindFileIgnoringCase(const std::filesystem::path& folder, std::string_view name)

@@ -11,13 +11,22 @@ namespace vantro {
 
 enum class FileReadStatus { Read, Missing, Unreadable, TooLarge };
 
-// Reads the whole file into bytes; a file longer than maxBytes is refused without reading it.
+// Reads the whole file into bytes; a file longer than maxBytes is refused without reading it,
+// and anything but a regular file (a folder, a named pipe, a device) is Unreadable without
+// waiting for it.
 FileReadStatus ReadWholeFile(const std::filesystem::path& path, size_t maxBytes, std::string& bytes);
 
 // Writes bytes to a temporary file in the target's folder and renames it over the target once it
-// is complete and flushed, so a failed write leaves the previous file untouched. An existing
-// target keeps its permission bits. False on any failure; the temporary file is then removed.
+// is complete and flushed, so a failed write leaves the previous file untouched. A symbolic link
+// is written through: the file it leads to is replaced and the link stays. An existing target
+// keeps its permission bits. False on any failure; the temporary file is then removed.
+// Temporary files of this writer's own that an interrupted write left beside the target are
+// removed first.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The read-only attribute's counterpart: no write permission bit at all (which even the superuser
+// is held to here), or no write access for this process. A rename would replace such a file.
+bool IsReadOnlyFile(const std::filesystem::path& path);
 
 // The entry of folder whose name equals name without regard to ASCII letter case: an exact match
 // first, else the first such entry in byte order. folder / name when there is none.

@@ -177,6 +177,7 @@ IniLoadStatus IniStore::Load(const std::filesystem::path& path)
     std::string bytes;
     switch (ReadWholeFile(path, kMaxIniFileBytes, bytes)) {
     case FileReadStatus::Read:
+        if (bytes.find('\0') != std::string::npos) return IniLoadStatus::NotText;
         *this = Parse(bytes);
         return IniLoadStatus::Loaded;
     case FileReadStatus::Missing:

@@ -27,7 +27,8 @@ namespace vantro {
 inline constexpr size_t kMaxIniLineBytes = 8192;
 inline constexpr size_t kMaxIniFileBytes = 4u << 20;
 
-enum class IniLoadStatus { Loaded, Missing, Unreadable, TooLarge };
+// NotText: the file holds NUL bytes, which no settings text has (a file saved as UTF-16, say).
+enum class IniLoadStatus { Loaded, Missing, Unreadable, TooLarge, NotText };
 
 // Decimal with an optional sign, or hexadecimal after "0x" or "$" (up to eight digits, taken as
 // the 32-bit pattern). Surrounding blanks are allowed; anything else is not an integer.

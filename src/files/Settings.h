@@ -8,6 +8,16 @@
 
 namespace vantro {
 
+// The values a decimal setting may take, the same in the settings file and in the dialogs.
+struct FloatRange {
+    double Min = 0;
+    double Max = 0;
+};
+inline constexpr FloatRange kDimensionLengthRange{0, 1000};  // arrow length, extension, text offset, mm
+inline constexpr FloatRange kTextHeightRange{0.1, 1000};      // dimension text height, mm
+inline constexpr FloatRange kPrinterFactorRange{0.01, 100};   // printer correction factors
+inline constexpr FloatRange kGridPitchRange{0.01, 100000};    // grid pitch, mm
+
 struct Settings {
     // "Cad"
     std::array<std::string, 96> LayerNames{};  // "RyarName"n, CP932

@@ -60,9 +60,10 @@ public:
     {
         if (const auto value = Checked(store_.ReadBool(key.Section, key.Name, field), key)) field = *value;
     }
-    void operator()(const SettingsKey& key, double& field, FloatText)
+    void operator()(const SettingsKey& key, double& field, FloatValue kind)
     {
-        if (const auto value = Checked(store_.ReadFloat(key.Section, key.Name, field), key)) field = *value;
+        if (const auto value = Checked(store_.ReadFloat(key.Section, key.Name, field), key))
+            field = std::clamp(*value, kind.Range.Min, kind.Range.Max);
     }
     template <typename Kind>
     void operator()(const SettingsKey& key, std::string& field, Kind)
@@ -93,7 +94,7 @@ private:
     std::optional<T> Checked(std::optional<T> value, const SettingsKey& key)
     {
         if (!result_.Ok) return std::nullopt;
-        if (!value) result_ = {false, kSettingsFileMalformedMessage, std::string(key.Section), key.Name};
+        if (!value) result_ = {false, std::string(key.Section), key.Name};
         return value;
     }
 
@@ -116,9 +117,9 @@ public:
     {
         if (Mine(key)) store_.WriteBool(key.Section, key.Name, field);
     }
-    void operator()(const SettingsKey& key, const double& field, FloatText format)
+    void operator()(const SettingsKey& key, const double& field, FloatValue kind)
     {
-        if (Mine(key)) store_.WriteString(key.Section, key.Name, FormatFloat(field, format));
+        if (Mine(key)) store_.WriteString(key.Section, key.Name, FormatFloat(field, kind.Format));
     }
     void operator()(const SettingsKey& key, const std::string& field, Text)
     {
@@ -187,6 +188,50 @@ void WriteExitSettings(const Settings& settings, IniStore& store)
 void WriteTextDialogSettings(const Settings& settings, IniStore& store)
 {
     WriteKeysOf(SettingsWriter::TextDialog, settings, store);
+}
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
+
+// Why a settings file that is there was not read; empty when it was.
+std::string UnreadReason(IniLoadStatus status)
+{
+    switch (status) {
+    case IniLoadStatus::Unreadable: return "を読み込めませんでした";
+    case IniLoadStatus::TooLarge: return "は大きすぎるため読み込めませんでした";
+    case IniLoadStatus::NotText: return "はテキストではないため読み込めませんでした";
+    case IniLoadStatus::Loaded:
+    case IniLoadStatus::Missing: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+SettingsFileLoad LoadSettingsFile(const std::filesystem::path& path, Settings& settings)
+{
+    settings = Settings{};
+    IniStore store;
+    const IniLoadStatus status = store.Load(path);
+    if (const std::string reason = UnreadReason(status); !reason.empty())
+        return {false, "設定ファイル" + Quoted(path) + reason + "。標準の設定で続けます。このファイルは上書きしません。"};
+    const SettingsReadResult result = ReadSettings(store, settings);
+    if (result.Ok) return {};
+    return {true, "設定ファイルが異常です！再設定して終了するか、ファイル" + Quoted(path) +
+                      "を一旦削除してください。\r\n（[" + result.Section + "] の " + result.Key + "）"};
+}
+
+std::string StoreSettingsFile(const std::filesystem::path& path, void (*write)(const Settings&, IniStore&),
+                              const Settings& settings)
+{
+    IniStore store;
+    const IniLoadStatus status = store.Load(path);
+    if (const std::string reason = UnreadReason(status); !reason.empty())
+        return "設定ファイル" + Quoted(path) + reason + "。設定は保存しませんでした。";
+    write(settings, store);
+    if (store.Save(path)) return {};
+    return "設定ファイル" + Quoted(path) + "に設定を保存できませんでした。";
 }
 
 std::filesystem::path ProgramFolder(const std::filesystem::path& executableDir,

@@ -12,22 +12,34 @@
 namespace vantro {
 
 inline constexpr std::string_view kSettingsFileName = "VantroCad.ini";
-inline constexpr const char* kSettingsFileMalformedMessage =
-    "設定ファイルが異常です！再設定して終了するか、ファイル\"Pelmo.ini\"を一旦削除してください。";
 
 struct SettingsReadResult {
     bool Ok = true;
-    std::string Message;  // UTF-8, empty when Ok
     std::string Section;  // the entry reading stopped at
     std::string Key;
 };
 
 // Starts from the built-in defaults and reads every key in the start-up order: a missing key
 // keeps its default, a number outside its range is brought to the nearest end. A value of the
-// wrong kind stops the reading with the malformed-file message; the keys read before it keep
-// their values, the rest their defaults. Applying the values (tolerance, capacity, view) is the
-// window's part.
+// wrong kind stops the reading; the keys read before it keep their values, the rest their
+// defaults. Applying the values (tolerance, capacity, view) is the window's part.
 SettingsReadResult ReadSettings(const IniStore& store, Settings& settings);
+
+// The settings file as start-up reads it: the values, and what the user is told once.
+struct SettingsFileLoad {
+    // False when the file is there but could not be read (not readable, over the size limit,
+    // not text): the values are the defaults, and the file must not be written over, or its
+    // layer names and settings would be lost.
+    bool Writable = true;
+    std::string Message;  // UTF-8, naming the file (and the key of a malformed one); empty when all is well
+};
+SettingsFileLoad LoadSettingsFile(const std::filesystem::path& path, Settings& settings);
+
+// Writes the keys of one writer into the settings file, keeping every other line it holds. A
+// file that is there but cannot be read is not written. Empty on success, else the message that
+// names the file.
+std::string StoreSettingsFile(const std::filesystem::path& path, void (*write)(const Settings&, IniStore&),
+                              const Settings& settings);
 
 // The keys the two settings dialogs write on "OK": all but the layer names and the keys written
 // at program end.

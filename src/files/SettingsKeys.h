@@ -31,6 +31,10 @@ struct Flag {};  // 1 or 0
 struct Text {};  // CP932 bytes as they are
 struct PanelSide {};  // "Posi": text, written back as "L" or "R"
 enum class FloatText { Shortest, UpToTwoDecimals, ShortNumber };
+struct FloatValue {  // a decimal number, written in its format
+    FloatText Format;
+    FloatRange Range;
+};
 // A system parameter: kept as text, where anything but an integer counts as the default.
 struct Parameter {
     int (*Valid)(int) = nullptr;
@@ -75,10 +79,10 @@ void ForEachSettingsKey(S& s, Visit& visit)
     visit({cad, "PejeValue", Dialogs}, s.PejeValue, IntRange{5, 60});
     visit({cad, "Color3", Dialogs}, s.Color3, kColourRange);
     visit({cad, "Eps", Dialogs}, s.EpsIndex, IntRange{0, static_cast<int>(std::size(kEpsChoices)) - 1});
-    visit({cad, "ArrowLength", Dialogs}, s.ArrowLength, FloatText::UpToTwoDecimals);
-    visit({cad, "ArrowHeight", Dialogs}, s.ArrowHeight, FloatText::UpToTwoDecimals);
-    visit({cad, "ArrowOffset", Dialogs}, s.ArrowOffset, FloatText::UpToTwoDecimals);
-    visit({cad, "Textheight", Dialogs}, s.Textheight, FloatText::UpToTwoDecimals);
+    visit({cad, "ArrowLength", Dialogs}, s.ArrowLength, FloatValue{FloatText::UpToTwoDecimals, kDimensionLengthRange});
+    visit({cad, "ArrowHeight", Dialogs}, s.ArrowHeight, FloatValue{FloatText::UpToTwoDecimals, kDimensionLengthRange});
+    visit({cad, "ArrowOffset", Dialogs}, s.ArrowOffset, FloatValue{FloatText::UpToTwoDecimals, kDimensionLengthRange});
+    visit({cad, "Textheight", Dialogs}, s.Textheight, FloatValue{FloatText::UpToTwoDecimals, kTextHeightRange});
     visit({cad, "DimTextName", Dialogs}, s.DimTextName, Text{});
     visit({cad, "TextColor", Dialogs}, s.TextColor, kColourRange);
     visit({cad, "Color2", Dialogs}, s.Color2, kColourRange);
@@ -95,8 +99,8 @@ void ForEachSettingsKey(S& s, Visit& visit)
     visit({"Printer", "ColorNox", Dialogs}, s.ColorNox, Flag{});
     visit({"Printer", "ColorChk", Dialogs}, s.ColorChk, IntRange{0, 1});
     visit({"Printer", "Op1", Dialogs}, s.Op1, Flag{});
-    visit({"Printer", "HoseiX", Dialogs}, s.HoseiX, FloatText::Shortest);
-    visit({"Printer", "HoseiY", Dialogs}, s.HoseiY, FloatText::Shortest);
+    visit({"Printer", "HoseiX", Dialogs}, s.HoseiX, FloatValue{FloatText::Shortest, kPrinterFactorRange});
+    visit({"Printer", "HoseiY", Dialogs}, s.HoseiY, FloatValue{FloatText::Shortest, kPrinterFactorRange});
     visit({para, "Bunkatu", Dialogs}, s.Bunkatu, Parameter{ClampFineness});
     visit({para, "Hani", Dialogs}, s.Hani, Parameter{});
     visit({para, "LineWid", Dialogs}, s.LineWid, Parameter{});
@@ -106,7 +110,7 @@ void ForEachSettingsKey(S& s, Visit& visit)
     visit({para, "set600", Dialogs}, s.Set600, Parameter{});
     visit({para, "ClsChk", Dialogs}, s.ClsChk, Parameter{});
     visit({para, "OS", Dialogs}, s.Os, ArcMethod{});
-    visit({cad, "GridPit", Dialogs}, s.GridPit, FloatText::ShortNumber);
+    visit({cad, "GridPit", Dialogs}, s.GridPit, FloatValue{FloatText::ShortNumber, kGridPitchRange});
     visit({cad, "GridCountX", Dialogs}, s.GridCountX, IntRange{0, 100});
     visit({cad, "GridCountY", Dialogs}, s.GridCountY, IntRange{0, 100});
     visit({cad, "Patern", Dialogs}, s.Patern, IntRange{0, 2});

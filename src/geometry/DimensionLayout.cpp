@@ -14,6 +14,13 @@ Point Along(Point from, double radians, double length)
 
 double Degrees(Point p, Point from) { return RadToDeg(DirectionAngle(p, from)); }
 
+// The same direction in [0, 360) degrees.
+double WithinOneTurn(double degrees)
+{
+    const double reduced = std::fmod(degrees, 360);
+    return reduced < 0 ? reduced + 360 : reduced;
+}
+
 class Builder {
 public:
     Builder(DimensionLayout& layout, const DimensionStyle& style) : layout_(layout), style_(style) {}
@@ -81,7 +88,7 @@ void LayOutLinear(const TCadData& e, Builder& b, DimensionLayout& layout)
     b.ExtensionLine(p2, d2);
     b.Line(d1, d2);
     b.LinearArrows(e.Width, d1, d2);
-    layout.TextDegrees = Degrees({e.R, e.Angle}, MidPoint(p1, p2)) - 90;
+    layout.TextDegrees = RadToDeg(LinearDimensionDirection(e));
 }
 
 void LayOutRadius(const TCadData& e, const DimensionStyle& style, Builder& b, DimensionLayout& layout)
@@ -117,7 +124,8 @@ void LayOutAngle(const TCadData& e, const DimensionStyle& style, Builder& b, Dim
     b.Barbs(start, a1 + kPi / 2);
     b.Barbs(end, a2 - kPi / 2);
     layout.TextAt = Along(v, a1 + e.Angle, r);
-    layout.TextDegrees = RadToDeg(a1 + e.Angle) + 90;
+    // Within one turn before the upright test: a leg at 330° and half a sweep of 45° give 465°.
+    layout.TextDegrees = WithinOneTurn(RadToDeg(a1 + e.Angle) + 90);
 }
 
 }  // namespace

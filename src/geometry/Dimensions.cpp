@@ -207,6 +207,29 @@ bool AppendRelativeValueDimension(Drawing& drawing, const CurrentAttributes& att
     return StoreDimension(drawing, attributes, std::move(e));
 }
 
+namespace {
+
+// The side a dimension line through the midpoint of its points takes: above, or right of a
+// vertical one (kind 8: of the line P1-P2).
+double DefaultSide(const TCadData& e)
+{
+    if (e.Kind == kKindDimX) return kPi / 2;
+    if (e.Kind == kKindDimY) return 0;
+    double along = DirectionAngle({e.X2, e.Y2}, {e.X1, e.Y1});
+    if (along >= kPi) along -= kPi;
+    return along >= kPi / 2 ? along - kPi / 2 : along + kPi / 2;
+}
+
+}  // namespace
+
+double LinearDimensionDirection(const TCadData& e)
+{
+    const Point m{e.R, e.Angle};
+    const Point c = MidPoint({e.X1, e.Y1}, {e.X2, e.Y2});
+    const double side = PointDistance(m, c) < Eps() ? DefaultSide(e) : DirectionAngle(m, c);
+    return side - kPi / 2;
+}
+
 void LinearDimensionEnds(const TCadData& e, Point& d1, Point& d2)
 {
     const Point p1{e.X1, e.Y1};
@@ -219,7 +242,7 @@ void LinearDimensionEnds(const TCadData& e, Point& d1, Point& d2)
         return;
     }
     const Point c = MidPoint(p1, p2);
-    const double beta = DirectionAngle(m, c) - kPi / 2;
+    const double beta = LinearDimensionDirection(e);
     const double h = PointDistance(p1, p2) / 2 * std::cos(beta + kPi - DirectionAngle(p1, c));
     d1 = {m.X - h * std::cos(beta), m.Y - h * std::sin(beta)};
     d2 = {m.X + h * std::cos(beta), m.Y + h * std::sin(beta)};

@@ -49,6 +49,9 @@ bool AngleDimensionLegs(Point a1, Point a2, Point b1, Point b2, Point click, Poi
 bool AppendRelativeValueDimension(Drawing& drawing, const CurrentAttributes& attributes, const DimensionOptions& options,
                             Point base, Point display, Point point);
 
+// The direction of the dimension line of kinds 6..8, radians: a quarter turn clockwise from the
+// side of the points it lies on. A line through their midpoint lies above them (right of vertical ones).
+double LinearDimensionDirection(const TCadData& dimension);
 // The ends of the dimension line of kinds 6..8: d1 beside P1, d2 beside P2.
 void LinearDimensionEnds(const TCadData& dimension, Point& d1, Point& d2);
 // The dimension line of kind 8 through the click: false when the extension lines do not meet it.

@@ -50,6 +50,16 @@ constexpr const char* kParameterHelp =
     "8:削除、トリム等の再表示で画面をクリアーせずに表示=0 クリアーしてから表示=1(1)\n"
     "9:円弧表示をOSに依存。(2000又は98)\n10:-----\n";
 
+// Each parameter's line of the help text ("5:作図可能最大要素数(50000)"), as its label.
+QString ParameterLabel(size_t index)
+{
+    const QStringList lines = QString::fromUtf8(kParameterHelp).split(QLatin1Char('\n'));
+    const QString prefix = QString::number(index + 1) + QLatin1Char(':');
+    for (const QString& line : lines)
+        if (line.startsWith(prefix)) return line;
+    return QString::number(index + 1);
+}
+
 QString ParameterName(size_t index)
 {
     return QStringLiteral("EditSys%1").arg(index + 1);
@@ -70,6 +80,7 @@ CadSettingsDialog::CadSettingsDialog(Settings settings, UserDialogs& dialogs, Co
     setWindowTitle(QStringLiteral("CAD設定"));
     auto* layout = new QVBoxLayout(this);
     auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("PageControl1"));
     tabs->addTab(NewDrawingPage(original_, chooseColour, clearUndo), QStringLiteral("作図"));
     tabs->addTab(NewDimensionPage(original_, chooseColour), QStringLiteral("寸法"));
     tabs->addTab(NewPrinterPage(original_), QStringLiteral("印刷"));
@@ -98,7 +109,7 @@ QWidget* CadSettingsDialog::NewParameterPage()
     for (size_t i = 0; i < kParameters.size(); ++i) {
         const ParameterSpec& entry = kParameters[i];
         const QString text = entry.Field ? QString::number(original_.*entry.Field) : QString();
-        form->addRow(QString::number(i + 1), NewIntegerEdit(ParameterName(i).toLatin1().constData(), text));
+        form->addRow(ParameterLabel(i), NewIntegerEdit(ParameterName(i).toLatin1().constData(), text));
     }
     layout->addLayout(form);
     QLineEdit* capacity = page->findChild<QLineEdit*>(ParameterName(kCapacityIndex));
@@ -116,6 +127,8 @@ QWidget* CadSettingsDialog::NewParameterPage()
     layout->addLayout(buttons);
     return page;
 }
+
+void CadSettingsDialog::ShowPage(int index) { findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(index); }
 
 void CadSettingsDialog::ConnectGridChecks()
 {

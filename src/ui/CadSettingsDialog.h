@@ -46,6 +46,8 @@ public:
     void SetSelectionMenuShown(bool shown);
     bool SelectionMenuShown() const;
     bool Accepted() const { return accepted_; }
+    // "CAD設定1" opens the first page, "CAD設定2" the second.
+    void ShowPage(int index);
     // The settings with the dialog's changes after "OK"; unchanged otherwise.
     Settings Result() const { return accepted_ ? result_ : original_; }
 

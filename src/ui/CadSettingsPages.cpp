@@ -53,10 +53,10 @@ constexpr std::array kDimensionChecks = {
 };
 
 constexpr std::array kDimensionFloats = {
-    FloatSpec{"Edit7", "矢印長さ(単位mm)", &Settings::ArrowLength, FormatUpToTwoDecimals},
-    FloatSpec{"Edit8", "引出し線長さ(単位mm)", &Settings::ArrowHeight, FormatUpToTwoDecimals},
-    FloatSpec{"Edit9", "文字ｵﾌｾｯﾄ(単位mm)", &Settings::ArrowOffset, FormatUpToTwoDecimals},
-    FloatSpec{"Edit10", "文字高さ(単位mm)", &Settings::Textheight, FormatUpToTwoDecimals},
+    FloatSpec{"Edit7", "矢印長さ(単位mm)", &Settings::ArrowLength, FormatUpToTwoDecimals, kDimensionLengthRange},
+    FloatSpec{"Edit8", "引出し線長さ(単位mm)", &Settings::ArrowHeight, FormatUpToTwoDecimals, kDimensionLengthRange},
+    FloatSpec{"Edit9", "文字ｵﾌｾｯﾄ(単位mm)", &Settings::ArrowOffset, FormatUpToTwoDecimals, kDimensionLengthRange},
+    FloatSpec{"Edit10", "文字高さ(単位mm)", &Settings::Textheight, FormatUpToTwoDecimals, kTextHeightRange},
 };
 
 constexpr std::array<const char*, 7> kPrecisionItems = {"1",     "1.0",    "1.00",    "1.000",
@@ -70,14 +70,14 @@ constexpr std::array kPrinterChecks = {
 };
 
 constexpr std::array kPrinterFloats = {
-    FloatSpec{"EdithoseiX", "補正係数(縦)", &Settings::HoseiX, FormatIniFloat},
-    FloatSpec{"EdithoseiY", "補正係数(横)", &Settings::HoseiY, FormatIniFloat},
+    FloatSpec{"EdithoseiX", "補正係数(縦)", &Settings::HoseiX, FormatIniFloat, kPrinterFactorRange},
+    FloatSpec{"EdithoseiY", "補正係数(横)", &Settings::HoseiY, FormatIniFloat, kPrinterFactorRange},
 };
 
 constexpr std::array<const char*, 2> kColourSetItems = {"カラー", "白黒"};
 const ChoiceSpec kColourSet{"RadioGroupColorSet", "印刷色", kColourSetItems, &Settings::ColorChk};
 
-constexpr std::array kGridFloats = {FloatSpec{"EditGridPit", "ピッチ", &Settings::GridPit, FormatNumber}};
+constexpr std::array kGridFloats = {FloatSpec{"EditGridPit", "ピッチ", &Settings::GridPit, FormatNumber, kGridPitchRange}};
 constexpr std::array kGridSpins = {SpinSpec{"SpinEditGrid", "太線ピッチ", 0, 10, &Settings::GridPit2}};
 constexpr std::array<const char*, 3> kGridItems = {"非表示", "直線", "点"};
 const ChoiceSpec kGridPattern{"RadioGroupGrid", "グリッド", kGridItems, &Settings::Patern};

@@ -32,17 +32,27 @@ int CanvasWidget::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons b
 
 void CanvasWidget::paintEvent(QPaintEvent* event)
 {
+    // Until the image follows a resize it may be smaller than the widget.
+    const QRect area = event->rect() & image_.rect();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    painter.drawImage(area.topLeft(), image_, area);
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent*)
 {
-    if (width() <= 0 || height() <= 0) return;
-    image_ = QImage(width(), height(), QImage::Format_RGB32);
-    image_.fill(Qt::lightGray);
     if (events_.Resized) events_.Resized();
+    else FitImageToWidget();
 }
+
+bool CanvasWidget::FitImageToWidget()
+{
+    if (ImageFitsWidget()) return false;
+    image_ = QImage(size(), QImage::Format_RGB32);
+    image_.fill(Qt::lightGray);
+    return true;
+}
+
+bool CanvasWidget::ImageFitsWidget() const { return width() <= 0 || height() <= 0 || image_.size() == size(); }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {

@@ -27,6 +27,13 @@ public:
     QImage& Image() { return image_; }
     void SetEvents(CanvasEvents events) { events_ = std::move(events); }
 
+    // A resize does not replace the image by itself, since a repaint in progress may be drawing
+    // into it: the window calls this when none is. True when a fresh image of the widget's size
+    // took the old one's place.
+    bool FitImageToWidget();
+    // False after a resize the image has not followed yet.
+    bool ImageFitsWidget() const;
+
     // The bit set of DispatchClick: 1 Shift, 2 Alt, 4 Ctrl, 8 left, 16 right, 32 middle.
     static int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 

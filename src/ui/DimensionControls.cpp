@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -38,14 +39,19 @@ DimensionControls::DimensionControls(QFrame& panelDim, QFrame& panelDim2, const 
     QObject::connect(radius_, &QCheckBox::clicked, diameter_, [this](bool on) { if (on) diameter_->setChecked(false); });
     tolerance_ = Named(new QLineEdit(&panelDim), "EditKousa");
     memo_ = Named(new QLineEdit(&panelDim), "EditCome");
-    auto* marks = new QHBoxLayout;
-    marks->addWidget(diameter_);
-    marks->addWidget(radius_);
-    auto* form = new QFormLayout(&panelDim);
-    form->addRow(QStringLiteral("倍率"), ratio_);
-    form->addRow(marks);
-    form->addRow(QStringLiteral("公差"), tolerance_);
-    form->addRow(QStringLiteral("メモ"), memo_);
+    // One row, in the entry fields' place.
+    auto* row = new QHBoxLayout(&panelDim);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("倍率"), &panelDim));
+    row->addWidget(ratio_);
+    row->addWidget(diameter_);
+    row->addWidget(radius_);
+    row->addWidget(new QLabel(QStringLiteral("公差"), &panelDim));
+    row->addWidget(tolerance_);
+    row->addWidget(new QLabel(QStringLiteral("メモ"), &panelDim));
+    row->addWidget(memo_);
+    tolerance_->setFixedWidth(110);
+    memo_->setFixedWidth(160);
 
     pitch_ = Named(new QComboBox(&panelDim2), "ComboBoxDim1");
     pitch_->addItems({QStringLiteral("フリー"), "1", "5", "10"});

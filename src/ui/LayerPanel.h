@@ -70,6 +70,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Leaving the panel ends its preview: the window shows the whole drawing again, and the next
+    // row entered previews its layer even if it was the last one previewed.
+    void leaveEvent(QEvent* event) override;
 
 private:
     struct Row {

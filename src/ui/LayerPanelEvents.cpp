@@ -109,6 +109,12 @@ void LayerPanel::EnterRow(int row)
     Notify(callbacks_.PreviewLayer, layer);
 }
 
+void LayerPanel::leaveEvent(QEvent* event)
+{
+    previewedLayer_ = 0;
+    QFrame::leaveEvent(event);
+}
+
 void LayerPanel::TablesChanged() { Notify(callbacks_.LayersChanged); }
 
 // The file keeps the layer tables, so an edit that changed them changes the drawing; a click that

@@ -13,6 +13,7 @@
 #include "view/ElementPainter.h"
 #include "view/QPainterSurface.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -91,6 +93,15 @@ TForm1::~TForm1()
     drawing_.Dialogs = nullptr;
 }
 
+void TForm1::FitToWorkArea()
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    setGeometry(screen()->availableGeometry().marginsRemoved(frame));
+}
+
 void TForm1::SetDialogs(UserDialogs* dialogs)
 {
     relay_.SetTarget(dialogs);
@@ -106,7 +117,11 @@ CurrentAttributes TForm1::Attributes() const
 
 QString TForm1::PanelText(int panel) const { return statusPanels_[panel]->text(); }
 
-void TForm1::SetPrompt(const QString& prompt) { statusPanels_[4]->setText(prompt); }
+void TForm1::SetPrompt(const QString& prompt)
+{
+    statusPanels_[4]->setText(prompt);
+    statusPanels_[4]->setToolTip(prompt);
+}
 
 void TForm1::ShowTransientMessage(const QString& text)
 {
@@ -141,6 +156,10 @@ void TForm1::UndoButtonsChanged(bool canUndo, bool canRedo)
     if (undoButton_ == nullptr) return;
     undoButton_->setEnabled(canUndo);
     redoButton_->setEnabled(canRedo);
+    if (editActions_.contains(QStringLiteral("menuUndo"))) {
+        editActions_["menuUndo"]->setEnabled(canUndo);
+        editActions_["menuRedo"]->setEnabled(canRedo);
+    }
 }
 
 void TForm1::DrawingWasReset()
@@ -159,10 +178,8 @@ void TForm1::StoreSettings(void (*write)(const Settings&, IniStore&))
     for (size_t n = 0; n < snapBoxes_.size(); ++n) settings_.Snap[n] = snapBoxes_[n]->isChecked();
     settings_.Color1 = attributes_.Color;
     dimensionControls_->Remember(settings_);
-    IniStore store;
-    if (store.Load(settingsFile_) == IniLoadStatus::Unreadable) return;
-    write(settings_, store);
-    store.Save(settingsFile_);
+    const std::string failure = StoreSettingsFile(settingsFile_, write, settings_);
+    if (!failure.empty()) dialogs_->ShowMessage(failure);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

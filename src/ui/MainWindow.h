@@ -28,6 +28,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -75,11 +76,16 @@ public:
     // "確定" and "反転" of PanelMulti.
     void ConfirmSelection();
     void InvertSelection();
+    // "削除" of the edit menu and the Delete key: the selected elements, as one undo step.
+    void DeleteSelection();
 
     // Status bar panel 0..4.
     QString PanelText(int panel) const;
     void SetPrompt(const QString& prompt);
     void ShowTransientMessage(const QString& text);
+
+    // The screen's work area, the frame included (as the window would be laid out on start-up).
+    void FitToWorkArea();
 
     // Presses a tool button as the user would, with the left or right mouse button.
     void PressToolButton(const ToolButtonRow& row, bool right);
@@ -98,7 +104,7 @@ public:
 
     // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
     void ShowSettingsDialog();
-    void ShowCadSettingsDialog();
+    void ShowCadSettingsDialog(int page = 0);
     // Puts changed settings into effect: view, tolerance, capacity, grid, colours.
     void ApplySettings(const Settings& changed);
 
@@ -229,7 +235,11 @@ private:
     QLineEdit* editX_ = nullptr;
     QLineEdit* editY_ = nullptr;
     QLineEdit* editR_ = nullptr;
+    QLabel* labelX_ = nullptr;
+    QLabel* labelY_ = nullptr;
     QLabel* labelR_ = nullptr;
+    QHBoxLayout* entryRow_ = nullptr;
+    QWidget* panelCad_ = nullptr;
     QLineEdit* lastEntryField_ = nullptr;
     std::array<QCheckBox*, 9> snapBoxes_{};  // CheckBoxSnap1..9
     QCheckBox* checkBoxLock_ = nullptr;
@@ -259,6 +269,7 @@ private:
 
     std::vector<ImageEntry> images_;  // kept as read, written back as they were
     bool fillsShown_ = false;
+    bool repaintDue_ = false;  // the canvas shows something other than the drawing (a layer's preview)
     std::unique_ptr<ElementIndex> elementIndex_;
     bool previewOn_ = false;
     PreviewInput drawnPreview_;

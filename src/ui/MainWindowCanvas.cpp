@@ -61,6 +61,7 @@ void TForm1::PaintBackground(Surface& surface)
 
 void TForm1::RedrawAll(bool clear)
 {
+    repaintDue_ = false;
     if (clear) PaintBackground();
     view_.CrosshairPixel = {-1000, -1000};
     view_.OverlayWiped = true;
@@ -81,8 +82,16 @@ void TForm1::RedrawAll(bool clear)
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             sinceTurn.restart();
         };
-        QPainterSurface surface(canvas_->Image());
-        PaintDrawing(surface, view_, drawing_, settings, yieldTurn, [this](Surface& surface) { PaintBackground(surface); });
+        {
+            QPainterSurface surface(canvas_->Image());
+            PaintDrawing(surface, view_, drawing_, settings, yieldTurn,
+                         [this](Surface& surface) { PaintBackground(surface); });
+        }
+        // Resized while the pass held the image: the image follows now, and is painted again.
+        if (!canvas_->ImageFitsWidget()) {
+            CanvasResized();
+            return;
+        }
     }
     if (ShowsTextPlacement(command_.CommandMode) || ShowsTextPlacement(command_.SuspendedMode))
         textBacking_ = canvas_->Image().copy();
@@ -163,12 +172,31 @@ void TForm1::ResumeParkedMode()
 
 void TForm1::CanvasResized()
 {
+    // A repaint in progress draws into the canvas image: it only restarts, and RedrawAll lets
+    // the image follow the new size when it has ended.
+    if (view_.Repaint != RepaintState::Idle) {
+        view_.Repaint = RepaintState::RestartRequested;
+        return;
+    }
+    if (!canvas_->FitImageToWidget()) return;
     const bool first = view_.CanvasWidth == 0;
+    const int oldWidth = view_.CanvasWidth;
+    const int oldHeight = view_.CanvasHeight;
+    ViewState sheet = view_;
+    FitSheet(sheet);
+    const bool showsTheSheet = sheet.FitScale == view_.FitScale && sheet.OriginX == view_.OriginX &&
+                               sheet.OriginY == view_.OriginY && view_.Zoom == 1;
     view_.CanvasWidth = canvas_->width();
     view_.CanvasHeight = canvas_->height();
     if (first) {
         SetSheetSize(view_, settings_.Width2);
         statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
+    } else if (showsTheSheet) {
+        FitSheet(view_);
+    } else {
+        // A view the user zoomed or panned keeps its scale and the point at the canvas's centre.
+        view_.OriginX += (view_.CanvasWidth - oldWidth) / 2;
+        view_.OriginY += (view_.CanvasHeight - oldHeight) / 2;
     }
     RedrawAll(true);
 }
@@ -246,6 +274,8 @@ void TForm1::CanvasMouseMove(int x, int y, int shift)
         layerPanel_->hide();
         RedrawAll(true);
     }
+    // The layer panel's preview of one layer is replaced by the whole drawing as the mouse comes back.
+    if (repaintDue_) RedrawAll(true);
     view_.LastMousePixel = {x, y};
     canvas_->unsetCursor();
     const StepRow* row = FindStep(command_.CommandMode);

@@ -119,7 +119,10 @@ void TForm1::PressToolButton(const ToolButtonRow& row, bool right)
     toolButtons_[QString::fromUtf8(row.Name)]->setChecked(true);
     StartCommand(code, step.Layout);
     command_.AltVariant = right && row.Right == RightButton::AltVariant;
-    SetPrompt(QString::fromUtf8(EntryPrompt(step, command_.AltVariant)));
+    // A command whose steps take no input yet says so, instead of ignoring every click in silence.
+    const bool built = step.Click != nullptr || step.Enter != nullptr;
+    SetPrompt(QString::fromUtf8(EntryPrompt(step, command_.AltVariant)) +
+              (built ? QString() : QStringLiteral("　※この機能は準備中です")));
     ApplyPreset(row);
     if (row.Preset == ToolPreset::OnPanelOp) {
         speedButtonOp_->setIcon(toolButtons_[QString::fromUtf8(row.Name)]->icon());

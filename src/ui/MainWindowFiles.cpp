@@ -61,8 +61,9 @@ bool TForm1::OpenDrawing(const std::string& path)
     layerPanel_->Refresh();
     layerPanel_->SetTab((drawing_.Layers.ActiveLayer - 1) / kLayersPerTab);
     labelRayer_->setText(QString::fromStdString(ActiveLayerCaption(drawing_.Layers)));
+    if (!result.Ok) dialogs_->ShowMessage(result.Message);
+    if (result.SkippedElements > 0) dialogs_->ShowMessage(SkippedElementsMessage(result.SkippedElements));
     if (!result.Ok) {
-        dialogs_->ShowMessage(result.Message);
         RedrawAll(true);
         return false;
     }

@@ -97,6 +97,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             RequestHelp();
             return true;
         }
+        if (key->key() == Qt::Key_Delete && command_.SelectionCount > 0) {
+            DeleteSelection();
+            return true;
+        }
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
         if (auto* field = qobject_cast<QLineEdit*>(watched); field == editX_ || field == editY_ || field == editR_) {
             if (HandleEntryFieldKey(field, key)) return true;
@@ -105,6 +109,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         const bool typingName = qobject_cast<QLineEdit*>(watched) != nullptr && watched != editX_ &&
                                 watched != editY_ && watched != editR_;
         return !typingName && HandleKeyPress(key);
+    }
+    const bool shown = event->type() == QEvent::ShowToParent;
+    if (shown || event->type() == QEvent::HideToParent) {
+        // A field's label comes and goes with it.
+        if (watched == editX_) labelX_->setVisible(shown);
+        else if (watched == editY_) labelY_->setVisible(shown);
+        else if (watched == editR_) labelR_->setVisible(shown);
     }
     if (event->type() == QEvent::FocusIn && (watched == editY_ || watched == editR_ || watched == editX_))
         lastEntryField_ = static_cast<QLineEdit*>(watched);
@@ -130,8 +141,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (watched == shapeDefColor_) {
+            // At the swatch's left and the canvas's top, kept inside the window.
             colorPanel_->adjustSize();
-            colorPanel_->move(canvas_->mapTo(this, QPoint(0, 0)));
+            const QPoint at(panelCad2_->mapTo(this, QPoint(0, 0)).x(), canvas_->mapTo(this, QPoint(0, 0)).y());
+            colorPanel_->move(std::clamp(at.x(), 0, std::max(0, width() - colorPanel_->width())), at.y());
             colorPanel_->show();
             colorPanel_->raise();
             return true;

@@ -4,6 +4,7 @@
 #include "document/CadData.h"
 #include "ui/ButtonGlyphs.h"
 #include "ui/CanvasWidget.h"
+#include "ui/ElidedLabel.h"
 #include "commands/ToolButtonTable.h"
 
 #include <QButtonGroup>
@@ -77,6 +78,7 @@ void TForm1::BuildToolPanel()
 {
     auto* panel = new QFrame(centralWidget());
     panel->setObjectName(QStringLiteral("PanelCad"));
+    panelCad_ = panel;
     auto* grid = new QGridLayout(panel);
     grid->setSpacing(1);
     grid->setContentsMargins(2, 2, 2, 2);
@@ -121,19 +123,20 @@ void TForm1::BuildEntryFields()
 {
     auto* bar = new QWidget(centralWidget());
     bar->setObjectName(QStringLiteral("PanelEntry"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(4, 2, 4, 2);
+    entryRow_ = new QHBoxLayout(bar);
+    entryRow_->setContentsMargins(4, 2, 4, 2);
     editX_ = MakeEntryField(QStringLiteral("EditX"), bar);
     editY_ = MakeEntryField(QStringLiteral("EditY"), bar);
     editR_ = MakeEntryField(QStringLiteral("EditR"), bar);
+    labelX_ = new QLabel(QStringLiteral("X"), bar);
+    labelY_ = new QLabel(QStringLiteral("Y"), bar);
     labelR_ = new QLabel(QStringLiteral("R"), bar);
     labelR_->setObjectName(QStringLiteral("LabelR"));
-    row->addWidget(new QLabel(QStringLiteral("X"), bar));
-    row->addWidget(editX_);
-    row->addWidget(new QLabel(QStringLiteral("Y"), bar));
-    row->addWidget(editY_);
-    row->addWidget(labelR_);
-    row->addWidget(editR_);
+    for (auto [label, field] : {std::pair{labelX_, editX_}, std::pair{labelY_, editY_}, std::pair{labelR_, editR_}}) {
+        label->hide();
+        entryRow_->addWidget(label);
+        entryRow_->addWidget(field);
+    }
     for (QLineEdit* field : {editX_, editY_, editR_}) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::returnPressed, this, [this, field] { EnterPressed(field); });
@@ -143,9 +146,11 @@ void TForm1::BuildEntryFields()
     labelRayer_->setFrameShape(QFrame::Panel);
     labelRayer_->setMinimumWidth(120);
     labelRayer_->installEventFilter(this);
-    row->addStretch(1);
-    row->addWidget(new QLabel(QStringLiteral("レイヤー"), bar));
-    row->addWidget(labelRayer_);
+    entryRow_->addStretch(1);
+    entryRow_->addWidget(new QLabel(QStringLiteral("レイヤー"), bar));
+    entryRow_->addWidget(labelRayer_);
+    // The row keeps its height whichever fields a step shows, so the canvas below never moves.
+    bar->setFixedHeight(std::max(editX_->sizeHint().height(), labelRayer_->sizeHint().height()) + 8);
     static_cast<QVBoxLayout*>(canvas_->parentWidget()->layout())->insertWidget(0, bar);
 }
 
@@ -192,14 +197,18 @@ void TForm1::BuildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
+    // The widths are minimums: the read-outs must hold the longest text they can show in this font.
     const int widths[] = {130, 75, 75, 160, 80};
+    const QString longest[] = {QStringLiteral("ｻｲｽﾞ100000x3000"), QStringLiteral("@X-100000.000"),
+                               QStringLiteral("@Y-100000.000"), QStringLiteral("303"), QString()};
     for (int i = 0; i < 5; ++i) {
-        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i] = i == 4 ? new ElidedLabel(bar) : new QLabel(bar);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         statusPanels_[i]->setFrameShape(QFrame::Panel);
         statusPanels_[i]->setFrameShadow(QFrame::Sunken);
-        statusPanels_[i]->setMinimumWidth(widths[i]);
-        if (i < 4) statusPanels_[i]->setFixedWidth(widths[i]);
+        const int needed = statusPanels_[i]->fontMetrics().horizontalAdvance(longest[i]) + 12;
+        statusPanels_[i]->setMinimumWidth(std::max(widths[i], needed));
+        if (i < 4) statusPanels_[i]->setFixedWidth(std::max(widths[i], needed));
         bar->addWidget(statusPanels_[i], i == 4 ? 1 : 0);
     }
     statusPanels_[0]->installEventFilter(this);

@@ -1,6 +1,7 @@
 // The main window's menus.
 #include "ui/MainWindow.h"
 
+#include "document/ElementStore.h"
 #include "document/Maintenance.h"
 #include "document/UndoHistory.h"
 
@@ -24,23 +25,36 @@ constexpr PendingItem kPendingFileItems[] = {
 
 }  // namespace
 
+void TForm1::DeleteSelection()
+{
+    ClearRedo(drawing_);
+    DeleteSelected(drawing_);
+    command_.SelectionCount = 0;
+    SetPrompt(QString());
+    RedrawAll(true);
+}
+
 void TForm1::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("CadFile1"));
-    connect(AddAction(file, QStringLiteral("New1"), QStringLiteral("ＣＡＤデータ初期化(&N)")), &QAction::triggered, this,
-            [this] {
-                CancelCommand();
-                NewDrawingCommand(drawing_, *dialogs_, &settings_.LayerNames);
-            });
+    // The desktop's usual keys for new, open and save, undo and redo collide with none of the program's.
+    QAction* newDrawing = AddAction(file, QStringLiteral("New1"), QStringLiteral("ＣＡＤデータ初期化(&N)"));
+    newDrawing->setShortcut(QKeySequence::New);
+    connect(newDrawing, &QAction::triggered, this, [this] {
+        CancelCommand();
+        NewDrawingCommand(drawing_, *dialogs_, &settings_.LayerNames);
+    });
     file->addSeparator();
-    connect(AddAction(file, QStringLiteral("CADOpen"), QStringLiteral("CADファイルを開く(&O)")), &QAction::triggered,
-            this, [this] {
-                CancelCommand();
-                OpenCommand();
-            });
-    connect(AddAction(file, QStringLiteral("CADsave2"), QStringLiteral("CADファイル上書き保存(&A)")),
-            &QAction::triggered, this, [this] { OverwriteSaveCommand(); });
+    QAction* open = AddAction(file, QStringLiteral("CADOpen"), QStringLiteral("CADファイルを開く(&O)"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] {
+        CancelCommand();
+        OpenCommand();
+    });
+    QAction* save = AddAction(file, QStringLiteral("CADsave2"), QStringLiteral("CADファイル上書き保存(&A)"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { OverwriteSaveCommand(); });
     connect(AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)")),
             &QAction::triggered, this, [this] { SaveAsCommand(); });
     file->addSeparator();
@@ -62,6 +76,16 @@ void TForm1::BuildMenus()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("Cadhensyu"));
+    for (const auto& [name, caption, key, button] :
+         {std::tuple{"menuUndo", "元に戻す", QKeySequence(Qt::CTRL | Qt::Key_Z), "SpeedButtonUNDU"},
+          std::tuple{"menuRedo", "やり直し", QKeySequence(Qt::CTRL | Qt::Key_Y), "SpeedButtonREDU"}}) {
+        QAction* action = AddAction(edit, QString::fromUtf8(name), QString::fromUtf8(caption));
+        action->setShortcut(key);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, toolButtons_[QString::fromUtf8(button)], &QToolButton::click);
+        editActions_[QString::fromUtf8(name)] = action;
+    }
+    edit->addSeparator();
     menuSentakuStert_ = AddAction(edit, QStringLiteral("menuSentakuStert"), QStringLiteral("図形選択開始"));
     connect(menuSentakuStert_, &QAction::triggered, this, [this] {
         CancelCommand();
@@ -78,6 +102,9 @@ void TForm1::BuildMenus()
         action->setEnabled(false);
         editActions_[QString::fromUtf8(name)] = action;
     }
+    connect(editActions_["menuDel"], &QAction::triggered, this, [this] { DeleteSelection(); });
+    // What the selection allows is decided each time the menu opens.
+    connect(edit, &QMenu::aboutToShow, this, [this] { editActions_["menuDel"]->setEnabled(command_.SelectionCount != 0); });
     edit->addSeparator();
     connect(AddAction(edit, QStringLiteral("N12"), QStringLiteral("不正図形削除")), &QAction::triggered, this, [this] {
         CancelCommand();
@@ -151,9 +178,9 @@ void TForm1::BuildMenus()
     setup->setObjectName(QStringLiteral("CadSet"));
     connect(AddAction(setup, QStringLiteral("H1"), QStringLiteral("画面設定(&H)")), &QAction::triggered, this,
             [this] { ShowSettingsDialog(); });
-    for (const auto& [name, caption] : {std::pair{"Set1", "CAD設定1(&F)"}, std::pair{"Set1B", "CAD設定2(&S)"}})
+    for (const auto& [name, caption, page] : {std::tuple{"Set1", "CAD設定1(&F)", 0}, std::tuple{"Set1B", "CAD設定2(&S)", 1}})
         connect(AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
-                [this] { ShowCadSettingsDialog(); });
+                [this, page] { ShowCadSettingsDialog(page); });
     connect(AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認")), &QAction::triggered,
             this, [this] { StartChainCheck(); });
 

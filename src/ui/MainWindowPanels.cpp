@@ -34,6 +34,7 @@ QFrame* MakeHiddenPanel(const QString& name, QWidget* parent)
 
 void TForm1::PreviewLayer(int layer)
 {
+    repaintDue_ = true;
     PaintBackground();
     QPainterSurface surface(canvas_->Image());
     const PaintSettings settings = CurrentPaintSettings();
@@ -72,9 +73,16 @@ DimensionOptions TForm1::CurrentDimensionOptions() const { return dimensionContr
 
 void TForm1::BuildPanels()
 {
-    panelDim_ = MakeHiddenPanel(QStringLiteral("PanelDim"), this);
+    // PanelDim takes the place of the entry fields, which no dimension command shows; PanelDim2 lies
+    // on the canvas's top-left corner with a ground of its own.
+    panelDim_ = MakeHiddenPanel(QStringLiteral("PanelDim"), entryRow_->parentWidget());
+    panelDim_->setFrameShape(QFrame::NoFrame);
+    entryRow_->insertWidget(0, panelDim_);
     panelDim2_ = MakeHiddenPanel(QStringLiteral("PanelDim2"), canvas_);
+    panelDim2_->setAutoFillBackground(true);
     dimensionControls_ = std::make_unique<DimensionControls>(*panelDim_, *panelDim2_, settings_);
+    panelDim2_->adjustSize();
+    panelDim2_->move(0, 0);
     BuildMultiPanel();
 
     LayerPanelCallbacks layers;

@@ -51,7 +51,7 @@ void TForm1::ShowSettingsDialog()
     if (dialog.exec() == QDialog::Accepted) ApplySettings(dialog.Result());
 }
 
-void TForm1::ShowCadSettingsDialog()
+void TForm1::ShowCadSettingsDialog(int page)
 {
     CadSettingsDialog dialog(
         settings_, relay_, [this](uint32_t current) { return ChooseColour(this, current); },
@@ -67,6 +67,7 @@ void TForm1::ShowCadSettingsDialog()
         return FontChoice{ToCp932(font.family()), current.Colour};
     });
     dialog.SetSelectionMenuShown(menuSentakuStert_->isVisible());
+    dialog.ShowPage(page);
     if (dialog.exec() != QDialog::Accepted) return;
     menuSentakuStert_->setVisible(dialog.SelectionMenuShown());
     ApplySettings(dialog.Result());

@@ -26,7 +26,8 @@ void TForm1::StartTextCommand()
 
 void TForm1::ShowTextDialog()
 {
-    textDialog_->move(mapToGlobal(QPoint(panelCad2_->geometry().right(), panelCad2_->geometry().top())));
+    // Beside the tool panel, at its top: over the canvas's corner, never off the window.
+    textDialog_->move(panelCad_->mapToGlobal(QPoint(panelCad_->width(), 0)));
     textDialog_->Activate(settings_.FormColor);
     const bool accepted = runTextDialog_ ? runTextDialog_(*textDialog_) : textDialog_->exec() == QDialog::Accepted;
     if (!textDialog_->ChosenFace().empty() && textDialog_->ChosenFace() != settings_.TextName) {

@@ -1,8 +1,12 @@
 #include "ui/QtDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 
 namespace vantro {
 namespace {
@@ -24,21 +28,40 @@ std::optional<std::string> Chosen(const QString& path)
 
 }  // namespace
 
-void QtDialogs::ShowMessage(const std::string& text)
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text,
+                                            std::optional<QuestionButtons> buttons)
 {
-    QMessageBox::information(parent_, kCaption, QString::fromStdString(text));
+    auto box = std::make_unique<QMessageBox>(buttons ? QMessageBox::Question : QMessageBox::Information, kCaption,
+                                             QString::fromStdString(text), QMessageBox::NoButton, parent);
+    const auto add = [&box](QMessageBox::StandardButton button, const char* caption) {
+        box->addButton(button)->setText(QString::fromUtf8(caption));
+    };
+    const QuestionButtons shown = buttons.value_or(QuestionButtons::OkCancel);
+    const bool yes = buttons && shown != QuestionButtons::OkCancel;
+    if (yes) add(QMessageBox::Yes, "はい");
+    if (shown == QuestionButtons::YesNo || shown == QuestionButtons::YesNoCancel) add(QMessageBox::No, "いいえ");
+    if (!yes) add(QMessageBox::Ok, "OK");
+    if (buttons && shown != QuestionButtons::YesNo) add(QMessageBox::Cancel, "キャンセル");
+    return box;
 }
+
+void InstallJapaneseTranslations(QApplication& application)
+{
+    for (const char* name : {"qtbase_ja", "qt_ja"}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) continue;
+        translator->setParent(&application);
+        QApplication::installTranslator(translator.release());
+    }
+}
+
+void QtDialogs::ShowMessage(const std::string& text) { MakeMessageBox(parent_, text, std::nullopt)->exec(); }
 
 DialogAnswer QtDialogs::Ask(const std::string& text, QuestionButtons buttons)
 {
-    QMessageBox::StandardButtons shown;
-    switch (buttons) {
-    case QuestionButtons::YesNo: shown = QMessageBox::Yes | QMessageBox::No; break;
-    case QuestionButtons::YesNoCancel: shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
-    case QuestionButtons::OkCancel: shown = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case QuestionButtons::YesCancel: shown = QMessageBox::Yes | QMessageBox::Cancel; break;
-    }
-    switch (QMessageBox::question(parent_, kCaption, QString::fromStdString(text), shown)) {
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(parent_, text, buttons);
+    box->exec();
+    switch (box->standardButton(box->clickedButton())) {
     case QMessageBox::Yes: return DialogAnswer::Yes;
     case QMessageBox::No: return DialogAnswer::No;
     case QMessageBox::Ok: return DialogAnswer::Ok;
@@ -49,11 +72,14 @@ DialogAnswer QtDialogs::Ask(const std::string& text, QuestionButtons buttons)
 std::optional<std::string> QtDialogs::InputLine(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(parent_, QString::fromStdString(caption), QString::fromStdString(prompt),
-                                               QLineEdit::Normal, QString::fromStdString(initial), &accepted);
-    if (!accepted) return std::nullopt;
-    return text.toStdString();
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(initial));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& folder, const std::string& filter)

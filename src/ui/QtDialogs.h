@@ -3,6 +3,10 @@
 
 #include "document/UserDialogs.h"
 
+#include <memory>
+
+class QApplication;
+class QMessageBox;
 class QWidget;
 
 namespace vantro {
@@ -20,6 +24,14 @@ public:
 private:
     QWidget* parent_;
 };
+
+// A message box or question with the program's caption and Japanese buttons (はい, いいえ,
+// キャンセル, OK), whatever the system's language; built without showing it.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text,
+                                            std::optional<QuestionButtons> buttons);
+
+// Qt's own dialogs and buttons in Japanese, from the system's Qt translations when installed.
+void InstallJapaneseTranslations(QApplication& application);
 
 // Forwards to whichever seam is installed, so that parts holding the window's seam follow a
 // replacement (tests install a scripted one after the window exists).

@@ -17,6 +17,8 @@
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace vantro {
 
 QString ToQ(const std::string& utf8)
@@ -70,7 +72,7 @@ void TakeFloatEdits(const QWidget* root, std::span<const FloatSpec> specs, Setti
 {
     for (const FloatSpec& entry : specs) {
         const auto value = ParseIniFloat(FromQ(root->findChild<QLineEdit*>(entry.Name)->text()));
-        if (value) settings.*entry.Field = *value;
+        if (value) settings.*entry.Field = std::clamp(*value, entry.Range.Min, entry.Range.Max);
     }
 }
 

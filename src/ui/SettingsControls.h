@@ -46,6 +46,7 @@ struct FloatSpec {
     const char* Caption;
     double Settings::*Field;
     std::string (*Format)(double);
+    FloatRange Range;
 };
 
 // A combo box or a radio group: the field is the item index.
@@ -62,7 +63,7 @@ void TakeCheckBoxes(const QWidget* root, std::span<const CheckSpec> specs, Setti
 void AddSpinBoxes(QFormLayout* form, std::span<const SpinSpec> specs, const Settings& settings);
 void TakeSpinBoxes(const QWidget* root, std::span<const SpinSpec> specs, Settings& settings);
 
-// A text that is not a number keeps the field as it was.
+// A text that is not a number keeps the field as it was; a number outside the range is brought inside.
 void AddFloatEdits(QFormLayout* form, std::span<const FloatSpec> specs, const Settings& settings);
 void TakeFloatEdits(const QWidget* root, std::span<const FloatSpec> specs, Settings& settings);
 

@@ -48,7 +48,8 @@ TTextDialog::TTextDialog(const Settings& settings, UserDialogs& messages, QWidge
     faces_->setObjectName(QStringLiteral("ComboBoxText"));
     const QString current = ToQString(settings.TextName);
     QStringList families = QFontDatabase::families();
-    if (!families.contains(current)) families.prepend(current);
+    // A face that is not installed goes last, so the remembered item index still names the same font.
+    if (!families.contains(current)) families.append(current);
     faces_->addItems(families);
     faces_->setCurrentIndex(std::max(0, static_cast<int>(families.indexOf(current))));
     if (settings.TextDlgFont >= 0 && settings.TextDlgFont < faces_->count()) faces_->setCurrentIndex(settings.TextDlgFont);
@@ -84,7 +85,7 @@ void TTextDialog::Activate(uint32_t windowColour)
 
 void TTextDialog::accept()
 {
-    if (memo_->toPlainText().isEmpty()) {
+    if (Lines().empty()) {
         messages_.ShowMessage(kNoTextMessage);
         return;
     }
@@ -101,6 +102,8 @@ std::vector<std::string> TTextDialog::Lines() const
 {
     std::vector<std::string> lines;
     for (const QString& line : memo_->toPlainText().split(QLatin1Char('\n'))) lines.push_back(ToCp932(line));
+    // Line breaks after the last text end the memo; they make no empty text elements.
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
     return lines;
 }
 

@@ -45,11 +45,11 @@ public:
     // The dialog as it comes up: colour never the window's background, the memo focused and selected.
     void Activate(uint32_t windowColour);
 
-    // "OK": refused with a message while the memo is empty or a line is longer than a drawing file
-    // holds.
+    // "OK": refused with a message while the memo holds no text or a line is longer than a drawing
+    // file holds.
     void accept() override;
 
-    // The memo's lines as CP932, one per text element.
+    // The memo's lines as CP932, one per text element; line breaks at the end make none.
     std::vector<std::string> Lines() const;
     int TextHeight() const;
     uint32_t TextColour() const;

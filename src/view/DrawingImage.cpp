@@ -1,9 +1,29 @@
 #include "view/DrawingImage.h"
 
+#include "document/Layers.h"
+#include "view/ElementExtents.h"
 #include "view/ElementPainter.h"
+#include "view/PaintedExtents.h"
 #include "view/QPainterSurface.h"
 
 namespace vantro {
+namespace {
+
+// The fit buttons count a text or a dimension as its reference point ± 20 mm, which cuts long
+// texts; a picture is fitted again to what their painters draw at the first fit.
+void FitToPaintedExtents(ViewState& view, const Drawing& drawing, const PaintSettings& settings)
+{
+    ExtentBox box;
+    for (int i = 1; i <= drawing.Count; ++i) {
+        const TCadData& e = drawing[i];
+        if (!IsDimension(e.Kind) && e.Kind != kKindText && IsLayerVisible(drawing.Layers, e.Layer))
+            AddElementExtent(box, e);
+    }
+    box.Add(PaintedAnnotationExtents(drawing, view, settings));
+    FitToBox(view, box, 1.0);
+}
+
+}  // namespace
 
 QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int sheetIndex, int width, int height)
 {
@@ -13,9 +33,9 @@ QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int s
     view.CanvasWidth = width;
     view.CanvasHeight = height;
     SetSheetSize(view, sheetIndex);
-    FitToDrawing(view, drawing, 1);
     PaintSettings onWhite = settings;
     onWhite.BackgroundColour = 0xFFFFFF;
+    if (FitToDrawing(view, drawing, 1)) FitToPaintedExtents(view, drawing, onWhite);
     QPainterSurface surface(image);
     PaintDrawing(surface, view, drawing, onWhite, [] {}, [](Surface&) {});
     return image;

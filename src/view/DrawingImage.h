@@ -9,7 +9,8 @@
 
 namespace vantro {
 
-// Paints with the real painters into a width × height image; an empty drawing gives the blank sheet.
+// Paints with the real painters into a width × height image, fitted to the drawing with its texts
+// and dimensions as painted; an empty drawing gives the blank sheet.
 QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int sheetIndex, int width, int height);
 
 }  // namespace vantro

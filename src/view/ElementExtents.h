@@ -36,6 +36,13 @@ struct ExtentBox {
         Add(x - rx, y - ry);
         Add(x + rx, y + ry);
     }
+
+    void Add(const ExtentBox& other)
+    {
+        if (other.Empty) return;
+        Add(other.MinX, other.MinY);
+        Add(other.MaxX, other.MaxY);
+    }
 };
 
 // Adds the points that bound the element: ends, centres with radius, reference points of the rest.

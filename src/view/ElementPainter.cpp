@@ -188,6 +188,25 @@ void DrawCircleBox(Surface& canvas, const Mapping& m, Point centre, double r)
     canvas.Ellipse(RoundPixel(x - rho), RoundPixel(y - rho), RoundPixel(x + rho), RoundPixel(y + rho));
 }
 
+// The surface's Arc between the pixels of start and end. Ends within a pixel of each other give
+// it no direction to go: a short arc is then left out, and a long one is the whole circle.
+void DrawArcInBox(Surface& canvas, const Mapping& m, Point centre, double r, Point start, Point end, double sweep)
+{
+    const int sx = RoundPixel(m.Px(start.X));
+    const int sy = RoundPixel(m.Py(start.Y));
+    int ex = RoundPixel(m.Px(end.X));
+    int ey = RoundPixel(m.Py(end.Y));
+    if (std::hypot(ex - sx, ey - sy) <= 1) {
+        if (sweep < 180) return;
+        ex = sx;  // equal rays: the whole circle
+        ey = sy;
+    }
+    const double x = m.Px(centre.X);
+    const double y = m.Py(centre.Y);
+    const double rho = m.S * r;
+    canvas.Arc(RoundPixel(x - rho), RoundPixel(y - rho), RoundPixel(x + rho), RoundPixel(y + rho), sx, sy, ex, ey);
+}
+
 // Kinds 3 and 4. Arcs and circles that cannot reach the canvas cost nothing; "OS" 98 draws arcs as
 // segments, 2000 with the surface's Arc. A box too large for pixel coordinates is always drawn as
 // segments.
@@ -212,15 +231,7 @@ void DrawArcOrCircle(Surface& canvas, const Mapping& m, const PaintSettings& set
         DrawCircleBox(canvas, m, centre, r);
         return;
     }
-    const int sx = RoundPixel(m.Px(e.X1));
-    const int sy = RoundPixel(m.Py(e.Y1));
-    const int ex = RoundPixel(m.Px(e.X2));
-    const int ey = RoundPixel(m.Py(e.Y2));
-    if (std::hypot(ex - sx, ey - sy) <= 1) return;
-    const double x = m.Px(centre.X);
-    const double y = m.Py(centre.Y);
-    const double rho = m.S * r;
-    canvas.Arc(RoundPixel(x - rho), RoundPixel(y - rho), RoundPixel(x + rho), RoundPixel(y + rho), sx, sy, ex, ey);
+    DrawArcInBox(canvas, m, centre, r, {e.X1, e.Y1}, {e.X2, e.Y2}, e.Angle);
 }
 
 // Like arcs, an ellipse is cut into at most "Bunkatu" steps per half turn but into no steps
@@ -384,8 +395,7 @@ void DrawWorldArc(Surface& canvas, const ViewState& view, const PaintSettings& s
         DrawLineBetween(canvas, m, previous, OnCircle(centre, r, j + sweep));
         return;
     }
-    canvas.Arc(RoundPixel(x - rho), RoundPixel(y - rho), RoundPixel(x + rho), RoundPixel(y + rho),
-               RoundPixel(m.Px(startX)), RoundPixel(m.Py(startY)), RoundPixel(m.Px(endX)), RoundPixel(m.Py(endY)));
+    DrawArcInBox(canvas, m, centre, r, {startX, startY}, {endX, endY}, sweep);
 }
 
 void DrawShape(const PaintTarget& target, const TCadData& element)

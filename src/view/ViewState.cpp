@@ -329,17 +329,20 @@ bool ZoomToRectangle(ViewState& view, int x1, int y1, int x2, int y2)
 bool FitToDrawing(ViewState& view, const Drawing& drawing, int marginKind)
 {
     if (drawing.Count <= 0) return false;
-    const int w = view.CanvasWidth;
-    const int h = view.CanvasHeight;
-    if (w <= 0 || h <= 0) return false;
-
-    const double margin = marginKind == 1 ? 1.0 : 0.5;
     ExtentBox box;
     if (marginKind == 2) box.AddAround(0, 0, view.SheetWidth / 2.0, view.SheetHeight / 2.0);
     for (int i = 1; i <= drawing.Count; ++i) {
         const TCadData& element = drawing[i];
         if (IsLayerVisible(drawing.Layers, element.Layer)) AddElementExtent(box, element);
     }
+    return FitToBox(view, box, marginKind == 1 ? 1.0 : 0.5);
+}
+
+bool FitToBox(ViewState& view, const ExtentBox& box, double margin)
+{
+    const int w = view.CanvasWidth;
+    const int h = view.CanvasHeight;
+    if (w <= 0 || h <= 0) return false;
     // Everything on hidden layers: nothing to fit to.
     if (box.Empty) return false;
 

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace vantro {
 namespace {
@@ -81,14 +84,14 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
-    int Run(std::vector<std::string> arguments)
+    int Run(std::vector<std::string> arguments, const Settings& settings = {})
     {
         const CommandLine line = ParseCommandLine(arguments);
         EXPECT_TRUE(line.Error.empty());
         out.str("");
         errors.str("");
         if (line.What == Action::Info) return RunInfo(line, out, errors);
-        return RunConvert(line, Settings{}, errors);
+        return RunConvert(line, settings, errors);
     }
     std::string In(const char* name) const { return (folder / name).string(); }
 
@@ -143,6 +146,109 @@ TEST_F(Headless, ConvertsToAndFromDxf)
     std::ofstream(folder / "hatch.dxf") << "0\nSECTION\n2\nENTITIES\n0\nHATCH\n0\nPOINT\n10\n1\n20\n2\n0\nENDSEC\n0\nEOF\n";
     EXPECT_EQ(Run({"--convert", In("hatch.dxf"), In("hatch.dca"), "--visible-only"}), 0);
     EXPECT_NE(errors.str().find("HATCHの読み込みは対応していません。 (1)"), std::string::npos) << errors.str();
+}
+
+TEST_F(Headless, APictureReplacesTheOldOneWholeOrNotAtAll)
+{
+    // A full disk once left a 0-byte picture in place of the old one and reported success; a
+    // read-only picture was replaced.
+    const std::string old = "the previous picture";
+    const struct {
+        const char* Name;
+        bool ReadOnly;
+        rlim_t FileSizeLimit;  // a small one stands for a full disk
+        const char* Message;
+    } cases[] = {
+        {"read-only", true, RLIM_INFINITY, "指定されたファイルは読み取り専用です"},
+        {"full disk", false, 64, "ファイルは保存できませんでした。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::filesystem::path picture = folder / "part.png";
+        std::filesystem::remove(picture);
+        std::ofstream(picture, std::ios::binary) << old;
+        if (c.ReadOnly) std::filesystem::permissions(picture, std::filesystem::perms::owner_read);
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previousLimit{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
+        rlimit limit = previousLimit;
+        limit.rlim_cur = std::min(c.FileSizeLimit, previousLimit.rlim_max);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const int code = Run({"--convert", In("part.dca"), In("part.png"), "--size", "320x200"});
+        ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+        std::signal(SIGXFSZ, previousSignal);
+        EXPECT_EQ(code, 1);
+        EXPECT_NE(errors.str().find(c.Message), std::string::npos) << errors.str();
+        std::ifstream kept(picture, std::ios::binary);
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(kept), {}) == old) << "the old picture was replaced";
+        std::filesystem::permissions(picture, std::filesystem::perms::owner_all);
+        size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+        EXPECT_EQ(entries, 2u) << "no temporary file is left";
+    }
+}
+
+TEST_F(Headless, ConversionsTakeTheDrawingsOwnDimensionStyleAsTheWindowDoes)
+{
+    // A conversion once drew and exported every drawing in the settings' style, unlike the window.
+    // Far from the origin, whose marker is partly red.
+    TCadData dimension{};
+    dimension.Kind = kKindDimX;
+    dimension.Layer = 1;
+    dimension.Width = 1;
+    dimension.X1 = 1000;
+    dimension.X2 = 1100;
+    dimension.R = 1050;
+    dimension.Angle = 20;
+    dimension.Cx = 1050;
+    dimension.Cy = 20;
+    dimension.Value = 100;
+    Drawing drawing;
+    testing::PutElement(drawing, dimension);
+    DrawingFileSettings style;
+    style.TextHeight = 3.5f;
+    style.DimensionTextColor = 0x0000FF;  // red
+    ASSERT_TRUE(WriteDrawingFile(folder / "styled.dca", drawing, style).Ok);
+    const struct {
+        bool IgnoreFileStyle;  // "SetSW"
+        double TextHeight;
+        bool RedText;
+    } cases[] = {{false, 3.5, true}, {true, 12, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.IgnoreFileStyle);
+        Settings settings;
+        settings.SetSW = c.IgnoreFileStyle;
+        ASSERT_EQ(Run({"--convert", In("styled.dca"), In("styled.dxf")}, settings), 0) << errors.str();
+        std::ifstream dxfFile(folder / "styled.dxf", std::ios::binary);
+        const std::string dxf(std::istreambuf_iterator<char>(dxfFile), {});
+        const std::string variable = "$DIMTXT\r\n 40\r\n";
+        const size_t at = dxf.find(variable);
+        ASSERT_NE(at, std::string::npos);
+        const size_t value = at + variable.size();
+        EXPECT_EQ(std::stod(dxf.substr(value, dxf.find('\r', value) - value)), c.TextHeight);
+        ASSERT_EQ(Run({"--convert", In("styled.dca"), In("styled.png"), "--size", "400x300"}, settings), 0);
+        const QImage picture(QString::fromStdString(In("styled.png")));
+        int red = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                red += qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80 ? 1 : 0;
+            }
+        EXPECT_EQ(red > 0, c.RedText) << red;
+    }
+}
+
+TEST_F(Headless, ElementsTheDrawingCannotHoldAreLeftOutAndNamed)
+{
+    Drawing drawing;
+    testing::PutElement(drawing, testing::Line(0, 0, 100, 50));
+    testing::PutElement(drawing, testing::Line(0, 0, 1, 1, 97));
+    ASSERT_TRUE(WriteDrawingFile(folder / "spoilt.dca", drawing, DrawingFileSettings{}).Ok);
+    EXPECT_EQ(Run({"--convert", In("spoilt.dca"), In("copy.dca")}), 0);
+    EXPECT_NE(errors.str().find(SkippedElementsMessage(1)), std::string::npos) << errors.str();
+    EXPECT_EQ(Run({"--info", In("spoilt.dca")}), 0);
+    EXPECT_NE(errors.str().find(SkippedElementsMessage(1)), std::string::npos) << errors.str();
+    EXPECT_NE(out.str().find("図形数: 1"), std::string::npos) << out.str();
 }
 
 TEST_F(Headless, InfoCountsByKindAndLayer)

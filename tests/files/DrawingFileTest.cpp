@@ -690,7 +690,6 @@ TEST(DrawingFileErrors, ValuesOutsideTheFormatFailTheirStage)
 {
     const std::string tooLong(2551, 'a');  // length field 2552
     const std::string longest(2550, 'a');  // length field 2551
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         const char* name;
         std::function<void(FixtureOptions&)> change;
@@ -699,10 +698,6 @@ TEST(DrawingFileErrors, ValuesOutsideTheFormatFailTheirStage)
     const std::vector<Case> cases = {
         {"negative count", [](FixtureOptions& o) { o.count = -1; }, 0},
         {"huge count", [](FixtureOptions& o) { o.count = std::numeric_limits<int32_t>::max(); }, 1},
-        {"layer 0", [](FixtureOptions& o) { o.elementLayer = 0; }, 1},
-        {"layer 97", [](FixtureOptions& o) { o.elementLayer = 97; }, 1},
-        {"not a number", [&](FixtureOptions& o) { o.x1 = nan; }, 1},
-        {"infinite", [](FixtureOptions& o) { o.x1 = -std::numeric_limits<double>::infinity(); }, 1},
         {"long element text", [&](FixtureOptions& o) { o.elementText = tooLong; }, 1},
         {"longest element text", [&](FixtureOptions& o) { o.elementText = longest; }, -1},
         {"long layer name", [&](FixtureOptions& o) { o.layerName = tooLong; }, 2},
@@ -731,6 +726,51 @@ TEST(DrawingFileErrors, ValuesOutsideTheFormatFailTheirStage)
         // Nothing is sized by a count the file cannot hold.
         EXPECT_LE(drawing.Elements.size(), 102u);
     }
+}
+
+TEST(DrawingFileErrors, AnElementTheDrawingCannotHoldIsSkippedAndTheRestOpened)
+{
+    // One element with a number that is not finite, or on a layer outside the table, once made
+    // the whole file unopenable.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* Name;
+        std::vector<size_t> Spoilt;  // positions among the five elements
+        std::function<void(TCadData&)> Spoil;
+    } cases[] = {
+        {"not a number", {2}, [&](TCadData& e) { e.X1 = nan; }},
+        {"infinite height of a text", {1}, [&](TCadData& e) { e.R = infinity; }},
+        {"infinite value", {4}, [&](TCadData& e) { e.Value = -infinity; }},
+        {"layer 0", {0}, [](TCadData& e) { e.Layer = 0; }},
+        {"layer 97", {3}, [](TCadData& e) { e.Layer = 97; }},
+        {"two of them", {1, 3}, [](TCadData& e) { e.Layer = 200; }},
+        {"all of them", {0, 1, 2, 3, 4}, [&](TCadData& e) { e.Cy = nan; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Drawing written;
+        std::vector<TCadData> kept;
+        for (size_t k = 0; k < 5; ++k) {
+            TCadData e = Element(k == 1 ? kKindText : kKindLine, 0, 3, 0, k + 1.0);
+            if (e.Kind == kKindText) e.Text = kSunpou;
+            const bool spoilt = std::find(c.Spoilt.begin(), c.Spoilt.end(), k) != c.Spoilt.end();
+            if (spoilt) c.Spoil(e);
+            else kept.push_back(AsRead(e, static_cast<int>(kept.size()) + 1));
+            PutElement(written, e);
+        }
+        Drawing drawing;
+        DrawingFileSettings settings;
+        const ReadResult result = Read(EncodeDrawingFile(written, RichSettings()), drawing, settings);
+        EXPECT_TRUE(result.Ok) << result.Message;
+        EXPECT_EQ(result.SkippedElements, static_cast<int>(c.Spoilt.size()));
+        ASSERT_EQ(drawing.Count, static_cast<int>(kept.size()));
+        EXPECT_EQ(drawing.LastId, kept.size());
+        for (size_t k = 0; k < kept.size(); ++k) EXPECT_EQ(drawing[static_cast<int>(k) + 1], kept[k]) << k;
+        EXPECT_EQ(settings.ArrowLength, RichSettings().ArrowLength) << "the sections after the elements are read";
+    }
+    EXPECT_EQ(SkippedElementsMessage(2),
+              "不正な数値またはレイヤーを持つ図形 2 個を読み込みませんでした。上書き保存すると、それらはファイルから失われます。");
 }
 
 TEST(DrawingFileErrors, AFileThatCannotBeOpenedResetsTheDrawing)
@@ -891,6 +931,15 @@ TEST(DrawingFileSettingsValues, StyleGoesBetweenTheSettingsAndTheFile)
     EXPECT_EQ(back.TextColor, 0x00FF0000u);
     EXPECT_EQ(back.DimTextName, settings.DimTextName);
     EXPECT_EQ(back.Width2, Settings{}.Width2);  // the drawing range is not part of the style
+
+    // A file's sizes outside the settings' ranges are brought inside, as the settings file's are.
+    file.ArrowLength = -3;
+    file.ArrowOffset = 1e30f;
+    file.TextHeight = 0;
+    ApplyStyleToSettings(file, back);
+    EXPECT_EQ(back.ArrowLength, 0);
+    EXPECT_EQ(back.ArrowOffset, 1000);
+    EXPECT_EQ(back.Textheight, 0.1);
 }
 
 }  // namespace

@@ -225,10 +225,12 @@ TEST(IniStoreFile, LoadReportsWhatWentWrongAndKeepsTheContents)
     std::filesystem::create_directory(folder / "folder.ini");
     WriteBytes(folder / "large.ini", "");
     std::filesystem::resize_file(folder / "large.ini", kMaxIniFileBytes + 1);
+    WriteBytes(folder / "utf16.ini", std::string("[\0C\0a\0d\0]\0", 10));
     const IniStore original = IniStore::Parse("[A]\r\nk=1\r\n");
     for (const auto& [name, status] : {std::pair{"absent.ini", IniLoadStatus::Missing},
                                        std::pair{"folder.ini", IniLoadStatus::Unreadable},
-                                       std::pair{"large.ini", IniLoadStatus::TooLarge}}) {
+                                       std::pair{"large.ini", IniLoadStatus::TooLarge},
+                                       std::pair{"utf16.ini", IniLoadStatus::NotText}}) {
         SCOPED_TRACE(name);
         IniStore store = original;
         EXPECT_EQ(store.Load(folder / name), status);

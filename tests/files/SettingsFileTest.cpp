@@ -147,11 +147,36 @@ TEST(SettingsFileRead, AValueOfTheWrongKindStopsTheReading)
         Settings settings;
         const SettingsReadResult result = ReadSettings(IniStore::Parse(c.File), settings);
         EXPECT_FALSE(result.Ok);
-        EXPECT_EQ(result.Message, kSettingsFileMalformedMessage);
         EXPECT_EQ(result.Key, c.Key);
         Settings expected;
         c.ReadBefore(expected);
         EXPECT_EQ(settings, expected);
+    }
+}
+
+TEST(SettingsFileRead, DecimalsOutsideTheirRangeAreBroughtInside)
+{
+    // "Textheight" -12, 0 or 1e308 was once taken, painted and exported as it stood.
+    const struct {
+        const char* Line;
+        double Settings::*Field;
+        double Taken;
+    } cases[] = {
+        {"[Cad]\r\nTextheight=-12", &Settings::Textheight, 0.1},
+        {"[Cad]\r\nTextheight=0", &Settings::Textheight, 0.1},
+        {"[Cad]\r\nTextheight=1e308", &Settings::Textheight, 1000},
+        {"[Cad]\r\nTextheight=0.1", &Settings::Textheight, 0.1},
+        {"[Cad]\r\nArrowLength=-2", &Settings::ArrowLength, 0},
+        {"[Cad]\r\nArrowHeight=1e20", &Settings::ArrowHeight, 1000},
+        {"[Cad]\r\nArrowOffset=0", &Settings::ArrowOffset, 0},
+        {"[Printer]\r\nHoseiX=0", &Settings::HoseiX, 0.01},
+        {"[Printer]\r\nHoseiY=-1", &Settings::HoseiY, 0.01},
+        {"[Cad]\r\nGridPit=-10", &Settings::GridPit, 0.01},
+        {"[Cad]\r\nGridPit=1e9", &Settings::GridPit, 100000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Line);
+        EXPECT_EQ(Read(c.Line).*c.Field, c.Taken);
     }
 }
 
@@ -292,6 +317,72 @@ TEST(SettingsFileWrite, FloatFormats)
         EXPECT_EQ(*store.Find("Cad", "GridPit"), c.Grid);
         EXPECT_EQ(*store.Find("Printer", "HoseiX"), c.Printer);
     }
+}
+
+TEST(SettingsFileStartUp, AFileThatCannotBeReadIsNamedAndNeverWrittenOver)
+{
+    // A settings file over the size limit, unreadable or not text was once ignored without a word,
+    // and the program's end wrote its few keys over it: every layer name and setting was lost.
+    // The malformed-file message named another program's file.
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder / "folder.ini");
+    WriteBytes(folder / "large.ini", "[Cad]\r\nPick=3\r\n");
+    std::filesystem::resize_file(folder / "large.ini", kMaxIniFileBytes + 1);
+    WriteBytes(folder / "utf16.ini", std::string("[\0C\0a\0d\0]\0\r\0\n\0P\0i\0c\0k\0=\0\x33\0", 26));
+    WriteBytes(folder / "malformed.ini", "[Cad]\r\nPick=3\r\nUndo=abc\r\n");
+    WriteBytes(folder / "good.ini", "[Cad]\r\nPick=3\r\n");
+    const struct {
+        const char* Name;
+        bool Writable;
+        const char* Says;  // part of the message; empty: no message
+        int Pick;
+    } cases[] = {
+        {"folder.ini", false, "を読み込めませんでした。標準の設定で続けます。このファイルは上書きしません。", 6},
+        {"large.ini", false, "は大きすぎるため読み込めませんでした。", 6},
+        {"utf16.ini", false, "はテキストではないため読み込めませんでした。", 6},
+        {"malformed.ini", true, "を一旦削除してください。\r\n（[Cad] の Undo）", 3},
+        {"good.ini", true, "", 3},
+        {"absent.ini", true, "", 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::filesystem::path path = folder / c.Name;
+        auto contents = [&] { return std::filesystem::is_regular_file(path) ? ReadBytes(path) : "(no file)"; };
+        const std::string before = contents();
+        Settings settings;
+        settings.Pick = 9;
+        const SettingsFileLoad loaded = LoadSettingsFile(path, settings);
+        EXPECT_EQ(loaded.Writable, c.Writable);
+        EXPECT_EQ(settings.Pick, c.Pick);
+        if (*c.Says == '\0') {
+            EXPECT_EQ(loaded.Message, "");
+            continue;
+        }
+        EXPECT_NE(loaded.Message.find("\"" + path.string() + "\""), std::string::npos) << loaded.Message;
+        EXPECT_NE(loaded.Message.find(c.Says), std::string::npos) << loaded.Message;
+        // The writers refuse such a file too, should it turn up while the program runs.
+        const std::string stored = StoreSettingsFile(path, WriteExitSettings, settings);
+        EXPECT_EQ(stored.empty(), c.Writable) << stored;
+        if (!c.Writable) {
+            EXPECT_EQ(contents(), before);
+        }
+    }
+}
+
+TEST(SettingsFileStartUp, StoringKeepsTheOtherLinesAndAFailedSaveSaysSo)
+{
+    ScratchFolder folder;
+    const std::filesystem::path path = folder / "VantroCad.ini";
+    WriteBytes(path, "; mine\r\n[Cad]\r\nRyarName1=A\r\nPick=3\r\n");
+    Settings settings;
+    settings.Snap[0] = true;
+    EXPECT_EQ(StoreSettingsFile(path, WriteExitSettings, settings), "");
+    const std::string written = ReadBytes(path);
+    EXPECT_EQ(written.rfind("; mine\r\n[Cad]\r\nRyarName1=A\r\nPick=3\r\n", 0), 0u) << written;
+    EXPECT_NE(written.find("Snap1=1"), std::string::npos);
+    const std::filesystem::path nowhere = folder / "missing-folder" / "VantroCad.ini";
+    EXPECT_EQ(StoreSettingsFile(nowhere, WriteExitSettings, settings),
+              "設定ファイル\"" + nowhere.string() + "\"に設定を保存できませんでした。");
 }
 
 TEST(SettingsFileFolder, FindsTheFileWhateverTheLetterCaseAndSavesOverIt)

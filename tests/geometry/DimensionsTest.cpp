@@ -224,6 +224,73 @@ TEST(DimensionLayoutTest, TextDirectionsReadUpright)
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(UprightDegrees(c.In), c.Out) << c.In;
 }
 
+TEST(DimensionLayoutTest, AngleTextsReadUprightAlsoWhenTheArcCrossesZeroDegrees)
+{
+    // A leg at 330° and one at 60° once gave the text direction 465°, which the upright test
+    // missed: the text stood upside down.
+    const struct {
+        double LegA;
+        double LegB;
+        double Degrees;
+    } cases[] = {{330, 60, 285}, {30, 120, 345}, {300, 350, 55}, {200, 280, 330}, {350, 10, 90}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.LegA);
+        const double sweep = c.LegB > c.LegA ? c.LegB - c.LegA : c.LegB + 360 - c.LegA;
+        TCadData e{};
+        e.Kind = kKindDimAngle;
+        e.R = 10;
+        e.X1 = 20 * std::cos(DegToRad(c.LegA));
+        e.Y1 = 20 * std::sin(DegToRad(c.LegA));
+        e.X2 = 20 * std::cos(DegToRad(c.LegB));
+        e.Y2 = 20 * std::sin(DegToRad(c.LegB));
+        e.Value = sweep;
+        e.Angle = DegToRad(sweep / 2);
+        const DimensionLayout layout = LayOutDimension(e, {2, 1, true});
+        EXPECT_NEAR(layout.TextDegrees, c.Degrees, 1e-9);
+    }
+}
+
+TEST(DimensionLayoutTest, ALinearDimensionLineThroughTheMidpointTakesTheDefaultSide)
+{
+    // A dimension line through the midpoint of its points (as 5 mm rounding often makes it) once
+    // gave a dimension line of length zero and a vertical value.
+    const struct {
+        int8_t Kind;
+        Point P1, P2, M;
+        Point D1, D2;
+        double Degrees;
+    } cases[] = {
+        {kKindDimX, {0, 0}, {30, 0}, {15, 0}, {0, 0}, {30, 0}, 0},
+        {kKindDimX, {0, 0}, {30, 10}, {15, 5}, {0, 5}, {30, 5}, 0},
+        {kKindDimX, {30, 0}, {0, 0}, {15, 0}, {30, 0}, {0, 0}, 0},
+        {kKindDimY, {0, 0}, {0, 30}, {0, 15}, {0, 0}, {0, 30}, -90},
+        {kKindDimAligned, {0, 0}, {30, 30}, {15, 15}, {0, 0}, {30, 30}, 45},
+        {kKindDimAligned, {30, 30}, {0, 0}, {15, 15}, {30, 30}, {0, 0}, 45},
+        {kKindDimAligned, {0, 0}, {30, -30}, {15, -15}, {0, 0}, {30, -30}, -45},
+        {kKindDimAligned, {0, 0}, {0, 30}, {0, 15}, {0, 0}, {0, 30}, -90},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(c.Kind) << " " << c.P2.X << "," << c.P2.Y);
+        TCadData e{};
+        e.Kind = c.Kind;
+        e.Width = 1;
+        e.X1 = c.P1.X;
+        e.Y1 = c.P1.Y;
+        e.X2 = c.P2.X;
+        e.Y2 = c.P2.Y;
+        e.R = c.M.X;
+        e.Angle = c.M.Y;
+        const DimensionLayout layout = LayOutDimension(e, {2, 1, true});
+        ASSERT_GE(layout.Segments.size(), 3u);
+        const auto& line = layout.Segments[2];
+        EXPECT_NEAR(line[0].X, c.D1.X, 1e-9);
+        EXPECT_NEAR(line[0].Y, c.D1.Y, 1e-9);
+        EXPECT_NEAR(line[1].X, c.D2.X, 1e-9);
+        EXPECT_NEAR(line[1].Y, c.D2.Y, 1e-9);
+        EXPECT_NEAR(layout.TextDegrees, c.Degrees, 1e-9);
+    }
+}
+
 TEST(DimensionLayoutTest, AHorizontalDimensionHasExtensionsLineAndOutwardArrows)
 {
     SetEps(0.001f);

@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "document/Tolerance.h"
+#include "files/DrawingFile.h"
 #include "files/SettingsFile.h"
+#include "support/Fixtures.h"
 #include "geometry/Dimensions.h"
 #include "support/Fixtures.h"
 
@@ -11,6 +13,7 @@
 #include <QSpinBox>
 
 #include <filesystem>
+#include <fstream>
 
 namespace vantro::testing {
 namespace {
@@ -163,6 +166,21 @@ TEST_F(MainWindowFiles, OpeningOverUnsavedWorkAsksAndABadFileSaysWhy)
     EXPECT_TRUE(window->CurrentFile().isEmpty());
 }
 
+TEST_F(MainWindowFiles, ElementsTheDrawingCannotHoldAreLeftOutAndTheUserIsTold)
+{
+    // One element on layer 0 once made the whole file unopenable.
+    Drawing written;
+    PutElement(written, Line(0, 0, 10, 0));
+    PutElement(written, Line(0, 0, 10, 10, 0));
+    PutElement(written, Line(0, 0, 0, 10));
+    ASSERT_TRUE(WriteDrawingFile(folder / "spoilt.dca", written, DrawingFileSettings{}).Ok);
+    EXPECT_TRUE(window->OpenDrawing(PathFor("spoilt.dca")));
+    EXPECT_EQ(window->Document().Count, 2);
+    EXPECT_EQ(window->CurrentFile().toStdString(), PathFor("spoilt.dca"));
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{SkippedElementsMessage(1)});
+    EXPECT_TRUE(window->Document().Saved) << "nothing asks to write the file over";
+}
+
 // Answering Yes to the closing question must not lose the drawing when the save does not happen.
 TEST_F(MainWindowFiles, YesOnClosingStaysOpenWhenTheSaveIsCancelled)
 {
@@ -201,6 +219,39 @@ TEST_F(MainWindowFiles, ConfirmedSettingsTakeEffectAndReachTheSettingsFile)
     EXPECT_EQ(read.Width2, 5);
     EXPECT_EQ(read.CadMax, 150);
     EXPECT_EQ(read.EpsIndex, 0);
+}
+
+TEST_F(MainWindowFiles, ASettingsFileThatCannotBeReadIsNeverWrittenAndAFailedSaveIsReported)
+{
+    // A settings file that could not be read was once written over at the program's end, and a
+    // save that failed said nothing.
+    const struct {
+        const char* Name;
+        std::string Bytes;  // empty: no file, in a folder that is not there
+        const char* Says;
+    } cases[] = {
+        {"utf16.ini", std::string("[\0C\0a\0d\0]\0", 10), "はテキストではないため読み込めませんでした。設定は保存しませんでした。"},
+        {"large.ini", std::string(kMaxIniFileBytes + 1, ';'), "は大きすぎるため読み込めませんでした。設定は保存しませんでした。"},
+        {"missing/VantroCad.ini", "", "に設定を保存できませんでした。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::filesystem::path file = folder / c.Name;
+        if (!c.Bytes.empty()) std::ofstream(file, std::ios::binary) << c.Bytes;
+        window.reset();
+        window = std::make_unique<TForm1>(Settings{}, file);
+        window->SetDialogs(&dialogs);
+        dialogs.Messages.clear();
+        Settings changed = window->Preferences();
+        changed.Pick = 3;
+        window->ApplySettings(changed);
+        EXPECT_TRUE(window->close());
+        const std::string said = "設定ファイル\"" + file.string() + "\"" + c.Says;
+        EXPECT_EQ(dialogs.Messages, (std::vector<std::string>{said, said})) << "once on OK, once at the end";
+        if (c.Bytes.empty()) continue;
+        std::ifstream kept(file, std::ios::binary);
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(kept), {}) == c.Bytes) << "the file was written over";
+    }
 }
 
 TEST_F(MainWindowFiles, TheTextDialogRemembersItsChoicesWhenTheTextCommandEnds)

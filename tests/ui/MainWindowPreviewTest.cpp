@@ -6,6 +6,9 @@
 #include "view/QtText.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 namespace vantro::testing {
@@ -192,6 +195,52 @@ TEST(TextDialogTest, RemembersItsHeightColourAndFontAndAvoidsTheWindowColour)
     dialog.Remember(remembered);
     EXPECT_EQ(remembered.TextDlgHeight, 40);
     EXPECT_EQ(remembered.TextDlgColor, 16);
+}
+
+TEST(TextDialogTest, ARememberedFontIsPreselectedEvenWhenTheTextFaceIsNotInstalled)
+{
+    // The face missing from the font list was once put first, which moved every remembered item
+    // index onto the font before it.
+    const QStringList families = QFontDatabase::families();
+    if (families.size() < 2) GTEST_SKIP() << "needs two installed fonts";
+    Settings settings;
+    settings.TextName = Utf8ToCp932("未インストールの書体");
+    ScriptedDialogs messages;
+    const struct {
+        int Remembered;
+        QString Shown;
+    } cases[] = {{1, families[1]}, {0, families[0]}, {-1, QString::fromUtf8("未インストールの書体")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Remembered);
+        settings.TextDlgFont = c.Remembered;
+        TTextDialog dialog(settings, messages);
+        EXPECT_EQ(dialog.findChild<QComboBox*>("ComboBoxText")->currentText(), c.Shown);
+    }
+}
+
+TEST(TextDialogTest, LineBreaksAfterTheLastTextMakeNoEmptyTexts)
+{
+    // A line break after the text once made an empty text element.
+    const struct {
+        const char* Memo;
+        std::vector<std::string> Lines;
+    } cases[] = {
+        {"AB\n", {"AB"}},
+        {"AB\nCD\n\n", {"AB", "CD"}},
+        {"AB\n\nCD", {"AB", "", "CD"}},
+        {"\n\n", {}},
+    };
+    Settings settings;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Memo);
+        ScriptedDialogs messages;
+        TTextDialog dialog(settings, messages);
+        dialog.Memo()->setPlainText(QString::fromUtf8(c.Memo));
+        EXPECT_EQ(dialog.Lines(), c.Lines);
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, !c.Lines.empty());
+        EXPECT_EQ(messages.Messages.empty(), !c.Lines.empty()) << "a memo of line breaks alone is refused";
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "commands/ToolButtonTable.h"
 #include "document/Layers.h"
 #include "document/UndoHistory.h"
+#include "support/Fixtures.h"
+#include "ui/CanvasWidget.h"
 #include "ui/LayerPanel.h"
 
 #include <QAction>
@@ -11,12 +13,44 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 namespace vantro::testing {
 namespace {
 
 const QString kFirstPrompt = QStringLiteral(" 1点目を指定して下さい(直線-2点)");
 const QString kSecondPrompt = QStringLiteral(" 2点目を指定して下さい(直線-2点)");
+
+TEST_F(MainWindowTest, ACanvasResizedDuringARepaintIsPaintedAtItsNewSizeAfterwards)
+{
+    // Resizing the window while a repaint gave the event loop a turn once replaced the image the
+    // repaint was drawing into (a use after free under the address sanitizer), and the rest of
+    // the drawing went nowhere. Run under the sanitizers.
+    Drawing& drawing = window->Document();
+    for (int k = 0; k < 40000; ++k) PutElement(drawing, Circle(k % 200 - 100.0, k / 200 - 100.0, 30));
+    PutElement(drawing, Line(-100000, 0, 100000, 0));  // drawn last, across every canvas
+    const QSize before = Canvas()->size();
+    int resizedWhilePainting = 0;
+    QTimer resizer;
+    QObject::connect(&resizer, &QTimer::timeout, [&] {
+        if (window->View().Repaint == RepaintState::Idle || resizedWhilePainting == 3) return;
+        ++resizedWhilePainting;
+        window->resize(window->size() + QSize(40, 30));
+    });
+    resizer.start(0);
+    window->RedrawAll(true);
+    resizer.stop();
+    ASSERT_GT(resizedWhilePainting, 0) << "the repaint gave the event loop no turn";
+    const QImage& image = Find<CanvasWidget>("PaintBox1")->Image();
+    EXPECT_NE(Canvas()->size(), before);
+    EXPECT_EQ(image.size(), Canvas()->size());
+    EXPECT_EQ(window->View().CanvasWidth, Canvas()->width());
+    EXPECT_EQ(window->View().CanvasHeight, Canvas()->height());
+    EXPECT_EQ(window->View().Repaint, RepaintState::Idle);
+    const int row = window->View().OriginY;
+    ASSERT_TRUE(row >= 0 && row < image.height());
+    EXPECT_EQ(image.pixel(image.width() - 1, row) & 0xFFFFFF, 0u) << "the line reaches the new right edge";
+}
 
 TEST_F(MainWindowTest, TheTwoPointLineButtonStartsStepSeventeen)
 {
@@ -116,7 +150,7 @@ TEST_F(MainWindowTest, RightClickWhenIdleRepeatsTheLastCommandAndCancelsAfterSta
     ClickCanvas({300, 200}, Qt::RightButton);
     EXPECT_EQ(Mode(), 30);
     EXPECT_TRUE(window->Command().AltVariant) << "the circle comes back as it last ran";
-    EXPECT_EQ(Prompt(), QStringLiteral(" 中心点と直径を指定して下さい(円-中心と直径)"));
+    EXPECT_TRUE(Prompt().startsWith(QStringLiteral(" 中心点と直径を指定して下さい(円-中心と直径)")));
     EXPECT_EQ(window->Command().AnchorPixel, (CanvasPoint{300, 200}));
 }
 
@@ -300,7 +334,9 @@ TEST_F(MainWindowTest, EveryToolButtonStartsItsCommand)
             EXPECT_EQ(Find<QLineEdit>("EditY")->isVisible(), y);
             EXPECT_EQ(Find<QLineEdit>("EditR")->isVisible(), r);
             EXPECT_EQ(window->Command().AltVariant, right && row.Right == RightButton::AltVariant);
-            EXPECT_EQ(Prompt(), QString::fromUtf8(EntryPrompt(step, window->Command().AltVariant)));
+            const QString prompt = QString::fromUtf8(EntryPrompt(step, window->Command().AltVariant));
+            const bool built = step.Click != nullptr || step.Enter != nullptr;
+            EXPECT_EQ(Prompt(), built ? prompt : prompt + QStringLiteral("　※この機能は準備中です"));
             QTest::keyClick(window.get(), Qt::Key_Escape);
         }
     }

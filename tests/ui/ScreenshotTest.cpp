@@ -9,7 +9,10 @@
 #include "geometry/Dimensions.h"
 #include "geometry/TextElements.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPlainTextEdit>
 
 #include <filesystem>
 #include <QLabel>
@@ -48,32 +51,75 @@ void DrawSample(TForm1& window)
     AppendTextLines(d, title, 10, {Utf8ToCp932("フランジ  S=1:1")}, {-150, -150});
 }
 
+// The README's pictures, when VANTRO_SCREENSHOT_DIR names a folder.
+void SavePicture(const QImage& picture, const QString& name)
+{
+    const QByteArray folder = qgetenv("VANTRO_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) picture.save(QDir(QString::fromLocal8Bit(folder)).filePath(name));
+}
+
+void ExpectInside(const QWidget& window, const QWidget& widget, const char* name)
+{
+    const QRect inWindow(widget.mapTo(&window, QPoint(0, 0)), widget.size());
+    EXPECT_TRUE(window.rect().contains(inWindow)) << name;
+    EXPECT_GE(widget.width(), widget.minimumSizeHint().width()) << name;
+}
+
+// The line command at 1280 × 800 and a dimension command with its option panels at 1920 × 1080.
 TEST_F(MainWindowTest, TheWindowFitsAtTheReferenceSizes)
 {
-    for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
-        SCOPED_TRACE(size.width());
-        Open(Settings{}, size);
+    const struct {
+        QSize Size;
+        const char* Button;
+        std::vector<const char*> Shown;
+    } cases[] = {
+        {QSize(1280, 800), "SpeedButton17", {"PanelCad", "StatusPanel4", "Panelcad2", "LabelRayer", "CheckBoxGrp", "EditY"}},
+        {QSize(1920, 1080), "SpeedButton150",
+         {"PanelCad", "StatusPanel4", "Panelcad2", "LabelRayer", "CheckBoxGrp", "PanelDim", "PanelDim2", "EditCome"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Size.width());
+        Open(Settings{}, c.Size);
         DrawSample(*window);
         window->RedrawAll(true);
-        Press("SpeedButton17");
-        // Every status panel and the tool panel stay fully inside the window.
-        for (const char* name : {"PanelCad", "StatusPanel4", "Panelcad2", "LabelRayer", "CheckBoxGrp"}) {
+        Press(c.Button);
+        for (const char* name : c.Shown) {
             QWidget* widget = Find(name);
-            const QRect inWindow(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
-            EXPECT_TRUE(window->rect().contains(inWindow)) << name;
-            EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << name;
+            EXPECT_TRUE(widget->isVisible()) << name;
+            ExpectInside(*window, *widget, name);
         }
         const QByteArray samples = qgetenv("VANTRO_SAMPLES_DIR");
         if (!samples.isEmpty()) {
             const std::filesystem::path sample = std::filesystem::path(samples.toStdString()) / "flange.dca";
             EXPECT_TRUE(WriteDrawingFile(sample, window->Document(), DrawingFileSettings{}).Ok);
         }
-        const QByteArray folder = qgetenv("VANTRO_SCREENSHOT_DIR");
-        if (!folder.isEmpty())
-            window->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(
-                QStringLiteral("vantrocad-%1x%2.png").arg(size.width()).arg(size.height())));
+        SavePicture(window->grab().toImage(),
+                    QStringLiteral("vantrocad-%1x%2.png").arg(c.Size.width()).arg(c.Size.height()));
         QTest::keyClick(window.get(), Qt::Key_Escape);
     }
+}
+
+// The text dialog over the window, where it opens: beside the tool panel, inside the window.
+TEST_F(MainWindowTest, TheTextDialogPicture)
+{
+    DrawSample(*window);
+    window->RedrawAll(true);
+    QImage picture;
+    window->SetTextDialogRunner([&](TTextDialog& dialog) {
+        dialog.Memo()->setPlainText(QStringLiteral("表面粗さ Ra1.6"));
+        dialog.show();
+        QApplication::processEvents();
+        const QPoint at = window->mapFromGlobal(dialog.pos());
+        EXPECT_TRUE(window->rect().contains(QRect(at, dialog.size()))) << "the dialog lies within the window";
+        picture = window->grab().toImage();
+        QPainter painter(&picture);
+        painter.drawImage(at, dialog.grab().toImage());
+        dialog.hide();
+        return false;
+    });
+    Press("SpeedButton296");
+    ASSERT_FALSE(picture.isNull());
+    SavePicture(picture, QStringLiteral("vantrocad-text-dialog.png"));
 }
 
 }  // namespace

@@ -193,6 +193,29 @@ TEST_F(SettingsDialogCad, OkTakesOnlyTheChangedControls)
     EXPECT_TRUE(messages.Messages.empty());
 }
 
+TEST_F(SettingsDialogCad, DecimalsOutsideTheirRangeAreBroughtInside)
+{
+    // A text height of 0 or a grid pitch of a hundred kilometres was once taken as typed.
+    const struct {
+        const char* Edit;
+        const char* Typed;
+        double Settings::*Field;
+        double Taken;
+    } cases[] = {
+        {"Edit10", "0", &Settings::Textheight, 0.1},         {"Edit10", "99999", &Settings::Textheight, 1000},
+        {"Edit7", "5000", &Settings::ArrowLength, 1000},      {"EdithoseiY", "0", &Settings::HoseiY, 0.01},
+        {"EditGridPit", "0", &Settings::GridPit, 0.01},       {"EditGridPit", "100000000", &Settings::GridPit, 100000},
+        {"Edit9", "0", &Settings::ArrowOffset, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Edit + std::string(" ") + c.Typed);
+        CadSettingsDialog fresh{before, messages, NoColour, [] {}};
+        Find<QLineEdit>(fresh, c.Edit)->setText(QString::fromUtf8(c.Typed));
+        Find<QPushButton>(fresh, "ButtonOK")->click();
+        EXPECT_EQ(fresh.Result().*c.Field, c.Taken);
+    }
+}
+
 TEST_F(SettingsDialogCad, CancelChangesNothing)
 {
     Find<QCheckBox>(dialog, "CheckBoxDaen")->setChecked(true);

@@ -138,11 +138,32 @@ TEST_F(Painter, ArcModesDrawTheSameQuarter)
             EXPECT_GT(recorder.Count("LineTo"), 5);
         }
     }
-    // In Arc mode an arc whose canvas ends are a pixel apart or less is not drawn at all.
-    testing::RecordingSurface recorder(100, 100);
+}
+
+TEST_F(Painter, ArcsWhoseEndsShareAPixelAreDecidedByTheirSweep)
+{
+    // A nearly full arc whose ends fell within a pixel was once not drawn at all in Arc mode; a
+    // dimension's tiny arc was drawn as a whole circle.
     settings.ArcMode = 2000;
-    DrawShape({recorder, view, drawing, settings}, Arc(50, 50, 30, 0, 359.99));
-    EXPECT_TRUE(recorder.Calls.empty());
+    const struct {
+        double Sweep;
+        bool Dimension;  // through the dimension painters' world arc
+        int Arcs;
+    } cases[] = {{359.99, false, 1}, {0.01, false, 0}, {359.99, true, 1}, {0.01, true, 0}, {90, true, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.Sweep << (c.Dimension ? " dimension" : " element"));
+        testing::RecordingSurface recorder(100, 100);
+        recorder.SetPen({});
+        const TCadData arc = Arc(50, 50, 30, 10, c.Sweep);
+        if (c.Dimension) DrawWorldArc(recorder, view, settings, arc.X1, arc.Y1, arc.X2, arc.Y2, 50, 50, 30, c.Sweep);
+        else DrawShape({recorder, view, drawing, settings}, arc);
+        EXPECT_EQ(recorder.Count("Arc"), c.Arcs);
+        EXPECT_EQ(recorder.Calls.size(), static_cast<size_t>(c.Arcs));
+        if (recorder.Count("Arc") == 1 && c.Sweep > 180) {
+            const auto& rays = recorder.Calls[0].Points;
+            EXPECT_EQ(rays[2], rays[3]) << "equal rays draw the whole circle";
+        }
+    }
 }
 
 TEST_F(Painter, DashStylesDifferFromSolid)
