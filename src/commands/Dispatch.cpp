@@ -90,6 +90,7 @@ bool BeginCommandState(Drawing& drawing, CommandState& state, uint16_t code)
     drawing.Saved = false;
     ClearRedo(drawing);
     state.LastCommand = code;
+    state.Editing = {};
     const bool repaint = ClearPicksAndSelection(drawing, state);
     drawing.Scratch = {};
     return repaint;
@@ -102,6 +103,7 @@ bool EndCommandState(Drawing& drawing, CommandState& state)
     state.CommandMode = step::kIdle;
     state.MultiSelectPending = false;
     state.WindowDragActive = false;
+    state.Editing = {};
     return ClearPicksAndSelection(drawing, state);
 }
 

@@ -1,18 +1,26 @@
 #include "commands/StepTable.h"
 
+#include "commands/BreakSteps.h"
 #include "commands/CircleSteps.h"
+#include "commands/CornerSteps.h"
 #include "commands/CurveSteps.h"
 #include "commands/DeleteSteps.h"
 #include "commands/DimensionSteps.h"
+#include "commands/DivideSteps.h"
+#include "commands/ExtendSteps.h"
+#include "commands/GroupSteps.h"
 #include "commands/LeaderSteps.h"
 #include "commands/LineCommandSteps.h"
 #include "commands/LineSteps.h"
+#include "commands/OffsetSteps.h"
 #include "commands/PointSteps.h"
 #include "commands/PropertySteps.h"
 #include "commands/SelectionSteps.h"
 #include "commands/ShapeSteps.h"
 #include "commands/TangentSteps.h"
 #include "commands/TextSteps.h"
+#include "commands/TransformSteps.h"
+#include "commands/TrimSteps.h"
 
 #include <array>
 
@@ -33,17 +41,16 @@ void ConfirmedWindowClick(CommandContext& ctx, const ClickInput&)
 
 // The selection step of an editing command and its confirmed window.
 constexpr StepRow SelectionRow(uint16_t code, const char* prompt, const char* again, const char* labelR,
-                               int help, bool annotations)
+                               int help, bool annotations, ClickStepFunction click)
 {
     return {.Code = code, .Prompt = prompt, .Again = again, .LabelR = labelR, .HelpContext = help,
             .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = annotations,
-            .Click = SelectionStepClick};
+            .Click = click};
 }
 
-constexpr StepRow WindowRow(uint16_t code, bool annotations)
+constexpr StepRow WindowRow(uint16_t code, bool annotations, ClickStepFunction click = ConfirmedWindowClick)
 {
-    return {.Code = code, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = annotations,
-            .Click = ConfirmedWindowClick};
+    return {.Code = code, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = annotations, .Click = click};
 }
 
 constexpr const char* kMoveAgain = "移動する要素を選択するか範囲を作図して下さい(移動)";
@@ -172,44 +179,57 @@ constexpr StepRow kTable[] = {
      .PickKinds = "0"},
 
     // Move, mirror, rotate, scale.
-    {.Code = kMoveCopyCount},
-    SelectionRow(kMoveSelect, "移動する図形を単独、又は範囲選択して下さい。(移動)", kMoveAgain, "", 100, true),
-    WindowRow(kMoveWindow, true),
-    {.Code = kMoveBase, .Prompt = "基点をクリックするか移動距離を入力して下さい(移動)"},
+    {.Code = kMoveCopyCount, .Enter = MoveCopyCountEnter},
+    SelectionRow(kMoveSelect, "移動する図形を単独、又は範囲選択して下さい。(移動)", kMoveAgain, "", 100, true,
+                 MoveSelectClick),
+    WindowRow(kMoveWindow, true, MoveWindowClick),
+    {.Code = kMoveBase, .Prompt = "基点をクリックするか移動距離を入力して下さい(移動)", .Click = MoveBaseClick,
+     .Enter = MoveBaseEnter},
     {.Code = kMoveDestination, .Prompt = "移動点をクリックするか、移動距離を入力して下さい(移動)",
-     .Preview = PS::SelectionMoved},
+     .Preview = PS::SelectionMoved, .Click = MoveDestinationClick},
     SelectionRow(kMoveCopySelect, "移動する図形を単独、又は範囲選択して下さい。(移動-コピー)", kMoveAgain, "N", 0,
-                 true),
-    WindowRow(kMoveCopyWindow, true),
-    {.Code = kMoveCopyBase, .Prompt = "基点をクリックするか移動距離を入力して下さい(移動)"},
+                 true, MoveSelectClick),
+    WindowRow(kMoveCopyWindow, true, MoveWindowClick),
+    {.Code = kMoveCopyBase, .Prompt = "基点をクリックするか移動距離を入力して下さい(移動)", .Click = MoveBaseClick,
+     .Enter = MoveBaseEnter},
     {.Code = kMoveCopyDestination, .Prompt = "移動点をクリックするか、移動距離を入力して下さい(移動)",
-     .Preview = PS::SelectionMoved},
+     .Preview = PS::SelectionMoved, .Click = MoveDestinationClick},
     SelectionRow(kMirrorSelect, "ミラーイメージする図形を単独、又は範囲選択して下さい。(ミラー)", kMirrorAgain, "", 108,
-                 true),
-    WindowRow(kMirrorWindow, true),
-    {.Code = kMirrorAxisStart, .Prompt = "軸の基点をクリックするか入力して下さい(ミラー)"},
+                 true, MirrorSelectClick),
+    WindowRow(kMirrorWindow, true, MirrorWindowClick),
+    {.Code = kMirrorAxisStart, .Prompt = "軸の基点をクリックするか入力して下さい(ミラー)",
+     .Click = MirrorAxisStartClick, .Enter = MirrorAxisStartEnter},
     {.Code = kMirrorAxisEnd, .Prompt = "軸の終点をクリックするか入力して下さい(ミラー)",
-     .Preview = PS::SelectionMirrored},
+     .Preview = PS::SelectionMirrored, .Click = MirrorAxisEndClick, .Enter = MirrorAxisEndEnter},
     SelectionRow(kMirrorCopySelect, "ミラーイメージする図形を単独、又は範囲選択して下さい。(ミラー-コピー)",
-                 kMirrorAgain, "", 0, true),
-    WindowRow(kMirrorCopyWindow, true),
-    {.Code = kMirrorCopyAxisStart, .Prompt = "軸の基点をクリックするか入力して下さい(ミラー)"},
+                 kMirrorAgain, "", 0, true, MirrorSelectClick),
+    WindowRow(kMirrorCopyWindow, true, MirrorWindowClick),
+    {.Code = kMirrorCopyAxisStart, .Prompt = "軸の基点をクリックするか入力して下さい(ミラー)",
+     .Click = MirrorAxisStartClick, .Enter = MirrorAxisStartEnter},
     {.Code = kMirrorCopyAxisEnd, .Prompt = "軸の終点をクリックするか入力して下さい(ミラー)",
-     .Preview = PS::SelectionMirrored},
-    SelectionRow(kRotateSelect, "回転する図形を単独、又は範囲選択して下さい。(回転)", kRotateAgain, "", 116, true),
-    WindowRow(kRotateWindow, true),
-    {.Code = kRotateCentre, .Prompt = "回転中心をクリックするか入力して下さい(回転)"},
-    {.Code = kRotateAngle, .Prompt = "回転角度を入力して下さい(回転)", .Preview = PS::SelectionRotated},
+     .Preview = PS::SelectionMirrored, .Click = MirrorAxisEndClick, .Enter = MirrorAxisEndEnter},
+    SelectionRow(kRotateSelect, "回転する図形を単独、又は範囲選択して下さい。(回転)", kRotateAgain, "", 116, true,
+                 RotateSelectClick),
+    WindowRow(kRotateWindow, true, RotateWindowClick),
+    {.Code = kRotateCentre, .Prompt = "回転中心をクリックするか入力して下さい(回転)", .Click = RotateCentreClick,
+     .Enter = RotateCentreEnter},
+    {.Code = kRotateAngle, .Prompt = "回転角度を入力して下さい(回転)", .Preview = PS::SelectionRotated,
+     .Click = RotateAngleClick, .Enter = RotateAngleEnter},
     SelectionRow(kRotateCopySelect, "回転する図形を単独、又は範囲選択して下さい。(回転-コピー)", kRotateAgain, "", 0,
-                 true),
-    WindowRow(kRotateCopyWindow, true),
-    {.Code = kRotateCopyCentre, .Prompt = "回転中心をクリックするか入力して下さい(回転)"},
-    {.Code = kRotateCopyAngle, .Prompt = "回転角度を入力して下さい(回転)", .Preview = PS::SelectionRotated},
-    {.Code = kRotateCopyCount, .Prompt = "コピー個数を入力して下さい(回転)"},
-    SelectionRow(kScaleSelect, "図形を選択するか範囲を作図して下さい(倍率変換)", nullptr, "N", 125, true),
-    WindowRow(kScaleWindow, true),
-    {.Code = kScaleBase, .Prompt = "倍率をかける基点をクリックするか入力して下さい(倍率変更)"},
-    {.Code = kScaleFactor, .Prompt = "倍率を入力して下さい(倍率変更)"},
+                 true, RotateSelectClick),
+    WindowRow(kRotateCopyWindow, true, RotateWindowClick),
+    {.Code = kRotateCopyCentre, .Prompt = "回転中心をクリックするか入力して下さい(回転)", .Click = RotateCentreClick,
+     .Enter = RotateCentreEnter},
+    {.Code = kRotateCopyAngle, .Prompt = "回転角度を入力して下さい(回転)", .Preview = PS::SelectionRotated,
+     .Click = RotateAngleClick, .Enter = RotateAngleEnter},
+    {.Code = kRotateCopyCount, .Prompt = "コピー個数を入力して下さい(回転)", .Enter = RotateCopyCountEnter},
+    SelectionRow(kScaleSelect, "図形を選択するか範囲を作図して下さい(倍率変換)", nullptr, "N", 125, true,
+                 ScaleSelectClick),
+    WindowRow(kScaleWindow, true, ScaleWindowClick),
+    {.Code = kScaleBase, .Prompt = "倍率をかける基点をクリックするか入力して下さい(倍率変更)", .Click = ScaleBaseClick,
+     .Enter = ScaleBaseEnter},
+    {.Code = kScaleFactor, .Prompt = "倍率を入力して下さい(倍率変更)", .Click = ScaleFactorClick,
+     .Enter = ScaleFactorEnter},
 
     // Part files and inserted images.
     {.Code = kPartSaveSelect, .Prompt = "部分保存する図形を包み窓により指定してください。",
@@ -255,7 +275,8 @@ constexpr StepRow kTable[] = {
      .Again = "次ぎの座標をクリックして下さい(相対値寸法表示)", .Click = RelativeValuesNextClick},
     {.Code = kRelativeValuesNewPosition, .Prompt = "表示位置をクリックして下さい(相対値寸法表示)",
      .Click = RelativeValuesNewPositionClick},
-    {.Code = kOriginChange, .Prompt = "新しい原点となる位置をクリックして下さい(原点変更)", .HelpContext = 166},
+    {.Code = kOriginChange, .Prompt = "新しい原点となる位置をクリックして下さい(原点変更)", .HelpContext = 166,
+     .Click = OriginChangeClick},
     {.Code = kBaseCoordinate, .Prompt = "基点となる座標をクリックして下さい(基点相対座標)", .HelpContext = 167,
      .Click = BaseCoordinateBaseClick},
     {.Code = kBaseCoordinatePoint, .Prompt = "座標をクリックして下さい(基点相対座標)",
@@ -301,68 +322,80 @@ constexpr StepRow kTable[] = {
 
     // Editing.
     {.Code = kPartialDelete, .Prompt = "マウスで消して下さい(クリック点より端点に近い方を消去します)",
-     .HelpContext = 199, .PickKinds = "1234"},
+     .HelpContext = 199, .PickKinds = "1234", .Click = PartialDeleteClick},
     {.Code = kOffset, .Prompt = " 要素を選択して下さい(オフセット)", .Layout = kLayoutR, .LabelR = "W",
-     .HelpContext = 200, .PickKinds = "1234"},
-    {.Code = kOffsetSide, .Prompt = " 方向を指定して下さい(オフセット)"},
+     .HelpContext = 200, .PickKinds = "1234", .Click = OffsetPickClick, .Enter = OffsetEnter},
+    {.Code = kOffsetSide, .Prompt = " 方向を指定して下さい(オフセット)", .Click = OffsetSideClick, .Enter = OffsetEnter},
     {.Code = kExtend, .Prompt = "延長する直線又は円弧を選択して下さい(延長)",
-     .AltPrompt = "延長する直線又は円弧を選択して下さい(延長)", .HelpContext = 206, .PickKinds = "123"},
-    {.Code = kExtendTarget, .Prompt = "延長先の図形又は位置をクリックして下さい(延長)", .PickKinds = "1234"},
+     .AltPrompt = "延長する直線又は円弧を選択して下さい(延長)", .HelpContext = 206, .PickKinds = "123",
+     .Click = ExtendPickClick},
+    {.Code = kExtendTarget, .Prompt = "延長先の図形又は位置をクリックして下さい(延長)", .PickKinds = "1234",
+     .Click = ExtendTargetClick},
     {.Code = kTrimSelect, .Prompt = " 境界となる図形を単独、又は範囲選択して下さい。(トリム)",
      .Again = " 境界となる要素を選択するか範囲を作図して下さい。(トリム)", .HelpContext = 208,
-     .Kind = SK::SelectionStep, .PickKinds = "12345", .Click = SelectionStepClick},
-    {.Code = kTrimWindow, .Kind = SK::ConfirmedWindow, .WindowTakesLocked = true, .Click = ConfirmedWindowClick},
-    {.Code = kTrimPiece, .Prompt = " クリック=トリム、[Shift]+クリック=選択変更　(トリム）", .PickKinds = "12345"},
+     .Kind = SK::SelectionStep, .PickKinds = "12345", .Click = TrimBoundaryClick},
+    {.Code = kTrimWindow, .Kind = SK::ConfirmedWindow, .WindowTakesLocked = true, .Click = TrimWindowClick},
+    {.Code = kTrimPiece, .Prompt = " クリック=トリム、[Shift]+クリック=選択変更　(トリム）", .PickKinds = "12345",
+     .Click = TrimPieceClick},
     {.Code = kFillet, .Prompt = "半径を入力して、1つ目の直線を選択して下さい(角丸め)",
      .Again = "半径を入力して、1つ目の要素を選択して下さい(角丸め)", .Layout = kLayoutR, .HelpContext = 211,
-     .PickKinds = "134"},
-    {.Code = kFilletSecond, .Prompt = "２つ目の要素を選択して下さい(角丸め)", .PickKinds = "134"},
+     .PickKinds = "134", .Click = FilletFirstClick},
+    {.Code = kFilletSecond, .Prompt = "２つ目の要素を選択して下さい(角丸め)", .PickKinds = "134",
+     .Click = FilletSecondClick},
     {.Code = kChamfer, .Prompt = "面長さを入力して、1つ目の直線を選択して下さい(面取り)", .Layout = kLayoutR,
-     .LabelR = "C", .HelpContext = 211, .PickKinds = "1"},
-    {.Code = kChamferSecond, .Prompt = "2つ目の直線を選択して下さい(面取り)", .PickKinds = "1"},
-    {.Code = kBreak, .Prompt = "分解する図形を選択して下さい(図形分解)", .HelpContext = 215, .PickKinds = "1234"},
-    {.Code = kBreakBoundary, .Prompt = "境界となる要素を選択して下さい(図形分解)", .PickKinds = "1234"},
+     .LabelR = "C", .HelpContext = 211, .PickKinds = "1", .Click = ChamferFirstClick},
+    {.Code = kChamferSecond, .Prompt = "2つ目の直線を選択して下さい(面取り)", .PickKinds = "1",
+     .Click = ChamferSecondClick},
+    {.Code = kBreak, .Prompt = "分解する図形を選択して下さい(図形分解)", .HelpContext = 215, .PickKinds = "1234",
+     .Click = BreakFirstClick},
+    {.Code = kBreakBoundary, .Prompt = "境界となる要素を選択して下さい(図形分解)", .PickKinds = "1234",
+     .Click = BreakBoundaryClick},
     {.Code = kGroupCreate, .Prompt = "グループ登録する図形を単独、又は範囲選択して下さい。", .HelpContext = 220,
      .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .PanelAlways = true,
      .Click = SelectionStepClick},
-    WindowRow(kGroupCreateWindow, true),
+    WindowRow(kGroupCreateWindow, true, GroupCreateWindowClick),
     {.Code = kGroupDissolve, .Prompt = "グループ解除する図形の一つを選択して下さい。", .HelpContext = 220,
-     .PickKinds = "0"},
-    {.Code = kGroupAdd, .Prompt = "追加元グループの一つを選択して下さい。", .HelpContext = 224, .PickKinds = "0"},
-    {.Code = kGroupAddMember, .Prompt = "グループに追加する図形をクリックして下さい(グループ追加)", .PickKinds = "0"},
+     .PickKinds = "0", .Click = GroupDissolveClick},
+    {.Code = kGroupAdd, .Prompt = "追加元グループの一つを選択して下さい。", .HelpContext = 224, .PickKinds = "0",
+     .Click = GroupAddClick},
+    {.Code = kGroupAddMember, .Prompt = "グループに追加する図形をクリックして下さい(グループ追加)", .PickKinds = "0",
+     .Click = GroupAddMemberClick},
     {.Code = kGroupRemove, .Prompt = "グループから除外する図形を選択して下さい。", .HelpContext = 224,
-     .PickKinds = "0"},
+     .PickKinds = "0", .Click = GroupRemoveClick},
     {.Code = kChainOffset, .Prompt = " 要素を選択して下さい(連続線オフセット)", .Layout = kLayoutR, .LabelR = "W",
-     .HelpContext = 229, .PickKinds = "13"},
-    {.Code = kChainOffsetSide, .Prompt = " 方向を指定して下さい(連続線オフセット)"},
+     .HelpContext = 229, .PickKinds = "13", .Click = ChainOffsetPickClick},
+    {.Code = kChainOffsetSide, .Prompt = " 方向を指定して下さい(連続線オフセット)", .Click = ChainOffsetSideClick},
     {.Code = kOffsetBothSides, .Prompt = " 要素を選択して下さい(Ｗオフセット)", .Layout = kLayoutR, .LabelR = "W",
-     .HelpContext = 231, .PickKinds = "1234"},
+     .HelpContext = 231, .PickKinds = "1234", .Click = BothSidesClick, .Enter = BothSidesEnter},
     {.Code = kCircleCentreLines, .Prompt = "円をクリックして下さい(円の中心線)", .PickKinds = "34",
      .Click = CircleCentreLinesClick},
     {.Code = kHalve, .Prompt = "2分割する直線、円弧をクリックして下さい(2分割)", .HelpContext = 234,
-     .PickKinds = "134"},
+     .PickKinds = "134", .Click = HalveClick},
     {.Code = kCentreLine, .Prompt = "直線、円弧をクリックして下さい(中心直線）", .HelpContext = 235, .PickKinds = "13",
      .Click = CentreLineClick},
     {.Code = kContinuousTrim, .Prompt = "1つ目の要素の開始側クリックして下さい。(連続トリム)", .HelpContext = 238,
-     .PickKinds = "134"},
-    {.Code = kContinuousTrimNext, .Prompt = "次の要素を選択して下さい(連続トリム)", .PickKinds = "134"},
-    {.Code = kCurveToLines, .Prompt = "直線に変更する曲線の端点をクリックして下さい(直線変換)", .PickKinds = "-4-5"},
-    {.Code = kDivide, .Prompt = "分割する直線、円、円弧をクリックして下さい(分割)", .PickKinds = "134"},
+     .PickKinds = "134", .Click = ContinuousTrimFirstClick},
+    {.Code = kContinuousTrimNext, .Prompt = "次の要素を選択して下さい(連続トリム)", .PickKinds = "134",
+     .Click = ContinuousTrimNextClick},
+    {.Code = kCurveToLines, .Prompt = "直線に変更する曲線の端点をクリックして下さい(直線変換)", .PickKinds = "-4-5",
+     .Click = CurveToLinesClick},
+    {.Code = kDivide, .Prompt = "分割する直線、円、円弧をクリックして下さい(分割)", .PickKinds = "134",
+     .Click = DivideClick},
     {.Code = kIntersectionPoints, .Prompt = "交点を求める1個めの図形をクリックして下さい(点)", .PickKinds = "134",
      .Click = IntersectionFirstClick},
     {.Code = kIntersectionPointsSecond, .Prompt = "もう1個の要素を選択して下さい（点)", .PickKinds = "134",
      .Click = IntersectionSecondClick},
-    {.Code = kChainCheck, .Prompt = "確認する図形を選択して下さい(連続要素確認)", .PickKinds = "134"},
+    {.Code = kChainCheck, .Prompt = "確認する図形を選択して下さい(連続要素確認)", .PickKinds = "134",
+     .Click = ChainCheckClick},
 
     // Free selection, the text, properties and delete.
     {.Code = kFreeSelection, .Click = FreeSelectionClick},
     {.Code = kFreeSelectionWindow},
     {.Code = kText, .Prompt = "文字を記入後、書きこむ位置をクリックして下さい(Text)", .Preview = PS::TextPlacement,
      .HelpContext = 296, .Click = TextPlacementClick},
-    {.Code = kPropertiesSelect, .Prompt = " 図形を単独、又は範囲選択して下さい。(プロパティ)", .HelpContext = 297,
-     .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .Click = PropertiesClick},
-    {.Code = kPropertiesWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true,
-     .Click = PropertiesWindowClick},
+    SelectionRow(kPropertiesSelect, " 図形を単独、又は範囲選択して下さい。(プロパティ)", nullptr, nullptr, 297, true,
+                 PropertiesClick),
+    WindowRow(kPropertiesWindow, true, PropertiesWindowClick),
     {.Code = kDeleteSelect, .Prompt = " 削除する図形を単独、又は範囲選択して下さい。(削除)", .HelpContext = 300,
      .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .Click = DeleteClick},
     {.Code = kDeleteWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true, .Click = DeleteWindowClick},

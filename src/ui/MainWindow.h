@@ -227,6 +227,10 @@ private:
     void ShowPreview(CanvasPoint cursor);
     void ErasePreview();
 
+    // Editing commands (MainWindowEditing.cpp)
+    void StartChainCheck();
+    void DrawMarkers(const std::vector<Point>& points);
+
     // Text command (MainWindowText.cpp)
     void StartTextCommand();
     void ShowTextDialog();

@@ -56,7 +56,7 @@ void TForm1::PasteFromClipboard(bool keepLayers)
         dialogs_->Ask("貼り付けた図形の位置を修正しますか?", QuestionButtons::YesNo) != DialogAnswer::Yes)
         return;
     // The pasted elements go on as a confirmed window of the move command; it ends itself afterwards.
-    command_.PasteReposition = true;
+    command_.Editing.PasteReposition = true;
     for (const int index : pasted.Indices) {
         drawing_[index].Selected = 1;
         DrawElement(index);

@@ -184,7 +184,9 @@ void TForm1::RepeatLastCommand(int x, int y)
 {
     const uint16_t last = command_.LastCommand;
     const ToolButtonRow* row = FindToolButton(last);
-    if (row == nullptr) {
+    if (last == step::kChainCheck) {
+        StartChainCheck();
+    } else if (row == nullptr) {
         toolButtons_["SpeedButton0"]->setChecked(true);
         CancelCommand();
     } else {

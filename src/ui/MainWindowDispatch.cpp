@@ -94,7 +94,10 @@ void TForm1::ApplyStepResult(const StepResult& result)
         if (const ToolButtonRow* row = FindToolButton(result.PressButtonOf))
             toolButtons_[QString::fromUtf8(row->Name)]->setChecked(true);
     }
+    if (result.ViewOrigin) Pan(view_, result.ViewOrigin->X - view_.OriginX, result.ViewOrigin->Y - view_.OriginY);
     if (result.Repaint) RedrawAll(true);
+    else if (result.RepaintEdited) RedrawAll(settings_.ClsChk == 1);
+    DrawMarkers(result.Markers);
     if (result.Cancel) CancelCommand();
     else if (result.ReopenTextDialog) ShowTextDialog();
     else if (result.OpenProperties) ShowProperties();

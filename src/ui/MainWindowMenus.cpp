@@ -186,7 +186,8 @@ void TForm1::BuildMenus()
     for (const auto& [name, caption, page] : {std::tuple{"Set1", "CAD設定1(&F)", 0}, std::tuple{"Set1B", "CAD設定2(&S)", 1}})
         connect(AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
                 [this, page] { ShowCadSettingsDialog(page); });
-    AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認"))->setEnabled(false);
+    connect(AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認")), &QAction::triggered,
+            this, [this] { StartChainCheck(); });
     BuildShortcutMenu(setup);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));

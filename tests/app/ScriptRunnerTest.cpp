@@ -121,6 +121,29 @@ TEST_F(ScriptTest, DimensionsAndALeaderTextOnSnapPoints)
     EXPECT_EQ(read[5].Text, "=" + Utf8ToCp932("端面"));
 }
 
+TEST_F(ScriptTest, EditingCommandsTakeTheirAnswersAndTypedValues)
+{
+    testing::AddLine(window->Document(), 0, 0, 100, 0);
+    window->RedrawAll(true);
+    const auto failure = Run("button SpeedButtonOp\nbutton SpeedButton246\n"
+                             "answer 4\nclick 50 0\n"
+                             "button SpeedButton200\ntype EditR 20\nclick 60 0\nclick 60 30\n"
+                             "button SpeedButton116 right\nclick 60 20\n"
+                             "type EditX 0\ntype EditY 0\nenter EditX\n"
+                             "type EditR 180\nenter EditR\n"
+                             "expect-prompt コピー個数を入力して下さい(回転)\n"
+                             "type EditR 1\nenter EditR\n"
+                             "expect-prompt 回転する要素を選択するか範囲を作図して下さい(回転)\n");
+    ASSERT_FALSE(failure) << failure->Line << ": " << failure->Reason;
+    const Drawing& d = window->Document();
+    ASSERT_EQ(d.Count, 6) << "four quarters, an offset and its turned copy";
+    EXPECT_EQ(d[5].Y1, 20);
+    EXPECT_EQ(d[5].X1, 50);
+    EXPECT_NEAR(d[6].Y1, -20, 1e-9);
+    EXPECT_NEAR(d[6].X1, -50, 1e-9);
+    EXPECT_NE(messages.str().find("分割数を入力してください"), std::string::npos) << messages.str();
+}
+
 TEST_F(ScriptTest, FailuresNameTheLineAndTheReason)
 {
     const struct {

@@ -3,10 +3,22 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace vantro::testing {
+
+std::vector<TCadData> ElementsOf(const Drawing& drawing)
+{
+    return {drawing.Elements.begin() + 1, drawing.Elements.begin() + 1 + drawing.Count};
+}
+
+std::vector<TCadData> SortedById(std::vector<TCadData> elements)
+{
+    std::sort(elements.begin(), elements.end(), [](const TCadData& a, const TCadData& b) { return a.Id < b.Id; });
+    return elements;
+}
 
 TCadData Line(double x1, double y1, double x2, double y2, uint8_t layer)
 {
@@ -60,6 +72,49 @@ int AddLine(Drawing& drawing, double x1, double y1, double x2, double y2, uint8_
 int AddCircle(Drawing& drawing, double cx, double cy, double r, uint8_t layer)
 {
     return AddElement(drawing, Circle(cx, cy, r, layer));
+}
+
+Point Polar(Point c, double r, double degrees)
+{
+    return {c.X + r * std::cos(DegToRad(degrees)), c.Y + r * std::sin(DegToRad(degrees))};
+}
+
+TCadData ArcElement(Point c, double r, double fromDeg, double toDeg)
+{
+    TCadData e = Circle(c.X, c.Y, r, 3);
+    e.Kind = kKindArc;
+    const Point s = Polar(c, r, fromDeg), t = Polar(c, r, toDeg);
+    e.X1 = s.X;
+    e.Y1 = s.Y;
+    e.X2 = t.X;
+    e.Y2 = t.Y;
+    e.Angle = SweepAngleDeg(s, t, c);
+    return e;
+}
+
+TCadData EllipsePiece(Point c, double r, double k, double s, double e)
+{
+    TCadData piece{};
+    piece.Kind = kKindEllipse;
+    piece.Cx = c.X;
+    piece.Cy = c.Y;
+    piece.R = r;
+    piece.Y1 = k;
+    piece.X1 = s;
+    piece.X2 = e;
+    piece.Width = 1;
+    piece.Layer = 3;
+    return piece;
+}
+
+TCadData PointElement(Point p)
+{
+    TCadData e{};
+    e.Kind = kKindPoint;
+    e.Cx = p.X;
+    e.Cy = p.Y;
+    e.Layer = 1;
+    return e;
 }
 
 }  // namespace vantro::testing

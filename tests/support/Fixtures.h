@@ -2,6 +2,9 @@
 #pragma once
 
 #include "document/Drawing.h"
+#include "geometry/Primitives.h"
+
+#include <vector>
 
 namespace vantro::testing {
 
@@ -13,7 +16,23 @@ int AddElement(Drawing& drawing, const TCadData& element);
 // Appends without any undo record (building a drawing as a file read does).
 int PutElement(Drawing& drawing, const TCadData& element);
 
+// The elements 1..Count as they stand.
+std::vector<TCadData> ElementsOf(const Drawing& drawing);
+
+// The same elements in the order of their ids: undo puts deleted elements back at the end.
+std::vector<TCadData> SortedById(std::vector<TCadData> elements);
+
 TCadData Line(double x1, double y1, double x2, double y2, uint8_t layer = 1);
 TCadData Circle(double cx, double cy, double r, uint8_t layer = 1);
+
+// The arc about c from fromDeg counter-clockwise to toDeg (layer 3).
+TCadData ArcElement(Point c, double r, double fromDeg, double toDeg);
+
+// An ellipse piece about c with major radius r, flattening k, inclination 0 and values s > e (layer 3).
+TCadData EllipsePiece(Point c, double r, double k, double s, double e);
+
+TCadData PointElement(Point p);
+
+Point Polar(Point c, double r, double degrees);
 
 }  // namespace vantro::testing

@@ -29,22 +29,6 @@ protected:
         });
     }
 
-    void DragPixels(QPoint from, QPoint to)
-    {
-        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(Canvas(), (from + to) / 2);
-        QTest::mouseMove(Canvas(), to);
-        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
-    }
-    void Drag(double x0, double y0, double x1, double y1) { DragPixels(PixelOf(x0, y0), PixelOf(x1, y1)); }
-    std::vector<int> Selected() const
-    {
-        std::vector<int> out;
-        const Drawing& d = window->Document();
-        for (int i = 1; i <= d.Count; ++i)
-            if (d[i].Selected == 1) out.push_back(i);
-        return out;
-    }
     QWidget* MultiPanel() const { return Find("PanelMulti"); }
 
     // A small drawing about the origin: a line inside the window (0,0)-(100,100), one crossing its
