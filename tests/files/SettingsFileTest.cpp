@@ -1,6 +1,7 @@
 #include "files/ScratchFolder.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsKeys.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@ namespace vantro {
 namespace {
 
 using testing::ReadBytes;
+using testing::ScopedEnvironment;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -403,28 +405,6 @@ TEST(SettingsFileFolder, FindsTheFileWhateverTheLetterCaseAndSavesOverIt)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
     EXPECT_EQ(Read(ReadBytes(path)).Pick, 4);
 }
-
-// Sets an environment variable for the scope and puts the old value back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::optional<std::string>& value) : name_(name)
-    {
-        if (const char* old = std::getenv(name)) old_ = old;
-        Set(value);
-    }
-    ~ScopedEnvironment() { Set(old_); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    void Set(const std::optional<std::string>& value)
-    {
-        if (value) ::setenv(name_, value->c_str(), 1);
-        else ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(SettingsFileFolder, ProgramFolder)
 {
