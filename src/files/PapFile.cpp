@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <exception>
+#include <iterator>
 
 namespace vantro {
 namespace {
@@ -19,16 +20,6 @@ constexpr size_t kRecordLines = 9;
 constexpr size_t kMinRecordBytes = 2 * kRecordLines;
 
 bool IsPapKind(int8_t kind) { return kind == kKindLine || kind == kKindArc || kind == kKindCircle; }
-
-// Shortest general form with up to 15 significant digits; a negative zero is written as 0.
-void PutNumber(std::string& out, double value)
-{
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value == 0 ? 0.0 : value, std::chars_format::general, 15);
-    out.append(buffer, error == std::errc() ? end : buffer);
-    out.append("\r\n");
-}
 
 void PutLine(std::string& out, std::string_view text)
 {
@@ -71,6 +62,28 @@ bool ParseWhole(std::string_view text, T& value)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
+}
+
+bool IsNumber(std::string_view text)
+{
+    double value = 0;
+    return ParseWhole(text, value) && std::isfinite(value);
+}
+
+// Shortest general form with up to 15 significant digits; a negative zero is written as 0. Near
+// the top of the double range 15 digits round beyond it, and the parser refuses the text: the
+// exact shortest form, which always reads back, is written then.
+void PutNumber(std::string& out, double value)
+{
+    const double number = value == 0 ? 0.0 : value;
+    char buffer[64];
+    const auto written = [&buffer](std::to_chars_result result) {
+        return std::string_view(buffer, result.ec == std::errc() ? static_cast<size_t>(result.ptr - buffer) : 0);
+    };
+    std::string_view text = written(std::to_chars(buffer, std::end(buffer), number, std::chars_format::general, 15));
+    if (!IsNumber(text)) text = written(std::to_chars(buffer, std::end(buffer), number));
+    out.append(text);
+    out.append("\r\n");
 }
 
 bool NextInteger(LineCursor& in, int64_t& value)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -79,6 +80,28 @@ TEST(PapFile, NumbersUseTheShortestFormWithFifteenDigits)
     EXPECT_EQ(lines[4], "0.333333333333333");
     EXPECT_EQ(lines[5], "1e+20");
     EXPECT_EQ(lines[10], "0.1");
+}
+
+// Fifteen digits once rounded the largest values beyond the double range, so a file the program
+// wrote could not be read again.
+TEST(PapFile, ValuesAtTheEndsOfTheRangeAreWrittenReadably)
+{
+    const struct {
+        const char* Name;
+        double Radius;
+    } cases[] = {
+        {"the largest", std::numeric_limits<double>::max()},
+        {"the smallest normal", std::numeric_limits<double>::min()},
+        {"the smallest of all", std::numeric_limits<double>::denorm_min()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Drawing drawing;
+        PutElement(drawing, Circle(0, 0, c.Radius));
+        const Drawing read = ReadBack(drawing);
+        ASSERT_EQ(read.Count, 1);
+        EXPECT_NEAR(read[1].R / c.Radius, 1, 1e-14);
+    }
 }
 
 TEST(PapFile, ADottedLineComesBackDashedAndEveryNonSolidStyleIsFlagged)
