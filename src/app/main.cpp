@@ -28,10 +28,15 @@ bool HasDisplay()
 
 std::filesystem::path ToPath(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
 
-std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+std::filesystem::path ProgramFolderFor(const vantro::CommandLine& line)
 {
     const std::filesystem::path overrideDir = line.ProgramFolder ? std::filesystem::path(*line.ProgramFolder) : std::filesystem::path();
-    return vantro::SettingsFilePath(vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir));
+    return vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir);
+}
+
+std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+{
+    return vantro::SettingsFilePath(ProgramFolderFor(line));
 }
 
 int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
@@ -64,8 +69,11 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     QCoreApplication::processEvents();
     window.FitToWorkArea();
     if (!loaded.Message.empty()) window.Dialogs().ShowMessage(loaded.Message);
+    // Work a killed program left in its backup comes first; when it is taken up, it stands in for
+    // the drawing named on the command line.
+    const bool recovered = window.StartAutoSave(ProgramFolderFor(line));
     // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
-    if (line.Input.ends_with(".dca"))
+    if (!recovered && line.Input.ends_with(".dca"))
         QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "commands/DeleteSteps.h"
 #include "commands/LineSteps.h"
+#include "commands/PartSaveSteps.h"
 #include "commands/SelectionSteps.h"
 #include "commands/TextSteps.h"
 
@@ -185,7 +186,8 @@ constexpr StepRow kTable[] = {
     {.Code = kPartSaveSelect, .Prompt = "部分保存する図形を包み窓により指定してください。",
      .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .PanelAlways = true,
      .Click = SelectionStepClick},
-    WindowRow(kPartSaveWindow, true),
+    {.Code = kPartSaveWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true,
+     .Click = PartSaveConfirmClick},
     {.Code = kImagePick},
     {.Code = kImagePlace},
     {.Code = kImageDelete},

@@ -4,11 +4,13 @@
 #include "document/Layers.h"
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
+#include "document/Maintenance.h"
 #include "files/DrawingFile.h"
+#include "files/FileSystem.h"
 #include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
+#include "ui/WaitCursor.h"
 
-#include <QApplication>
 #include <QLabel>
 
 #include <filesystem>
@@ -18,18 +20,9 @@ namespace {
 
 const QString kNoFileCaption = QStringLiteral("VantroCad");
 
-// The hourglass while a file is read or written.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+std::filesystem::path PathOf(const std::string& utf8) { return PathFromUtf8(utf8); }
 
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8Of(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()).toStdString(); }
+std::string Utf8Of(const std::filesystem::path& path) { return Utf8FromPath(path); }
 
 bool IsDxfPath(const QString& path) { return path.endsWith(QLatin1String(kDxfExtension), Qt::CaseInsensitive); }
 
@@ -70,14 +63,13 @@ bool TForm1::OpenDrawing(const std::string& path)
     setWindowTitle(QString::fromStdString(path));
     RedrawAll(true);
     if (FitToDrawing(view_, drawing_, 1)) AfterZoom();
+    RememberRecentFile(path);
     return true;
 }
 
 void TForm1::OpenCommand()
 {
-    if (drawing_.Count > 0 && !drawing_.Saved &&
-        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
-        return;
+    if (!MayReplaceDrawing(drawing_, *dialogs_, false)) return;
     const auto chosen = dialogs_->ChooseOpenFile(settings_.CadFolder, kDrawingFileFilter);
     if (chosen) OpenDrawing(*chosen);
 }
@@ -108,6 +100,7 @@ bool TForm1::WriteDrawingTo(const std::string& path)
     // The file holds less than the drawing: it is written, but the drawing is not called saved.
     drawing_.Saved = result.CutStrings == 0;
     if (!drawing_.Saved) dialogs_->ShowMessage(std::to_string(result.CutStrings) + kStringsCutOnSaveSuffix);
+    RememberRecentFile(path);
     return true;
 }
 
@@ -119,7 +112,7 @@ bool TForm1::SaveAsCommand()
     path.replace_extension(kDrawingFileExtension);
     const std::string target = Utf8Of(path);
     if (std::filesystem::exists(path) &&
-        !IsAffirmative(dialogs_->Ask("ファイル名 " + target + " はすでに存在します上書きしますか？", QuestionButtons::YesCancel)))
+        !IsAffirmative(dialogs_->Ask(OverwriteQuestion(target), QuestionButtons::YesCancel)))
         return false;
     if (!WriteDrawingTo(target)) return false;
     setWindowTitle(QString::fromStdString(target));

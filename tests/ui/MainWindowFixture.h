@@ -55,6 +55,21 @@ protected:
     {
         QTest::mouseClick(Canvas(), button, keys, at);
     }
+    // The canvas pixel of a world point, clicks and window drags in world millimetres.
+    QPoint Pixel(double x, double y) const
+    {
+        const CanvasPoint p = WorldToCanvas(window->View(), x, y);
+        return {p.X, p.Y};
+    }
+    void ClickAt(double x, double y, Qt::KeyboardModifiers keys = {}) { ClickCanvas(Pixel(x, y), Qt::LeftButton, keys); }
+    void DragPixels(QPoint from, QPoint to)
+    {
+        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Canvas(), (from + to) / 2);
+        QTest::mouseMove(Canvas(), to);
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
+    }
+    void Drag(double x0, double y0, double x1, double y1) { DragPixels(Pixel(x0, y0), Pixel(x1, y1)); }
     void Press(const char* button, Qt::MouseButton mouse = Qt::LeftButton)
     {
         QTest::mouseClick(Find<QToolButton>(button), mouse);
