@@ -34,10 +34,15 @@ bool HasDisplay()
 
 std::filesystem::path ToPath(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
 
-std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+std::filesystem::path ProgramFolderFor(const vantro::CommandLine& line)
 {
     const std::filesystem::path overrideDir = line.ProgramFolder ? std::filesystem::path(*line.ProgramFolder) : std::filesystem::path();
-    return vantro::SettingsFilePath(vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir));
+    return vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir);
+}
+
+std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+{
+    return vantro::SettingsFilePath(ProgramFolderFor(line));
 }
 
 int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
@@ -93,8 +98,11 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
                               vantro::CurrentDesktopFolders(), [](const std::filesystem::path& file) {
                                   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
                               });
+    // Work a killed program left in its backup comes first; when it is taken up, it stands in for
+    // the drawing named on the command line.
+    const bool recovered = window.StartAutoSave(ProgramFolderFor(line));
     // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
-    if (line.Input.ends_with(".dca"))
+    if (!recovered && line.Input.ends_with(".dca"))
         QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include "commands/LineCommandSteps.h"
 #include "commands/LineSteps.h"
 #include "commands/OffsetSteps.h"
+#include "commands/PartSaveSteps.h"
 #include "commands/PointSteps.h"
 #include "commands/PropertySteps.h"
 #include "commands/SelectionSteps.h"
@@ -235,7 +236,8 @@ constexpr StepRow kTable[] = {
     {.Code = kPartSaveSelect, .Prompt = "部分保存する図形を包み窓により指定してください。",
      .Kind = SK::SelectionStep, .PickKinds = "0", .WindowTakesAnnotations = true, .PanelAlways = true,
      .Click = SelectionStepClick},
-    WindowRow(kPartSaveWindow, true),
+    {.Code = kPartSaveWindow, .Kind = SK::ConfirmedWindow, .WindowTakesAnnotations = true,
+     .Click = PartSaveConfirmClick},
     {.Code = kImagePick},
     {.Code = kImagePlace},
     {.Code = kImageDelete},

@@ -32,6 +32,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 // is held to here), or no write access for this process. A rename would replace such a file.
 bool IsReadOnlyFile(const std::filesystem::path& path);
 
+// A folder this process may create files in.
+bool IsWritableFolder(const std::filesystem::path& folder);
+
+// The program's own folder under one of the user's base folders: $xdgVariable when it names an
+// absolute path, as the base-directory rules ask, else ~/homeRelative; "/VantroCad" is appended and
+// the folder created (a failure shows when a file is written there).
+std::filesystem::path UserFolder(const char* xdgVariable, std::string_view homeRelative);
+
 // The entry of folder whose name equals name without regard to ASCII letter case: an exact match
 // first, else the first such entry in byte order. folder / name when there is none.
 std::filesystem::path FindFileIgnoringCase(const std::filesystem::path& folder, std::string_view name);

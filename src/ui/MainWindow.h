@@ -4,8 +4,10 @@
 
 #include "document/Drawing.h"
 #include "document/DrawingListener.h"
+#include "files/AutoSave.h"
 #include "files/DrawingFile.h"
 #include "files/IniStore.h"
+#include "files/RecentFiles.h"
 #include "files/Settings.h"
 #include "commands/CommandContext.h"
 #include "commands/Clipboard.h"
@@ -24,6 +26,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -119,6 +122,33 @@ public:
     // What a drawing file written now carries besides the elements: style, fills, images.
     DrawingFileSettings CurrentFileSettings() const;
 
+    // Part files (MainWindowParts.cpp): "部分保存(&H)" starts the selection whose "確定" saves it;
+    // "追加読込(&B)" merges a part file or the elements of a drawing file into the drawing.
+    void StartPartSave();
+    bool LoadPartCommand();
+    bool MergeFile(const std::string& path);
+
+    // Pap files (MainWindowPap.cpp): "開く" replaces the drawing, "保存" writes its lines, arcs
+    // and circles.
+    bool PapOpenCommand();
+    bool PapSaveCommand();
+    bool OpenPapFile(const std::string& path);
+
+    // Recent files (MainWindowFileMenu.cpp): every drawing file read or written goes to the top;
+    // choosing an entry opens it, or removes it with a message when the file has gone.
+    void RememberRecentFile(const std::string& path);
+    void OpenRecentFile(size_t slot);
+    const RecentFileList& RecentFiles() const { return settings_.RecentFiles; }
+
+    // Auto-save (MainWindowAutoSave.cpp). Claims a backup in the program folder (the user's data
+    // folder when that is read-only), offers the backups a killed program left, and runs the
+    // timer from "Timer". True when a left backup was opened.
+    bool StartAutoSave(const std::filesystem::path& programFolder);
+    // One tick of Timer1: the drawing goes to the backup, its saved state and caption untouched.
+    void AutoSaveTick();
+    // The backup this window writes; empty before StartAutoSave or when no slot was free.
+    std::filesystem::path BackupFile() const;
+
     // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
     void ShowSettingsDialog();
     void ShowCadSettingsDialog(int page = 0);
@@ -168,6 +198,13 @@ private:
     void BuildMultiPanel();
     void PreviewLayer(int layer);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+    void AddPartItems(QMenu* file);
+    void AddPapMenu(QMenu* file);
+    void AddRecentFileItems(QMenu* file);
+    void ConnectFileButtons(QAction* open, QAction* saveAs, QAction* save);
+    void RefreshRecentFileItems();
+    void RestartAutoSaveTimer();
+    bool OfferLeftBackups(const std::filesystem::path& folder);
 
     // Commands (MainWindowCommands.cpp)
     void ApplyLayout(int layout);
@@ -286,6 +323,10 @@ private:
     QLabel* statusPanels_[5] = {};
     QLabel* panelMsg_ = nullptr;
     QTimer* timer2_ = nullptr;
+    QTimer* timer1_ = nullptr;  // auto-save
+    std::optional<BackupSlot> backupSlot_;
+    bool backupFailureTold_ = false;  // a failing backup is told once, not every tick
+    std::array<QAction*, 6> recentFileItems_{};  // file7..file12
     QAction* menuSentakuStert_ = nullptr;
     QAction* crosshairAction_ = nullptr;
     QAction* deleteOriginalsAction_ = nullptr;

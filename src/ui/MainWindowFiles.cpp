@@ -4,13 +4,13 @@
 #include "document/Layers.h"
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
+#include "document/Maintenance.h"
 #include "files/DrawingFile.h"
 #include "files/FileSystem.h"
 #include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
 #include "ui/WaitCursor.h"
 
-#include <QApplication>
 #include <QLabel>
 
 #include <filesystem>
@@ -59,14 +59,13 @@ bool TForm1::OpenDrawing(const std::string& path)
     setWindowTitle(QString::fromStdString(path));
     RedrawAll(true);
     if (FitToDrawing(view_, drawing_, 1)) AfterZoom();
+    RememberRecentFile(path);
     return true;
 }
 
 void TForm1::OpenCommand()
 {
-    if (drawing_.Count > 0 && !drawing_.Saved &&
-        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
-        return;
+    if (!MayReplaceDrawing(drawing_, *dialogs_, false)) return;
     const auto chosen = dialogs_->ChooseOpenFile(settings_.CadFolder, kDrawingFileFilter);
     if (chosen) OpenDrawing(*chosen);
 }
@@ -97,6 +96,7 @@ bool TForm1::WriteDrawingTo(const std::string& path)
     // The file holds less than the drawing: it is written, but the drawing is not called saved.
     drawing_.Saved = result.CutStrings == 0;
     if (!drawing_.Saved) dialogs_->ShowMessage(std::to_string(result.CutStrings) + kStringsCutOnSaveSuffix);
+    RememberRecentFile(path);
     return true;
 }
 
@@ -108,7 +108,7 @@ bool TForm1::SaveAsCommand()
     path.replace_extension(kDrawingFileExtension);
     const std::string target = Utf8FromPath(path);
     if (std::filesystem::exists(path) &&
-        !IsAffirmative(dialogs_->Ask("ファイル名 " + target + " はすでに存在します上書きしますか？", QuestionButtons::YesCancel)))
+        !IsAffirmative(dialogs_->Ask(OverwriteQuestion(target), QuestionButtons::YesCancel)))
         return false;
     if (!WriteDrawingTo(target)) return false;
     setWindowTitle(QString::fromStdString(target));
@@ -142,9 +142,7 @@ bool TForm1::DxfSaveCommand(bool visibleOnly)
 
 bool TForm1::DxfOpenCommand()
 {
-    if (drawing_.Count > 0 && !drawing_.Saved &&
-        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
-        return false;
+    if (!MayReplaceDrawing(drawing_, *dialogs_, false)) return false;
     const std::string& folder = settings_.DxfFolder.empty() ? settings_.CadFolder : settings_.DxfFolder;
     const auto chosen = dialogs_->ChooseOpenFile(folder, kDxfFileFilter);
     if (!chosen) return false;

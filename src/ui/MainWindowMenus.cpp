@@ -17,8 +17,7 @@ struct PendingItem {
     const char* Caption;
 };
 constexpr PendingItem kPendingFileItems[] = {
-    {"LoadPart", "追加読込(&B)"},
-    {"SavePart", "部分保存(&H)"},             {"B2", "ビットマップで保存(&M)"},
+    {"B2", "ビットマップで保存(&M)"},
     {"N8", "画像挿入(&G)"},                   {"ImagePrint", "イメージ印刷(&I)"},
     {"PrintSetei", "プリンターの設定(&T)"},
 };
@@ -56,8 +55,9 @@ void TForm1::BuildMenus()
     QAction* save = AddAction(file, QStringLiteral("CADsave2"), QStringLiteral("CADファイル上書き保存(&A)"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { OverwriteSaveCommand(); });
-    connect(AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)")),
-            &QAction::triggered, this, [this] { SaveAsCommand(); });
+    QAction* saveAs = AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)"));
+    connect(saveAs, &QAction::triggered, this, [this] { SaveAsCommand(); });
+    ConnectFileButtons(open, saveAs, save);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("dxfOpen"), QStringLiteral("dxfファイルを開く")), &QAction::triggered, this,
             [this] {
@@ -68,12 +68,15 @@ void TForm1::BuildMenus()
             &QAction::triggered, this, [this] { DxfSaveCommand(false); });
     connect(AddAction(file, QStringLiteral("dxfSave2"), QStringLiteral("ｄｘｆファイルで保存(表示レイヤーのみ)")),
             &QAction::triggered, this, [this] { DxfSaveCommand(true); });
+    AddPapMenu(file);
     file->addSeparator();
+    AddPartItems(file);
     for (const PendingItem& item : kPendingFileItems)
         AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
+    AddRecentFileItems(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("Cadhensyu"));

@@ -2,6 +2,7 @@
 
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
+#include "geometry/Primitives.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +45,30 @@ TCadData Circle(double cx, double cy, double r, uint8_t layer)
     e.Angle = 360;
     e.Width = 1;
     e.Layer = layer;
+    return e;
+}
+
+TCadData ArcBetween(double cx, double cy, double r, double x1, double y1, double x2, double y2)
+{
+    TCadData e = Circle(cx, cy, r);
+    e.Kind = kKindArc;
+    e.X1 = x1;
+    e.Y1 = y1;
+    e.X2 = x2;
+    e.Y2 = y2;
+    e.Angle = SweepAngleDeg({x1, y1}, {x2, y2}, {cx, cy});
+    return e;
+}
+
+TCadData TextElement(double x, double y, double height, const std::string& text)
+{
+    TCadData e{};
+    e.Kind = kKindText;
+    e.Cx = e.X1 = x;
+    e.Cy = e.Y1 = y;
+    e.R = height;
+    e.Layer = 1;
+    e.Text = text;
     return e;
 }
 
@@ -115,6 +140,15 @@ TCadData PointElement(Point p)
     e.Cy = p.Y;
     e.Layer = 1;
     return e;
+}
+
+Drawing Twice(const Drawing& drawing)
+{
+    Drawing twice = drawing;
+    twice.Elements.resize(static_cast<size_t>(2 * drawing.Count) + 1);
+    for (int i = 1; i <= drawing.Count; ++i) twice[drawing.Count + i] = drawing[i];
+    twice.Count = 2 * drawing.Count;
+    return twice;
 }
 
 }  // namespace vantro::testing
