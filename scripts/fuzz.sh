@@ -7,7 +7,7 @@ seconds="${1:-60}"
 
 scripts/install-packages.sh clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVANTRO_FUZZ=ON -DVANTRO_WERROR=ON -DVANTRO_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz --parallel 2 --target fuzz_drawing_file fuzz_ini fuzz_dxf
+cmake --build build-fuzz --parallel 2 --target fuzz_drawing_file fuzz_part_file fuzz_pap_file fuzz_ini fuzz_dxf
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,6 +26,11 @@ run() {
   fi
 }
 run fuzz_drawing_file drawing
+# The merge reads part files and drawing files alike, so the drawing seeds join its own.
+mkdir -p "$work/part"
+cp fuzz/corpus/drawing/* "$work/part/"
+run fuzz_part_file part
+run fuzz_pap_file pap -max_len=4096
 run fuzz_ini ini -dict="$PWD/fuzz/ini.dict" -max_len=20000
 # The real-world DXF files beside the repository, where present, join the seeds (the small ones:
 # large seeds slow every run).

@@ -21,4 +21,4 @@ cmake --build "$build" --parallel 2
 if [ "$fuzz" = true ]; then
   scripts/fuzz.sh 60
 fi
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel 2
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel 2 --timeout 300

@@ -21,30 +21,25 @@
 namespace vantro {
 namespace {
 
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
-
 std::string LowerExtension(const std::string& path)
 {
-    std::string extension = PathOf(path).extension().string();
+    std::string extension = PathFromUtf8(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
 }
 
-// A DXF input goes through the same import as the window's DXF command; what it skipped is told
-// on errors without failing the conversion.
-bool ReadDxfInput(const std::string& path, Drawing& drawing, std::ostream& errors)
+// A DXF input goes through the same import as the window's DXF command; what it left out is told
+// on errors without failing the conversion, and its dimension sizes become the drawing's style.
+bool ReadDxfInput(const std::string& path, Drawing& drawing, DrawingFileSettings& file, std::ostream& errors)
 {
-    const DxfImportResult result = ImportDxf(PathOf(path), drawing, DxfImportOptions{});
+    const DxfImportResult result = ImportDxf(PathFromUtf8(path), drawing, DxfImportOptions{});
     if (!result.Ok) {
         errors << "VantroCad: " << path << ": " << result.Message << '\n';
         return false;
     }
-    for (const auto& [type, count] : result.Skipped)
-        errors << "VantroCad: " << path << ": " << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
-    for (const auto& [type, count] : result.SkippedInBlocks)
-        errors << "VantroCad: " << path << ": ブロック内の" << type << kDxfUnsupportedSuffix << " (" << count << ")\n";
-    if (result.StoppedAtCapacity) errors << "VantroCad: " << path << ": " << kCapacityMessage << '\n';
+    for (const std::string& note : DxfImportNotes(result)) errors << "VantroCad: " << path << ": " << note << '\n';
+    if (result.DimensionStyle) TakeDxfDimensionStyle(*result.DimensionStyle, file);
     return true;
 }
 
@@ -52,13 +47,13 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
                bool allowDxf)
 {
     const std::string extension = LowerExtension(path);
-    if (allowDxf && extension == kDxfExtension) return ReadDxfInput(path, drawing, errors);
+    if (allowDxf && extension == kDxfExtension) return ReadDxfInput(path, drawing, file, errors);
     if (extension != kDrawingFileExtension) {
         errors << "VantroCad: 入力は .dca" << (allowDxf ? " または .dxf" : "") << " ファイルを指定して下さい: " << path
                << '\n';
         return false;
     }
-    const ReadResult result = ReadDrawingFile(PathOf(path), drawing, file);
+    const ReadResult result = ReadDrawingFile(PathFromUtf8(path), drawing, file);
     if (result.SkippedElements > 0)
         errors << "VantroCad: " << path << ": " << SkippedElementsMessage(result.SkippedElements) << '\n';
     if (result.Ok) return true;
@@ -70,7 +65,7 @@ bool ReadInput(const std::string& path, Drawing& drawing, DrawingFileSettings& f
 // previous file, and a read-only one is refused.
 bool SaveImage(const QImage& image, const std::string& path, const char* format, std::ostream& errors)
 {
-    const std::filesystem::path target = PathOf(path);
+    const std::filesystem::path target = PathFromUtf8(path);
     if (IsReadOnlyFile(target)) {
         errors << "VantroCad: " << path << ": " << kReadOnlyFileMessage << '\n';
         return false;
@@ -96,11 +91,14 @@ int RunConvert(const CommandLine& line, const Settings& preferences, std::ostrea
     TakeStyleFromSettings(preferences, file);
     if (!ReadInput(line.Input, drawing, file, errors, true)) return 1;
     LoadImageEntries(drawing.Images, file.Images);
-    // As the window opens a drawing: its own dimension and text style, unless "SetSW" says not to.
-    Settings settings = preferences;
-    if (!settings.SetSW && LowerExtension(line.Input) == kDrawingFileExtension) ApplyStyleToSettings(file, settings);
+    // As the window opens a drawing: its own dimension and text style, a DXF file's dimension sizes,
+    // unless "SetSW" says not to.
+    Settings converted = preferences;
+    const std::string extension = LowerExtension(line.Input);
+    if (!converted.SetSW && (extension == kDrawingFileExtension || extension == kDxfExtension))
+        ApplyStyleToSettings(file, converted);
     const OutputOptions options{line.Width, line.Height, line.VisibleOnly};
-    return WriteConverted(line.Output, drawing, file, settings, options, errors) ? 0 : 1;
+    return WriteConverted(line.Output, drawing, file, converted, options, errors) ? 0 : 1;
 }
 
 bool WriteConverted(const std::string& output, const Drawing& drawing, const DrawingFileSettings& file,
@@ -108,13 +106,14 @@ bool WriteConverted(const std::string& output, const Drawing& drawing, const Dra
 {
     const std::string extension = LowerExtension(output);
     if (extension == kDxfExtension) {
-        const DxfExportResult result = ExportDxf(PathOf(output), drawing, settings, options.VisibleOnly);
+        const DxfExportResult result = ExportDxf(PathFromUtf8(output), drawing, settings, options.VisibleOnly);
+        if (result.Ok && !result.Message.empty()) errors << "VantroCad: " << output << ": " << result.Message << '\n';
         if (result.Ok) return true;
         errors << "VantroCad: " << output << ": " << result.Message << '\n';
         return false;
     }
     if (extension == kDrawingFileExtension) {
-        const WriteResult result = WriteDrawingFile(PathOf(output), drawing, file);
+        const WriteResult result = WriteDrawingFile(PathFromUtf8(output), drawing, file);
         if (result.Ok) return true;
         errors << "VantroCad: " << output << ": " << result.Message << '\n';
         return false;

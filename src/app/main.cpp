@@ -3,12 +3,18 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
 #include "app/ScriptRunner.h"
+#include "desktop/DesktopRegistration.h"
+#include "desktop/FirstRun.h"
 #include "files/SettingsFile.h"
+#include "subwindow/SecondaryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
@@ -28,10 +34,15 @@ bool HasDisplay()
 
 std::filesystem::path ToPath(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
 
-std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+std::filesystem::path ProgramFolderFor(const vantro::CommandLine& line)
 {
     const std::filesystem::path overrideDir = line.ProgramFolder ? std::filesystem::path(*line.ProgramFolder) : std::filesystem::path();
-    return vantro::SettingsFilePath(vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir));
+    return vantro::ProgramFolder(ToPath(QCoreApplication::applicationDirPath()), overrideDir);
+}
+
+std::filesystem::path SettingsFileFor(const vantro::CommandLine& line)
+{
+    return vantro::SettingsFilePath(ProgramFolderFor(line));
 }
 
 int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
@@ -46,6 +57,17 @@ int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
     return vantro::RunConvert(line, settings, std::cerr);
 }
 
+// SpeedButton20: the secondary drawing window, made on its first use and kept until the end.
+void ConnectSecondaryWindow(vantro::TForm1& window, const std::filesystem::path& folder,
+                            std::unique_ptr<vantro::TFormCAD2>& secondary)
+{
+    window.SetSecondaryWindowOpener([&window, folder, &secondary] {
+        if (!secondary) secondary = std::make_unique<vantro::TFormCAD2>(window, folder);
+        secondary->show();
+        secondary->raise();
+    });
+}
+
 int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
 {
     if (!HasDisplay()) {
@@ -54,18 +76,33 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     }
     QApplication application(argc, argv);
     vantro::InstallJapaneseTranslations(application);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrocad.png")));
+    // Ties the windows to the menu entry, so the desktop shows the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantrocad"));
     const std::filesystem::path settingsFile = SettingsFileFor(line);
+    const bool firstRun = vantro::IsFirstRun(settingsFile);
     vantro::Settings settings;
     const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(settingsFile, settings);
     // A settings file that could not be read is never written: the user is told once, here.
     vantro::TForm1 window(std::move(settings), loaded.Writable ? settingsFile : std::filesystem::path());
+    std::unique_ptr<vantro::TFormCAD2> secondary;
+    ConnectSecondaryWindow(window, settingsFile.parent_path(), secondary);
     window.show();
     // The frame is known once the window is shown; the window then fills the screen's work area.
     QCoreApplication::processEvents();
     window.FitToWorkArea();
     if (!loaded.Message.empty()) window.Dialogs().ShowMessage(loaded.Message);
+    // The settings file written when the window closes makes the next start an ordinary one.
+    if (firstRun)
+        vantro::GreetFirstRun(window.Dialogs(), ToPath(QCoreApplication::applicationFilePath()),
+                              vantro::CurrentDesktopFolders(), [](const std::filesystem::path& file) {
+                                  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+                              });
+    // Work a killed program left in its backup comes first; when it is taken up, it stands in for
+    // the drawing named on the command line.
+    const bool recovered = window.StartAutoSave(ProgramFolderFor(line));
     // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
-    if (line.Input.ends_with(".dca"))
+    if (!recovered && line.Input.ends_with(".dca"))
         QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });
     return QApplication::exec();
 }
@@ -86,6 +123,8 @@ int RunScriptFile(int argc, char** argv, const vantro::CommandLine& line)
     const vantro::SettingsFileLoad loaded = vantro::LoadSettingsFile(SettingsFileFor(line), settings);
     if (!loaded.Message.empty()) std::cerr << "VantroCad: " << loaded.Message << '\n';
     vantro::TForm1 window(std::move(settings));
+    std::unique_ptr<vantro::TFormCAD2> secondary;
+    ConnectSecondaryWindow(window, std::filesystem::temp_directory_path(), secondary);
     window.show();
     QCoreApplication::processEvents();
     const auto failure = vantro::RunScript(window, line.Input, *lines, std::cerr);

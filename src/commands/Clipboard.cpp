@@ -22,7 +22,7 @@ int CopySelection(Drawing& drawing, ClipboardBuffer& buffer, bool clearFlags)
     return static_cast<int>(buffer.Records.size());
 }
 
-PasteResult PasteClipboard(Drawing& drawing, const ClipboardBuffer& buffer, bool keepLayers)
+PasteResult PasteClipboard(Drawing& drawing, const ClipboardBuffer& buffer, std::optional<uint8_t> layer)
 {
     PasteResult result;
     const int first = drawing.Count + 1;
@@ -31,7 +31,7 @@ PasteResult PasteClipboard(Drawing& drawing, const ClipboardBuffer& buffer, bool
         const UndoStepGroup step(drawing);
         for (TCadData record : buffer.Records) {
             record.Selected = 0;
-            if (!keepLayers) record.Layer = drawing.Layers.ActiveLayer;
+            if (layer) record.Layer = *layer;
             if (record.Group >= 1) {
                 const auto [at, added] = groups.try_emplace(record.Group, 0);
                 if (added) at->second = NewGroupNumber(drawing);

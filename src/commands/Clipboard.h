@@ -4,6 +4,7 @@
 
 #include "document/Drawing.h"
 
+#include <optional>
 #include <vector>
 
 namespace vantro {
@@ -22,9 +23,8 @@ struct PasteResult {
     int CutTexts = 0;          // texts cut to what a drawing file holds (kLongTextsCutSuffix)
 };
 
-// Appends the buffer as one undo step, each record with a new id, on the active layer or (with
-// keepLayers) on its own. Groups come in under new numbers above the drawing's, so two pastes never
-// join.
-PasteResult PasteClipboard(Drawing& drawing, const ClipboardBuffer& buffer, bool keepLayers);
+// Appends the buffer as one undo step, each record with a new id, on the given layer or (without
+// one) on its own. Groups come in under new numbers above the drawing's, so two pastes never join.
+PasteResult PasteClipboard(Drawing& drawing, const ClipboardBuffer& buffer, std::optional<uint8_t> layer);
 
 }  // namespace vantro

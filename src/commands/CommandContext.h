@@ -61,7 +61,12 @@ struct StepResult {
     bool Cancel = false;                  // end the command as "中止" does
     uint16_t PressButtonOf = 0;           // this start code's tool button goes down, without a restart
     bool ReopenTextDialog = false;
-    bool OpenProperties = false;          // the element information dialog for the selection
+    // Editing commands.
+    bool RepaintEdited = false;          // repaint after an edit: the canvas cleared first only with "ClsChk" 1
+    std::vector<Point> Markers;          // break and division points, circled until the next repaint
+    bool OpenProperties = false;         // the property dialog for the selected elements
+    std::optional<CanvasPoint> ViewOrigin;  // the world origin moves to this canvas pixel (origin change)
+    // Fills and hatching.
     std::optional<size_t> PaintFill;      // this fill memo line is painted over the canvas at once
     bool DrawHatchTrace = false;          // the hatch boundary's trace lines are drawn again
 };

@@ -15,6 +15,15 @@ namespace vantro {
 
 inline constexpr CanvasPoint kNoAnchor{-99999, -99999};
 
+// What the editing commands keep between their steps; emptied when a command starts or ends.
+struct EditingState {
+    bool PasteReposition = false;  // the move places pasted elements and then ends the command
+    int ArmedSplit = 0;            // partial delete: the next click deletes a piece of this split element
+    bool SingleBoundary = false;   // trim: one clicked boundary, cutting on its whole line, for one trim
+    bool CornerMade = false;       // continuous trim: a corner has been made since the first pick
+    double CopyAngle = 0;          // rotate-copy: degrees between the copies
+};
+
 // Entry-field layouts of StartCommand.
 inline constexpr int kLayoutNone = 0;
 inline constexpr int kLayoutX = 1;
@@ -66,8 +75,11 @@ struct CommandState {
     double LastOffset = 0;
     double LastFilletRadius = 0;
 
-    // A paste being repositioned by the move command, which ends itself after the move.
-    bool PasteReposition = false;
+    // Drawing commands: the flattening ratio of the last ellipse, offered again by the next one.
+    double LastFlattening = 0;
+
+    // The editing commands' own state.
+    EditingState Editing;
 
     // The hatch command's boundary so far, each vertex rounded as the entry fields write numbers,
     // and the trace lines joining clicked points (shown highlighted, never in the store).

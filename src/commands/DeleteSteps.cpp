@@ -1,6 +1,6 @@
 #include "commands/DeleteSteps.h"
 
-#include "commands/SelectionSteps.h"
+#include "commands/EditPicks.h"
 #include "document/ElementStore.h"
 
 namespace vantro {
@@ -9,7 +9,7 @@ namespace {
 void DeleteTheSelection(CommandContext& ctx)
 {
     DeleteSelected(ctx.Document);
-    ctx.Result.Repaint = true;
+    ctx.Result.RepaintEdited = true;
     ReturnToStep(ctx, step::kDeleteSelect);
 }
 
@@ -17,7 +17,7 @@ void DeleteTheSelection(CommandContext& ctx)
 
 void DeleteClick(CommandContext& ctx, const ClickInput& click)
 {
-    if (ToggleAtClick(ctx, click) > 0 && !ctx.State.MultiSelectPending) DeleteTheSelection(ctx);
+    if (PickedAlone(ctx, click)) DeleteTheSelection(ctx);
 }
 
 void DeleteWindowClick(CommandContext& ctx, const ClickInput&) { DeleteTheSelection(ctx); }

@@ -59,13 +59,18 @@ void ChooseCandidateAt(CommandContext& ctx, const ClickInput& click)
     ReturnToStep(ctx, ctx.State.CommandMode);
 }
 
-bool ClearPicksAndSelection(Drawing& drawing, CommandState& state)
+void ClearPicks(Drawing& drawing, CommandState& state)
 {
     for (int* pick : {&state.FirstPick, &state.SecondPick, &state.ThirdPick}) {
         const int index = *pick;
         *pick = 0;
         if (index >= 1 && index <= drawing.Count && drawing.Listener != nullptr) drawing.Listener->DrawElement(index);
     }
+}
+
+bool ClearPicksAndSelection(Drawing& drawing, CommandState& state)
+{
+    ClearPicks(drawing, state);
     const bool hadCandidates = drawing.CandidateCount > 0;
     RemoveCandidates(drawing);
     ClearSelection(drawing, !hadCandidates);
@@ -86,6 +91,7 @@ bool BeginCommandState(Drawing& drawing, CommandState& state, uint16_t code)
     drawing.Saved = false;
     ClearRedo(drawing);
     state.LastCommand = code;
+    state.Editing = {};
     const bool traced = DropHatchBoundary(state);
     const bool repaint = ClearPicksAndSelection(drawing, state);
     drawing.Scratch = {};
@@ -99,6 +105,7 @@ bool EndCommandState(Drawing& drawing, CommandState& state)
     state.CommandMode = step::kIdle;
     state.MultiSelectPending = false;
     state.WindowDragActive = false;
+    state.Editing = {};
     const bool traced = DropHatchBoundary(state);
     return ClearPicksAndSelection(drawing, state) || traced;
 }

@@ -27,6 +27,9 @@ bool BeginCommandState(Drawing& drawing, CommandState& state, uint16_t code);
 // What ending a command resets. Returns whether candidates or trace lines were removed.
 bool EndCommandState(Drawing& drawing, CommandState& state);
 
+// Drops the picks, each redrawn plainly.
+void ClearPicks(Drawing& drawing, CommandState& state);
+
 // Drops the picks (redrawn plainly), pending candidates and every selected flag (redrawn unless
 // candidates were removed). Returns whether candidates were removed.
 bool ClearPicksAndSelection(Drawing& drawing, CommandState& state);

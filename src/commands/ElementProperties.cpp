@@ -4,6 +4,7 @@
 #include "document/Groups.h"
 #include "document/Layers.h"
 #include "document/UndoHistory.h"
+#include "geometry/Primitives.h"
 
 #include <charconv>
 #include <cmath>
@@ -123,6 +124,14 @@ std::vector<int> SelectedIndices(const Drawing& drawing)
     return selected;
 }
 
+// "0.0000" (points "0.00000"), at most 15 characters.
+std::string Short(double value, int decimals = 4) { return Fixed(value, decimals).substr(0, 15); }
+
+std::string Pair(const char* label, double x, double y, int decimals = 4)
+{
+    return std::string(label) + "(X" + Short(x, decimals) + " , Y" + Short(y, decimals) + ")";
+}
+
 }  // namespace
 
 PropertySummary SummariseSelection(const Drawing& drawing)
@@ -203,6 +212,26 @@ RealTimeText RealTimeProperties(const TCadData* element)
     case kKindCurveThroughPoints:
     case kKindCurveByControlPoints: return {"曲線", "端点1X\r\nX\r\n端点2X\r\nY", lines({e.X1, e.Y1, e.X2, e.Y2}, 4)};
     default: return text;
+    }
+}
+
+std::string ElementInfoText(const TCadData& e)
+{
+    switch (e.Kind) {
+    case kKindLine:
+        return "<直線> " + Pair("端点1", e.X1, e.Y1) + " " + Pair("端点2", e.X2, e.Y2) + " 長さ" +
+               Short(PointDistance({e.X1, e.Y1}, {e.X2, e.Y2})) + " 傾斜角" + Short(e.Angle);
+    case kKindEllipse:
+        return "<楕円> " + Pair("中心点", e.Cx, e.Cy) + " +長さ" + Short(e.X1) + " -長さ" + Short(e.X2) + " 扁平率" +
+               Short(e.Y1);
+    case kKindArc:
+        return "<円弧> " + Pair("中心点", e.Cx, e.Cy) + " 半径" + Short(e.R) + " " + Pair("端点1", e.X1, e.Y1) + " " +
+               Pair("端点2", e.X2, e.Y2) + " 円弧角" + Short(e.Angle);
+    case kKindCircle: return "<円> " + Pair("中心点", e.Cx, e.Cy) + " 半径" + Short(e.R);
+    case kKindPoint: return "<点> " + Pair("中心点", e.Cx, e.Cy, 5);
+    case kKindCurveThroughPoints:
+    case kKindCurveByControlPoints: return "<曲線> " + Pair("端点1", e.X1, e.Y1) + " " + Pair("端点2", e.X2, e.Y2);
+    default: return {};
     }
 }
 

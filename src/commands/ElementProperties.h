@@ -73,4 +73,8 @@ struct RealTimeText {
 
 RealTimeText RealTimeProperties(const TCadData* element);
 
+// The secondary window's one-line read-out of an element: "<直線> 端点1(X… , Y…) …"; empty for kinds
+// it does not describe.
+std::string ElementInfoText(const TCadData& element);
+
 }  // namespace vantro

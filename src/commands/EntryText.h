@@ -9,6 +9,9 @@ namespace vantro {
 // and an empty text for zero.
 std::string FormatOptionalDecimals(double value);
 
+// The pattern "0.#####": up to five decimals, no trailing zeros, "0" for zero.
+std::string FormatFiveDecimals(double value);
+
 // The shortest text that reads back as the same double.
 std::string FormatShortest(double value);
 

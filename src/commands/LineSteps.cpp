@@ -1,5 +1,6 @@
 #include "commands/LineSteps.h"
 
+#include "commands/CommonSteps.h"
 #include "commands/PointTaking.h"
 #include "geometry/Constructors.h"
 
@@ -19,21 +20,10 @@ bool FinishLine(CommandContext& ctx, Point end)
 
 void LineFirstClick(CommandContext& ctx, const ClickInput& click)
 {
-    if (SnapRuleRefuses(ctx, click.Shift)) return;
-    TakeClickPoint(ctx, click.X, click.Y, false);
-    EnterStep(ctx, step::kLineSecondPoint);
-    FocusField(ctx, EntryFocus::X);
+    FirstPointClick(ctx, click, step::kLineSecondPoint);
 }
 
-void LineFirstEnter(CommandContext& ctx)
-{
-    const std::optional<Point> p = ReadEntryPoint(ctx);
-    if (!p) return;
-    ctx.State.InputPoint1 = *p;
-    AnchorAtTypedPoint(ctx, *p);
-    EnterStep(ctx, step::kLineSecondPoint);
-    FocusField(ctx, EntryFocus::X);
-}
+void LineFirstEnter(CommandContext& ctx) { FirstPointEnter(ctx, step::kLineSecondPoint); }
 
 void LineSecondClick(CommandContext& ctx, const ClickInput& click)
 {

@@ -56,12 +56,12 @@ Point ClickPoint(CommandContext& ctx, int shift, bool ortho)
     return raw;
 }
 
-std::optional<Point> ReadEntryPoint(CommandContext& ctx)
+std::optional<Point> ReadEntryPoint(CommandContext& ctx, const char* message)
 {
     const std::optional<double> x = ReadNumber(ctx.Entries.X);
     const std::optional<double> y = ReadNumber(ctx.Entries.Y);
     if (!x || !y) {
-        ctx.Dialogs.ShowMessage(kBadEntryMessage);
+        ctx.Dialogs.ShowMessage(message);
         return std::nullopt;
     }
     ctx.State.LastPoint = {*x, *y};

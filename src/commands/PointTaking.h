@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commands/CommandContext.h"
+#include "commands/EntryCalculator.h"
 
 #include <optional>
 
@@ -22,9 +23,9 @@ void TakeClickPoint(CommandContext& ctx, int x, int y, bool advance);
 // ortho and Shift+left the horizontal or vertical through InputPoint1, else the exact pixel.
 Point ClickPoint(CommandContext& ctx, int shift, bool ortho);
 
-// EditX and EditY as a point, which becomes the last point; "入力数値を確認して下さい！" when either
-// is not a number.
-std::optional<Point> ReadEntryPoint(CommandContext& ctx);
+// EditX and EditY as a point, which becomes the last point; the message (by default
+// "入力数値を確認して下さい！") when either is not a number.
+std::optional<Point> ReadEntryPoint(CommandContext& ctx, const char* message = kBadEntryMessage);
 
 // The step's point taken by Enter: anchors the rubber band and moves the screen pointer there.
 void AnchorAtTypedPoint(CommandContext& ctx, Point p);

@@ -1,5 +1,6 @@
 #include "commands/PropertySteps.h"
 
+#include "commands/EditPicks.h"
 #include "commands/SelectionSteps.h"
 
 namespace vantro {
@@ -15,7 +16,7 @@ void OpenDialog(CommandContext& ctx)
 
 void PropertiesClick(CommandContext& ctx, const ClickInput& click)
 {
-    if (ToggleAtClick(ctx, click) > 0 && !ctx.State.MultiSelectPending) OpenDialog(ctx);
+    if (PickedAlone(ctx, click)) OpenDialog(ctx);
 }
 
 void PropertiesWindowClick(CommandContext& ctx, const ClickInput&) { OpenDialog(ctx); }

@@ -6,7 +6,7 @@
 
 namespace vantro {
 
-void PropertiesClick(CommandContext& ctx, const ClickInput& click);
-void PropertiesWindowClick(CommandContext& ctx, const ClickInput& click);
+void PropertiesClick(CommandContext& ctx, const ClickInput& click);        // 297
+void PropertiesWindowClick(CommandContext& ctx, const ClickInput& click);  // 298
 
 }  // namespace vantro

@@ -51,6 +51,7 @@ std::string TextConverter::Convert(std::string_view input, std::string_view repl
         if (result != static_cast<size_t>(-1)) continue;
         if (errno == E2BIG) continue;
         out.append(replacement);
+        ++replacements_;
         const std::string_view rest(in, inLeft);
         const size_t skip = std::min(inLeft, fromUtf8_ ? Utf8SequenceLength(rest) : size_t{1});
         in += skip;

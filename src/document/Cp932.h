@@ -18,10 +18,13 @@ public:
     // Converts all of input; what cannot be converted becomes replacement, one per byte (one per
     // sequence when converting from UTF-8).
     std::string Convert(std::string_view input, std::string_view replacement);
+    // How many replacements every conversion so far has made.
+    size_t Replacements() const { return replacements_; }
 
 private:
     void* handle_;
     bool fromUtf8_;
+    size_t replacements_ = 0;
 };
 
 // Invalid or truncated CP932 sequences become U+FFFD, one per offending byte.

@@ -65,6 +65,12 @@ bool NewDrawingCommand(Drawing& drawing, UserDialogs& dialogs, const LayerNames*
     return true;
 }
 
+bool MayReplaceDrawing(const Drawing& drawing, UserDialogs& dialogs, bool evenWhenSaved)
+{
+    if (drawing.Count == 0 || (drawing.Saved && !evenWhenSaved)) return true;
+    return IsAffirmative(dialogs.Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel));
+}
+
 CloseChoice AskBeforeClose(const Drawing& drawing, UserDialogs& dialogs)
 {
     if (drawing.Saved) return CloseChoice::Discard;

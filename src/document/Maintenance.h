@@ -21,6 +21,10 @@ int RemoveDuplicates(Drawing& drawing, UserDialogs& dialogs, DuplicateScope scop
 // "ＣＡＤデータ初期化": true when the drawing was reset.
 bool NewDrawingCommand(Drawing& drawing, UserDialogs& dialogs, const LayerNames* namesFromSettings);
 
+// Before a drawing is replaced by another: with elements (unsaved ones, unless evenWhenSaved)
+// asks "編集中の CADデータがあります、よろしいですか？"; true when the drawing may go.
+bool MayReplaceDrawing(const Drawing& drawing, UserDialogs& dialogs, bool evenWhenSaved);
+
 enum class CloseChoice { Save, Discard, Cancel };
 
 // Closing the window with unsaved changes asks whether to save them.

@@ -3,6 +3,7 @@
 #include "document/Groups.h"
 #include "dxf/DxfValues.h"
 #include "geometry/Constructors.h"
+#include "geometry/CurvePoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,14 +92,6 @@ bool CreateEllipse(Drawing& target, const CurrentAttributes& attributes, const E
 
 namespace {
 
-struct SplineValues {
-    int Degree = 3;
-    std::vector<double> Knots;
-    std::vector<double> Weights;
-    std::vector<Point> Control;
-    std::vector<Point> Fit;
-};
-
 bool ReadSplineValues(const EntityPairs& pairs, SplineValues& v)
 {
     for (const RawPair& pair : pairs) {
@@ -156,6 +149,8 @@ void ClampedKnots(SplineValues& s, int degree)
         s.Knots.push_back(std::clamp(static_cast<double>(i - degree), 0.0, static_cast<double>(n - degree)));
 }
 
+}  // namespace
+
 std::vector<Point> SplinePolyline(SplineValues& s)
 {
     const int n = static_cast<int>(s.Control.size());
@@ -182,21 +177,53 @@ std::vector<Point> SplinePolyline(SplineValues& s)
     return points;
 }
 
+namespace {
+
+TCadData CurveElement(int8_t kind, const std::vector<Point>& points)
+{
+    TCadData e{};
+    e.Kind = kind;
+    e.Text = FormatCurvePoints(points);
+    e.X1 = points.front().X;
+    e.Y1 = points.front().Y;
+    e.X2 = points.back().X;
+    e.Y2 = points.back().Y;
+    return e;
+}
+
+// A clamped quadratic spline with evenly spaced knots and no weights is a curve by control
+// points: the curve starts and ends at the midpoints of its first and last edges, so its first
+// and last control points are the mirrors of the inner ones there.
+bool ControlPointCurve(const SplineValues& s, std::vector<Point>& points)
+{
+    const size_t n = s.Control.size();
+    if (s.Degree != 2 || n < 3 || n > static_cast<size_t>(kMaxCurvePoints) || s.Knots.size() != n + 3) return false;
+    if (std::any_of(s.Weights.begin(), s.Weights.end(), [](double w) { return w != 1; })) return false;
+    const std::vector<double>& k = s.Knots;
+    if (k[0] != k[2] || k[n] != k[n + 2]) return false;
+    const double step = k[3] - k[2];
+    if (!(step > 0)) return false;
+    for (size_t i = 2; i < n; ++i)
+        if (std::abs(k[i + 1] - k[i] - step) > 1e-9 * step) return false;
+    points = s.Control;
+    points.front() = {2 * s.Control[0].X - s.Control[1].X, 2 * s.Control[0].Y - s.Control[1].Y};
+    points.back() = {2 * s.Control[n - 1].X - s.Control[n - 2].X, 2 * s.Control[n - 1].Y - s.Control[n - 2].Y};
+    return true;
+}
+
 }  // namespace
 
 bool CreateSpline(Drawing& target, const CurrentAttributes& attributes, const EntityPairs& pairs)
 {
     SplineValues s;
     if (!ReadSplineValues(pairs, s)) return false;
-    if (s.Fit.size() >= 2 && s.Fit.size() <= kMaxCurvePoints) {
-        TCadData e{};
-        e.Kind = kKindCurveThroughPoints;
-        for (const Point p : s.Fit) e.Text.append(GeneralNumber(p.X)).append(",").append(GeneralNumber(p.Y)).append(",");
-        e.X1 = s.Fit.front().X;
-        e.Y1 = s.Fit.front().Y;
-        e.X2 = s.Fit.back().X;
-        e.Y2 = s.Fit.back().Y;
-        AppendRecord(target, attributes, std::move(e), true, true, false);
+    std::vector<Point> controls;
+    if (s.Fit.size() >= 2 && s.Fit.size() <= static_cast<size_t>(kMaxCurvePoints)) {
+        AppendRecord(target, attributes, CurveElement(kKindCurveThroughPoints, s.Fit), true, true, false);
+        return true;
+    }
+    if (ControlPointCurve(s, controls)) {
+        AppendRecord(target, attributes, CurveElement(kKindCurveByControlPoints, controls), true, true, false);
         return true;
     }
     if (s.Control.size() < 2) return true;

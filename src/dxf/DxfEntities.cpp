@@ -1,309 +1,185 @@
 #include "document/Groups.h"
-#include "document/ElementStore.h"
 #include "dxf/DxfCurves.h"
-#include "dxf/DxfReading.h"
+#include "dxf/DxfEntityReaders.h"
+#include "dxf/DxfOwnRecords.h"
 #include "dxf/DxfValues.h"
 #include "geometry/Constructors.h"
-#include "geometry/Dimensions.h"
-#include "geometry/TextElements.h"
 
-#include <bitset>
+#include <algorithm>
 #include <cmath>
 
 namespace vantro::dxf {
 namespace {
 
-// The last value of each numeric group 10..79 of an entity.
-class Numbers {
-public:
-    // False when a numeric group holds something that is not a number.
-    bool Take(const RawPair& pair)
-    {
-        if (pair.Code < 10 || pair.Code > 79 || (pair.Code >= 60 && pair.Code < 70)) return true;
-        double value = 0;
-        if (!ParseDxfNumber(pair.Value, value)) return false;
-        values_[static_cast<size_t>(pair.Code)] = value;
-        has_.set(static_cast<size_t>(pair.Code));
-        return true;
-    }
-    bool Has(int code) const { return has_.test(static_cast<size_t>(code)); }
-    double Get(int code, double fallback = 0) const { return Has(code) ? values_[static_cast<size_t>(code)] : fallback; }
-    Point PointOf(int xCode) const { return {Get(xCode), Get(xCode + 10)}; }
-    // Flags and types; values beyond the integers read as 0.
-    int Integer(int code, int fallback = 0) const
-    {
-        const double value = Get(code, fallback);
-        return std::abs(value) < 2e9 ? static_cast<int>(value) : 0;
-    }
-
-private:
-    std::array<double, 80> values_{};
-    std::bitset<80> has_;
-};
-
-int LayerNumber(const ReadContext& context, std::string_view name)
-{
-    const auto found = context.LayerByName.find(std::string(name));
-    return found == context.LayerByName.end() ? 1 : found->second;
-}
-
-CurrentAttributes LayerAttributes(const ReadContext& context, int layer)
-{
-    CurrentAttributes attributes;
-    attributes.Layer = static_cast<uint8_t>(layer);
-    attributes.Color = context.Layers[static_cast<size_t>(layer)].Colour;
-    attributes.LineStyle = context.Layers[static_cast<size_t>(layer)].Style;
-    attributes.Width = 1;
-    return attributes;
-}
-
-uint32_t ColourOfValue(const ReadContext& context, std::string_view value)
-{
-    int number = 0;
-    return ParseDxfInteger(value, number) ? ColourOfNumber(number) : InvertRgb(context.BackgroundColour);
-}
-
-// Layer, colour and line type of an entity; withOverrides false keeps the layer's colour and style.
-struct Common {
-    CurrentAttributes Attributes;
-    Numbers Values;
-    bool Readable = true;
-};
-
-Common ReadCommon(const EntityPairs& pairs, const ReadContext& context, bool withOverrides = true)
-{
-    Common common{LayerAttributes(context, 1), {}, true};
-    for (const RawPair& pair : pairs) {
-        if (pair.Code == 8) common.Attributes = LayerAttributes(context, LayerNumber(context, pair.Value));
-        else if (pair.Code == 62 && withOverrides) common.Attributes.Color = ColourOfValue(context, pair.Value);
-        else if (pair.Code == 6 && withOverrides) common.Attributes.LineStyle = LineStyleOfName(pair.Value);
-        else if (!common.Values.Take(pair)) common.Readable = false;
-    }
-    return common;
-}
-
-Point OnCircle(Point centre, double radius, double degrees)
-{
-    const double radians = DegToRad(degrees);
-    return {centre.X + radius * std::cos(radians), centre.Y + radius * std::sin(radians)};
-}
-
-bool ReadArc(Drawing& target, const Common& c)
+bool ReadArc(Drawing& target, ReadContext& context, const Common& c)
 {
     const Point centre = c.Values.PointOf(10);
     const double radius = c.Values.Get(40);
     if (!(radius >= Eps())) return true;
-    const Point start = OnCircle(centre, radius, c.Values.Get(50));
-    const Point end = OnCircle(centre, radius, c.Values.Get(51));
-    AppendArc(target, c.Attributes, true, true, start, end, centre, radius);
+    const double start = c.Values.Get(50);
+    double sweep = std::fmod(c.Values.Get(51) - start, 360.0);
+    if (sweep < 0) sweep += 360;
+    // An arc ending where it starts has no length and creates nothing.
+    if (sweep == 0) return true;
+    StoreArc(target, context, c.Attributes, MapArc(c.Plane, centre, radius, start, sweep, c.Values.Get(30)));
     return true;
 }
 
-bool ReadCircle(Drawing& target, const Common& c)
+bool ReadCircle(Drawing& target, ReadContext& context, const Common& c)
 {
     const double radius = c.Values.Get(40);
-    if (radius >= Eps() && radius <= kMaxCircleRadius) AppendCircle(target, c.Attributes, true, c.Values.PointOf(10), radius);
-    return true;
-}
-
-bool ReadText(Drawing& target, ReadContext& context, const EntityPairs& pairs, bool multiline)
-{
-    const Common c = ReadCommon(pairs, context);
-    if (!c.Readable) return false;
-    std::string raw;
-    std::string_view last;
-    for (const RawPair& pair : pairs) {
-        // Long MTEXT values come in 250-character pieces of group 3 before the final group 1.
-        if (pair.Code == 3 && multiline) raw.append(pair.Value);
-        else if (pair.Code == 1) last = pair.Value;
-    }
-    raw.append(last);
-    const double height = std::trunc(c.Values.Get(40, 1));
-    const double rotation = c.Values.Get(50);
-    if (!AppendTextElement(target, c.Attributes, height < 1 ? kMinTextHeight : height, context.Decoder.Text(raw),
-                           c.Values.PointOf(10)))
+    if (!(radius >= Eps())) return true;
+    if (!c.Plane.KeepsCircles()) {
+        StoreArc(target, context, c.Attributes, MapArc(c.Plane, c.Values.PointOf(10), radius, 0, 360, c.Values.Get(30)),
+                 NewGroupNumber(target));
         return true;
-    if (rotation != 0) target[target.Count].Angle = DegToRad(rotation);
+    }
+    if (radius > kMaxCircleRadius) ++context.Counts.Dropped;
+    else AppendCircle(target, c.Attributes, true, c.Plane.Apply(c.Values.PointOf(10), c.Values.Get(30)), radius);
     return true;
 }
 
-// The dimension constructors with the window's current options; true when one was made.
-bool CreateDimension(Drawing& target, const ReadContext& context, const CurrentAttributes& attributes, int type,
-                     double rotation, Point first, Point second, Point text)
+// Four corners, all on the corners of their box, none twice.
+bool IsUprightRectangle(const std::array<Point, 4>& p)
 {
-    const DimensionOptions& options = context.Dimensions;
-    switch (type) {
-    case 32:
-    case 160:
-        if (rotation == 0) return AppendLinearDimension(target, attributes, options, kKindDimX, first, second, text);
-        if (rotation == 90) return AppendLinearDimension(target, attributes, options, kKindDimY, first, second, text);
-        return false;
-    case 33: return AppendAlignedDimension(target, attributes, options, first, second, text);
-    case 35:
-    case 163: {
-        const Point centre = MidPoint(first, second);
-        return AppendRadiusDimension(target, attributes, options, kKindDimDiameter, centre,
-                                     PointDistance(second, centre), text);
+    const auto [minX, maxX] = std::minmax({p[0].X, p[1].X, p[2].X, p[3].X});
+    const auto [minY, maxY] = std::minmax({p[0].Y, p[1].Y, p[2].Y, p[3].Y});
+    if (maxX - minX < Eps() || maxY - minY < Eps()) return false;
+    int corners = 0;
+    for (const Point& q : p) {
+        const bool left = std::abs(q.X - minX) < Eps();
+        const bool right = std::abs(q.X - maxX) < Eps();
+        const bool bottom = std::abs(q.Y - minY) < Eps();
+        const bool top = std::abs(q.Y - maxY) < Eps();
+        if (!(left || right) || !(bottom || top)) return false;
+        corners |= 1 << ((right ? 1 : 0) + (top ? 2 : 0));
     }
-    case 36:
-    case 164:
-        return AppendRadiusDimension(target, attributes, options, kKindDimRadius, first, PointDistance(first, second),
-                                     text);
-    default: return false;
-    }
+    return corners == 0xF;
 }
 
-bool ReadDimension(Drawing& target, ReadContext& context, const EntityPairs& pairs)
+// SOLID and TRACE: corners 1, 2, 4, 3 in outline order (the fourth is the third when not given).
+// An upright rectangle is a filled rectangle; any other shape (an arrowhead) its outline.
+bool ReadSolid(Drawing& target, ReadContext& context, const Common& c)
 {
-    const Common c = ReadCommon(pairs, context);
-    if (!c.Readable) return false;
-    std::string_view block;
-    for (const RawPair& pair : pairs)
-        if (pair.Code == 2) block = pair.Value;
     const Numbers& v = c.Values;
-    const Point first = v.Has(13) ? v.PointOf(13) : v.PointOf(10);
-    const Point second = v.Has(15) ? v.PointOf(15) : v.PointOf(14);
-    const double rotation = std::nearbyint(v.Get(50));
-    if (!CreateDimension(target, context, c.Attributes, v.Integer(70, 32), rotation, first, second,
-                         v.PointOf(11)))
+    const double z = v.Get(30);
+    const std::array<Point, 4> outline{c.Plane.Apply(v.PointOf(10), z), c.Plane.Apply(v.PointOf(11), z),
+                                       c.Plane.Apply(v.Has(13) ? v.PointOf(13) : v.PointOf(12), z),
+                                       c.Plane.Apply(v.PointOf(12), z)};
+    if (IsUprightRectangle(outline)) {
+        AppendFilledRectangle(target, c.Attributes, outline[0], outline[2]);
         return true;
-    TCadData& created = target[target.Count];
-    created.Layer = c.Attributes.Layer;
-    if (const TCadData* text = context.Blocks.FirstText(block)) created.Text.append("=").append(text->Text);
+    }
+    const int32_t group = NewGroupNumber(target);
+    for (size_t i = 0; i < outline.size(); ++i)
+        StoreLine(target, context, c.Attributes, outline[i], outline[(i + 1) % outline.size()], group);
     return true;
 }
 
-// A polyline segment: a line, or for a bulge the arc of included angle 4·atan(bulge), counter-
-// clockwise for positive bulges. It joins group.
-void CreateSegment(Drawing& target, const CurrentAttributes& attributes, int32_t group, Point from, Point to,
-                   double bulge)
+// 3DFACE: its visible edges in plan view (flag bits 1, 2, 4, 8 hide edges 1 to 4).
+bool ReadFace(Drawing& target, ReadContext& context, const Common& c)
 {
-    const int before = target.Count;
-    if (bulge == 0) {
-        AppendLine(target, attributes, true, true, from, to);
-    } else {
-        const double chord = PointDistance(from, to);
-        const double radius = chord * (1 + bulge * bulge) / (4 * std::abs(bulge));
-        const double offset = (1 - bulge * bulge) / (4 * bulge);
-        const Point middle = MidPoint(from, to);
-        const Point centre{middle.X - (to.Y - from.Y) * offset, middle.Y + (to.X - from.X) * offset};
-        if (radius >= Eps() && std::isfinite(radius)) {
-            if (bulge > 0) AppendArc(target, attributes, true, true, from, to, centre, radius);
-            else AppendArc(target, attributes, true, true, to, from, centre, radius);
+    const Numbers& v = c.Values;
+    const std::array<Point, 4> corners{v.PointOf(10), v.PointOf(11), v.PointOf(12),
+                                       v.Has(13) ? v.PointOf(13) : v.PointOf(12)};
+    const int hidden = v.Integer(70);
+    const int32_t group = NewGroupNumber(target);
+    for (size_t i = 0; i < corners.size(); ++i)
+        if ((hidden & (1 << i)) == 0)
+            StoreLine(target, context, c.Attributes, corners[i], corners[(i + 1) % corners.size()], group);
+    return true;
+}
+
+// INSERT, also as an array of rows and columns. Seen against −Z the block is mirrored in x.
+bool ReadInsert(Drawing& target, ReadContext& context, const Common& c)
+{
+    const std::string_view block = StringOf(context.Pairs, 2);
+    // Every placement below walks at least one entry, so the work limit bounds rows × columns.
+    if (context.Blocks.EntriesOf(block).empty()) return true;
+    const Numbers& v = c.Values;
+    const bool mirrored = c.Plane.KeepsCircles() && c.Plane.Mirrors();
+    Placement placement{{}, v.Get(41, 1) * (mirrored ? -1 : 1), v.Get(42, 1), v.Get(50) * (mirrored ? -1 : 1),
+                        c.Attributes.Color, c.Attributes.Layer};
+    const int columns = std::max(1, v.Integer(70, 1));
+    const int rows = std::max(1, v.Integer(71, 1));
+    const double radians = DegToRad(v.Get(50));
+    for (int row = 0; row < rows && !target.AppendFailed; ++row) {
+        for (int column = 0; column < columns && !target.AppendFailed; ++column) {
+            const Point offset = RotatePointRad({column * v.Get(44), row * v.Get(45)}, {}, radians);
+            placement.At = c.Plane.Apply({v.Get(10) + offset.X, v.Get(20) + offset.Y}, v.Get(30));
+            if (!PlaceBlock(target, context, block, placement, 0)) return true;
         }
     }
-    if (target.Count > before) target[target.Count].Group = group;
-}
-
-struct Vertex {
-    Point At;
-    double Bulge = 0;
-};
-
-void CreatePolyline(Drawing& target, const CurrentAttributes& attributes, const std::vector<Vertex>& vertices,
-                    bool closed)
-{
-    const int32_t group = NewGroupNumber(target);
-    for (size_t i = 1; i < vertices.size() && !target.AppendFailed; ++i)
-        CreateSegment(target, attributes, group, vertices[i - 1].At, vertices[i].At, vertices[i - 1].Bulge);
-    // The closing segment keeps the last vertex's bulge, so a closed outline of arcs stays round.
-    if (closed && vertices.size() > 1 && !target.AppendFailed)
-        CreateSegment(target, attributes, group, vertices.back().At, vertices.front().At, vertices.back().Bulge);
-}
-
-bool ReadLightweightPolyline(Drawing& target, ReadContext& context, const EntityPairs& pairs)
-{
-    const Common c = ReadCommon(pairs, context, false);
-    std::vector<Vertex> vertices;
-    int flags = 0;
-    for (const RawPair& pair : pairs) {
-        double value = 0;
-        if (pair.Code == 70 && !ParseDxfInteger(pair.Value, flags)) return false;
-        if (pair.Code != 10 && pair.Code != 20 && pair.Code != 42) continue;
-        if (!ParseDxfNumber(pair.Value, value)) return false;
-        if (pair.Code == 10) vertices.push_back({{value, 0}, 0});
-        else if (vertices.empty()) continue;
-        else if (pair.Code == 20) vertices.back().At.Y = value;
-        else vertices.back().Bulge = value;
-    }
-    CreatePolyline(target, c.Attributes, vertices, (flags & 1) != 0);
     return true;
 }
 
-// POLYLINE, its VERTEX entities and SEQEND. A polyline cut short by any other entity ends there.
-bool ReadPolyline(DxfPairReader& reader, Drawing& target, ReadContext& context)
+bool ReadPoint(Drawing& target, ReadContext& context, const Common& c)
 {
-    const Common c = ReadCommon(context.Pairs, context);
-    if (!c.Readable) return false;
-    const bool closed = (c.Values.Integer(70) & 1) != 0;
-    std::vector<Vertex> vertices;
-    while (reader.Is(0, "VERTEX")) {
-        if (!CollectPairs(reader, context.Pairs)) continue;
-        Numbers v;
-        bool readable = true;
-        for (const RawPair& pair : context.Pairs) readable = v.Take(pair) && readable;
-        if (!readable) continue;
-        const int flags = v.Integer(70);
-        // Face records of polyface meshes and the frame points of splined polylines are no vertices.
-        const bool faceRecord = (flags & 128) != 0 && (flags & 64) == 0;
-        if (faceRecord || (flags & 16) != 0) continue;
-        vertices.push_back({v.PointOf(10), v.Get(42)});
-    }
-    if (reader.Is(0, "SEQEND")) CollectPairs(reader, context.Pairs);
-    CreatePolyline(target, c.Attributes, vertices, closed);
+    // A block's points on DEFPOINTS are a dimension's definition points, never drawn.
+    if (context.InBlock && Capitals(StringOf(context.Pairs, 8)) == "DEFPOINTS") return true;
+    StoreElement(target, context, c.Attributes, [&] {
+        TCadData e{};
+        e.Kind = kKindPoint;
+        e.Cx = c.Values.Get(10);
+        e.Cy = c.Values.Get(20);
+        return e;
+    }());
     return true;
 }
 
-bool ReadInsert(Drawing& target, const ReadContext& context, const Common& c, const EntityPairs& pairs)
+bool ReadGeometry(std::string_view type, Drawing& target, ReadContext& context, const Common& c)
 {
-    std::string_view block;
-    for (const RawPair& pair : pairs)
-        if (pair.Code == 2) block = pair.Value;
-    const Placement placement{c.Values.PointOf(10), c.Values.Get(41, 1), c.Values.Get(42, 1), c.Values.Get(50)};
-    for (const size_t index : context.Blocks.EntriesOf(block)) {
-        TCadData element = PlacedElement(context.Blocks.Element(index), placement);
-        if (!IsFiniteRecord(element)) continue;
-        if (!Append(target, true)) return true;
-        element.Id = target[target.Count].Id;
-        target[target.Count] = std::move(element);
+    if (type == "LINE") {
+        StoreLine(target, context, c.Attributes, c.Values.PointOf(10), c.Values.PointOf(11));
+        return true;
     }
-    return true;
+    if (type == "ARC") return ReadArc(target, context, c);
+    if (type == "CIRCLE") return ReadCircle(target, context, c);
+    if (type == "POINT") return ReadPoint(target, context, c);
+    if (type == "SOLID" || type == "TRACE") return ReadSolid(target, context, c);
+    if (type == "3DFACE") return ReadFace(target, context, c);
+    if (type == "INSERT") return ReadInsert(target, context, c);
+    if (type == "ELLIPSE") return CreateEllipse(target, c.Attributes, context.Pairs);
+    if (type == "SPLINE") return CreateSpline(target, c.Attributes, context.Pairs);
+    if (type == "LWPOLYLINE") return ReadLightweightPolyline(target, context, c);
+    if (type == "TEXT" || type == "ATTRIB") return ReadText(target, context, c, type == "ATTRIB");
+    if (type == "DIMENSION" || type == "ARC_DIMENSION") return ReadDimension(target, context, c, type != "DIMENSION");
+    if (type == "HATCH") return ReadHatch(target, context, c);
+    return ReadLeader(target, context, c);
 }
 
 bool ReadSimple(std::string_view type, Drawing& target, ReadContext& context)
 {
-    const EntityPairs& pairs = context.Pairs;
-    if (type == "TEXT" || type == "MTEXT") return ReadText(target, context, pairs, type == "MTEXT");
-    if (type == "DIMENSION") return ReadDimension(target, context, pairs);
-    if (type == "LWPOLYLINE") return ReadLightweightPolyline(target, context, pairs);
-    const Common c = ReadCommon(pairs, context);
+    // MTEXT's embedded object repeats its groups with other meanings; it reads its own part.
+    if (type == "MTEXT") return ReadMtext(target, context);
+    const Common c = ReadCommon(context.Pairs, context);
     if (!c.Readable) return false;
-    if (type == "LINE" || type == "SOLID") {
-        AppendLine(target, c.Attributes, true, true, c.Values.PointOf(10), c.Values.PointOf(11));
+    if (c.PaperSpace) {
+        ++context.Counts.PaperSpace;
         return true;
     }
-    if (type == "ARC") return ReadArc(target, c);
-    if (type == "CIRCLE") return ReadCircle(target, c);
-    if (type == "POINT") {
-        AppendPoint(target, c.Attributes, c.Values.PointOf(10));
+    const OwnRecord own = c.ExtendedData ? ReadOwnRecord(context.Pairs, context.Decoder) : OwnRecord{};
+    if (own.What == OwnData::Part) return true;
+    if (own.What == OwnData::Element) {
+        CurrentAttributes attributes = c.Attributes;
+        attributes.Color = own.Element.Color;
+        attributes.Width = own.Element.Width;
+        StoreElement(target, context, attributes, own.Element);
         return true;
     }
-    if (type == "INSERT") return ReadInsert(target, context, c, pairs);
-    if (type == "ELLIPSE") return CreateEllipse(target, c.Attributes, pairs);
-    return CreateSpline(target, c.Attributes, pairs);
-}
-
-bool IsSupported(std::string_view type)
-{
-    static constexpr std::string_view kTypes[] = {"LINE",   "SOLID", "ARC",    "CIRCLE", "POINT",   "POLYLINE",
-                                                  "LWPOLYLINE", "TEXT", "MTEXT", "INSERT", "DIMENSION", "ELLIPSE",
-                                                  "SPLINE"};
-    for (const std::string_view known : kTypes)
-        if (known == type) return true;
-    return false;
+    return ReadGeometry(type, target, context, c);
 }
 
 }  // namespace
+
+bool IsSupportedEntity(std::string_view type)
+{
+    static constexpr std::string_view kTypes[] = {
+        "LINE",    "SOLID",  "TRACE",  "3DFACE",    "ARC",     "CIRCLE", "POINT",  "POLYLINE", "LWPOLYLINE",
+        "TEXT",    "MTEXT",  "ATTRIB", "INSERT",    "DIMENSION", "ARC_DIMENSION", "ELLIPSE", "SPLINE", "HATCH",
+        "LEADER"};
+    return std::find(std::begin(kTypes), std::end(kTypes), type) != std::end(kTypes);
+}
 
 bool CollectPairs(DxfPairReader& reader, EntityPairs& pairs)
 {
@@ -318,9 +194,23 @@ bool CollectPairs(DxfPairReader& reader, EntityPairs& pairs)
 
 EntityOutcome ReadEntity(std::string_view type, DxfPairReader& reader, Drawing& target, ReadContext& context)
 {
-    if (!IsSupported(type)) return EntityOutcome::Unsupported;
-    if (!CollectPairs(reader, context.Pairs)) return EntityOutcome::Abandoned;
-    const bool read = type == "POLYLINE" ? ReadPolyline(reader, target, context) : ReadSimple(type, target, context);
+    const bool supported = IsSupportedEntity(type);
+    if (!CollectPairs(reader, context.Pairs)) return supported ? EntityOutcome::Abandoned : EntityOutcome::Unsupported;
+    if (!supported) {
+        // Whatever its type, a paper-space entity is left out as such.
+        int space = 0;
+        if (!ParseDxfInteger(StringOf(context.Pairs, 67), space) || space != 1) return EntityOutcome::Unsupported;
+        ++context.Counts.PaperSpace;
+        return EntityOutcome::Read;
+    }
+    bool read = true;
+    if (type == "POLYLINE") {
+        const Common c = ReadCommon(context.Pairs, context);
+        if (c.PaperSpace) ++context.Counts.PaperSpace;
+        read = ReadPolyline(reader, target, context, c);
+    } else {
+        read = ReadSimple(type, target, context);
+    }
     return read ? EntityOutcome::Read : EntityOutcome::Abandoned;
 }
 

@@ -1,9 +1,11 @@
 #include "dxf/DxfTextDecoder.h"
 
+#include "dxf/DxfMtext.h"
+#include "dxf/DxfValues.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 
 namespace vantro {
 namespace {
@@ -30,40 +32,31 @@ std::string Upper(std::string_view text)
     return out;
 }
 
+// Nothing that any cleaning, escape or code page would change.
 bool IsPlainAscii(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return byte >= 0x20 && byte < 0x7F && c != '\\' && c != '%';
+        return byte >= 0x20 && byte < 0x7F && c != '\\' && c != '%' && c != '^' && c != '{' && c != '}';
     });
 }
 
-void AppendUtf8(std::string& out, char32_t code)
+// Well-formed UTF-8 with at least one character beyond ASCII. CP932 text almost never is: its
+// lead bytes 0x81..0x9F cannot start a UTF-8 sequence.
+bool IsUtf8Text(std::string_view text)
 {
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    bool wide = false;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                                               : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        wide = wide || length > 1;
+        i += length;
     }
-}
-
-// Replaces the first occurrence of code; true when there was one.
-bool ReplaceFirst(std::string& text, std::string_view code, std::string_view by)
-{
-    const size_t at = text.find(code);
-    if (at == std::string::npos) return false;
-    text.replace(at, code.size(), by);
-    return true;
+    return wide;
 }
 
 }  // namespace
@@ -76,35 +69,7 @@ std::string CleanDxfText(std::string text)
         text.erase(0, at + stacking.size());
         break;
     }
-    ReplaceFirst(text, "%%c", "φ");
-    ReplaceFirst(text, "%%p", "±");
-    if (ReplaceFirst(text, "%%d", "")) text.append("°");
-    ReplaceFirst(text, "\\U+2205", "φ");
-    if (ReplaceFirst(text, "\\U+00B0", "")) text.append("°");
-    return text;
-}
-
-std::string DecodeUnicodeEscapes(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        uint32_t code = 0;
-        const bool escape = text.compare(i, 3, "\\U+") == 0 && i + 7 <= text.size();
-        if (escape) {
-            const char* begin = text.data() + i + 3;
-            const auto [end, error] = std::from_chars(begin, begin + 4, code, 16);
-            if (error == std::errc() && end == begin + 4 && (code < 0xD800 || code > 0xDFFF)) {
-                AppendUtf8(out, code);
-                i += 7;
-                continue;
-            }
-        }
-        out.push_back(text[i]);
-        ++i;
-    }
-    return out;
+    return Cp932Substitutes(ReplacePercentCodes(DecodeUnicodeEscapes(text)));
 }
 
 DxfTextDecoder::DxfTextDecoder() : fromUtf8_("CP932", "UTF-8") {}
@@ -115,6 +80,7 @@ void DxfTextDecoder::SetVersion(std::string_view acadVersion)
     // From AC1021 (AutoCAD 2007) on, texts are UTF-8 whatever the code page says.
     const std::string version = Upper(acadVersion);
     utf8_ = version.size() == 6 && version.starts_with("AC") && version >= "AC1021";
+    versionKnown_ = true;
     toUtf8_.reset();
 }
 
@@ -131,22 +97,40 @@ void DxfTextDecoder::SetCodePage(std::string_view dwgCodePage)
 
 std::string DxfTextDecoder::ToUtf8(std::string_view raw)
 {
+    // A file that names no version may come from a writer that only knows UTF-8.
+    if (!versionKnown_ && IsUtf8Text(raw)) return std::string(raw);
     // UTF-8 input goes through the converter too, so broken sequences show as replacements.
     if (!toUtf8_) toUtf8_ = std::make_unique<TextConverter>("UTF-8", utf8_ ? "UTF-8" : codePage_.c_str());
     return toUtf8_->Convert(raw, kUtf8Replacement);
 }
 
-std::string DxfTextDecoder::ToCp932(std::string_view raw, bool clean)
+std::string DxfTextDecoder::ToCp932(const std::string& utf8) { return fromUtf8_.Convert(utf8, kCp932Replacement); }
+
+std::string DxfTextDecoder::Name(std::string_view raw)
 {
-    const bool nativeBytes = !utf8_ && codePage_ == "CP932";
-    if (IsPlainAscii(raw) || (nativeBytes && !clean && raw.find("\\U+") == std::string_view::npos))
-        return std::string(raw);
-    std::string text = ToUtf8(raw);
-    if (clean) text = CleanDxfText(std::move(text));
-    return fromUtf8_.Convert(DecodeUnicodeEscapes(text), kCp932Replacement);
+    const bool nativeBytes = !utf8_ && codePage_ == "CP932" && (versionKnown_ || !IsUtf8Text(raw));
+    if (IsPlainAscii(raw) || (nativeBytes && raw.find("\\U+") == std::string_view::npos)) return std::string(raw);
+    return ToCp932(DecodeUnicodeEscapes(ToUtf8(raw)));
 }
 
-std::string DxfTextDecoder::Name(std::string_view raw) { return ToCp932(raw, false); }
-std::string DxfTextDecoder::Text(std::string_view raw) { return ToCp932(raw, true); }
+std::string DxfTextDecoder::Text(std::string_view raw)
+{
+    if (IsPlainAscii(raw)) return std::string(raw);
+    return ToCp932(CleanDxfText(DecodeCarets(ToUtf8(raw))));
+}
+
+std::string DxfTextDecoder::Verbatim(std::string_view raw)
+{
+    if (IsPlainAscii(raw)) return std::string(raw);
+    return ToCp932(DecodeCarets(ToUtf8(raw)));
+}
+
+std::vector<std::string> DxfTextDecoder::Paragraphs(std::string_view raw)
+{
+    if (IsPlainAscii(raw)) return {std::string(raw)};
+    std::vector<std::string> lines = MtextParagraphs(DecodeCarets(ToUtf8(raw)));
+    for (std::string& line : lines) line = ToCp932(Cp932Substitutes(ReplacePercentCodes(line)));
+    return lines;
+}
 
 }  // namespace vantro

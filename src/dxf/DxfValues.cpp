@@ -1,7 +1,9 @@
 #include "dxf/DxfValues.h"
 
+#include "document/Cp932.h"
 #include "geometry/Primitives.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -79,10 +81,44 @@ int ColourNumber(uint32_t colour)
     return best;
 }
 
+namespace {
+
+// AutoCAD's palette from 16 on: 24 hues 15° apart, each in five shades (full, 80 %, 60 %, 50 %,
+// 30 %) and each shade also half saturated; then six greys.
+uint32_t PaletteColour(int number)
+{
+    static constexpr std::array<int, 5> kShades{255, 204, 153, 127, 76};
+    static constexpr std::array<int, 6> kGreys{51, 80, 105, 130, 190, 255};
+    if (number >= 250) {
+        const auto grey = static_cast<uint32_t>(kGreys[static_cast<size_t>(number - 250)]);
+        return grey | grey << 8 | grey << 16;
+    }
+    const double hue = (number / 10 - 1) * 15.0;
+    const int shade = kShades[static_cast<size_t>(number % 10 / 2)];
+    const bool pale = number % 2 == 1;
+    // Hue to RGB at full saturation, then mixed half way towards white of the same shade.
+    const auto channel = [&](double offset) {
+        const double h = std::fmod(hue + offset, 360.0);
+        const double level = std::clamp(std::abs(h - 180.0) / 60.0 - 1.0, 0.0, 1.0);
+        const double value = pale ? 0.5 + level / 2 : level;
+        return static_cast<uint32_t>(std::floor(value * shade));
+    };
+    return channel(0) | channel(240) << 8 | channel(120) << 16;
+}
+
+}  // namespace
+
 uint32_t ColourOfNumber(int number)
 {
-    if (number < 1 || number > static_cast<int>(kNumberedColours.size())) return 0;
-    return kNumberedColours[static_cast<size_t>(number - 1)];
+    if (number >= 1 && number <= static_cast<int>(kNumberedColours.size()))
+        return kNumberedColours[static_cast<size_t>(number - 1)];
+    return number > static_cast<int>(kNumberedColours.size()) && number <= 255 ? PaletteColour(number) : 0;
+}
+
+uint32_t ColourOfTrueColour(int32_t rgb)
+{
+    const auto value = static_cast<uint32_t>(rgb);
+    return (value >> 16 & 0xFF) | (value & 0xFF00) | (value & 0xFF) << 16;
 }
 
 const char* LineTypeName(uint8_t lineStyle)
@@ -124,12 +160,6 @@ double ReadableDegrees(double radians)
     return degrees;
 }
 
-double TextRotationDegrees(double radians)
-{
-    const double degrees = RadToDeg(radians);
-    return degrees > 95 && degrees < 275 ? degrees + 180 : degrees;
-}
-
 bool ParseDxfNumber(std::string_view text, double& value)
 {
     text = Trimmed(text);
@@ -151,6 +181,44 @@ bool ParseDxfInteger(std::string_view text, int& value)
     if (!ParseDxfNumber(text, real) || std::abs(real) > std::numeric_limits<int>::max()) return false;
     value = static_cast<int>(real);
     return true;
+}
+
+void AppendDxfString(std::string& out, std::string_view cp932)
+{
+    for (size_t i = 0; i < cp932.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(cp932[i]);
+        // A trail byte is 0x40 or above; a broken pair never lets a control character through.
+        if (IsCp932LeadByte(byte) && i + 1 < cp932.size() && static_cast<unsigned char>(cp932[i + 1]) >= 0x40) {
+            out.append(cp932.substr(i, 2));
+            ++i;
+        } else if (byte < 0x20) {
+            out.push_back('^');
+            out.push_back(static_cast<char>(byte + 0x40));
+        } else if (byte == '^') {
+            out.append("^ ");
+        } else {
+            out.push_back(static_cast<char>(byte));
+        }
+    }
+}
+
+std::string DecodeCarets(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const char next = i + 1 < utf8.size() ? utf8[i + 1] : '\0';
+        if (utf8[i] == '^' && next == ' ') {
+            out.push_back('^');
+            ++i;
+        } else if (utf8[i] == '^' && next >= '@' && next <= '_') {
+            out.push_back(static_cast<char>(next - 0x40));
+            ++i;
+        } else {
+            out.push_back(utf8[i]);
+        }
+    }
+    return out;
 }
 
 }  // namespace vantro

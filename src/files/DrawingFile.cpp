@@ -57,6 +57,11 @@ std::string SkippedElementsMessage(int count)
            " 個を読み込みませんでした。上書き保存すると、それらはファイルから失われます。";
 }
 
+std::string OverwriteQuestion(const std::string& path)
+{
+    return "ファイル名 " + path + " はすでに存在します上書きしますか？";
+}
+
 void TakeStyleFromSettings(const Settings& from, DrawingFileSettings& to)
 {
     to.ArrowLength = ToFloat(from.ArrowLength);

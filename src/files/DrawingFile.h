@@ -22,11 +22,6 @@ inline constexpr uint16_t kDrawingFileVersion = 270;
 inline constexpr const char* kDrawingFileFilter = "VantroCAD ファイル(*.dca)|*.dca";
 inline constexpr const char* kDrawingFileExtension = ".dca";
 
-// A text with its terminator fits in this many bytes; the writer cuts longer texts.
-inline constexpr int32_t kMaxStringField = static_cast<int32_t>(kMaxTextBytes) + 1;
-// Line style codes of the element entry: the pen style + 1, up to dash-dot-dot.
-inline constexpr uint8_t kCodeDashDot = 4;
-inline constexpr uint8_t kCodeDashDotDot = 5;
 inline constexpr int kDrawingRangeChoices = 12;  // items of "描画範囲（横方向の長さm/m）"
 inline constexpr int kPrecisionChoices = 7;      // items of "表示単位"
 inline constexpr size_t kMaxDrawingFileBytes = size_t{1} << 30;
@@ -102,6 +97,9 @@ struct WriteResult {
     // drawing did.
     int CutStrings = 0;
 };
+
+// Asked before a file that exists is written over.
+std::string OverwriteQuestion(const std::string& path);
 
 // Told after a save that had to cut strings: the count, then this.
 inline constexpr const char* kStringsCutOnSaveSuffix =

@@ -3,6 +3,7 @@
 #include "document/Groups.h"
 #include "document/Layers.h"
 #include "files/BinaryIo.h"
+#include "files/ElementEntry.h"
 #include "files/FileSystem.h"
 
 #include <algorithm>
@@ -11,11 +12,6 @@
 
 namespace vantro {
 namespace {
-
-// Smallest sizes of the repeated records, to test a count against the bytes left before sizing
-// anything by it.
-constexpr size_t kElementFixedSize = 85;
-constexpr size_t kStringMinSize = 4;
 
 constexpr int kStageOpen = 0;
 constexpr int kStageElements = 1;
@@ -29,15 +25,7 @@ constexpr uint16_t kVersionDrawingRange = 205;
 constexpr uint16_t kVersionImagesFrom = 232;
 constexpr uint16_t kVersionImagesTo = 299;
 constexpr uint16_t kVersionAllLayers = 270;
-constexpr uint16_t kVersionBareStrings = 300;
 constexpr int kOldLayerCount = 16;
-
-// Line style code of the file (the pen style + 1) to the pen style; every other code reads as
-// dash-dot.
-uint8_t StyleFromCode(uint8_t code)
-{
-    return code >= 1 && code <= kCodeDashDotDot ? static_cast<uint8_t>(code - 1) : kStyleDashDot;
-}
 
 // Reads the sections in file order. Each step returns false on a short file or a value outside
 // the format; stage_ then names the section that failed.
@@ -72,50 +60,26 @@ private:
     bool ReadFinite(double& value) { return in_.ReadF64(value) && std::isfinite(value); }
     bool ReadFinite(float& value) { return in_.ReadF32(value) && std::isfinite(value); }
 
-    // Before version 300 a string is n bytes ending at the first zero; from 300 on, n - 1 bare
-    // bytes unless n is 1.
-    bool ReadString(std::string& text)
-    {
-        int32_t n = 0;
-        if (!in_.ReadI32(n) || n < 0 || n > kMaxStringField) return false;
-        const bool terminated = n == 1 || version_ < kVersionBareStrings;
-        const auto length = static_cast<size_t>(terminated ? n : std::max(n - 1, 0));
-        std::string_view bytes;
-        if (!in_.ReadBytes(length, bytes)) return false;
-        text = terminated ? bytes.substr(0, bytes.find('\0')) : bytes;
-        return true;
-    }
+    bool ReadString(std::string& text) { return ReadStringField(in_, version_, text); }
 
-    // False when the bytes end or a text length is outside the format. An element the drawing
-    // cannot hold (a number that is not finite, a layer outside the table) is read whole all the
-    // same, so that the next one is found: see Holdable.
+    // An element the drawing cannot hold (a number that is not finite, a layer outside the table)
+    // is read whole all the same, so that the next one is found: see Holdable.
     bool ReadElement(TCadData& e)
     {
-        uint8_t firstWidth = 0;
-        uint8_t styleCode = 0;
-        const bool ok = in_.ReadI8(e.Kind) && in_.ReadU8(firstWidth) && in_.ReadU8(e.Layer) &&
-                        in_.ReadU32(e.Color) && in_.ReadU8(styleCode) && in_.ReadU8(e.Width) &&
-                        in_.ReadF64(e.Cx) && in_.ReadF64(e.Cy) && in_.ReadF64(e.R) && in_.ReadF64(e.X1) &&
-                        in_.ReadF64(e.Y1) && in_.ReadF64(e.X2) && in_.ReadF64(e.Y2) && in_.ReadF64(e.Angle) &&
-                        in_.ReadF64(e.Value) && in_.ReadI32(e.Group);
-        if (!ok) return false;
-        e.LineStyle = StyleFromCode(styleCode);
-        if (CarriesText(e.Kind) && !ReadString(e.Text)) return false;
+        if (!ReadElementEntry(in_, version_, e)) return false;
         if (e.Kind == kKindText && e.R < kMinTextHeight) e.R = kMinTextHeight;
         return true;
     }
 
     static bool Holdable(const TCadData& e)
     {
-        const double numbers[] = {e.Cx, e.Cy, e.R, e.X1, e.Y1, e.X2, e.Y2, e.Angle, e.Value};
-        return e.Layer >= 1 && e.Layer <= kLayerCount &&
-               std::all_of(std::begin(numbers), std::end(numbers), [](double v) { return std::isfinite(v); });
+        return e.Layer >= 1 && e.Layer <= kLayerCount && IsFiniteRecord(e);
     }
 
     bool ReadElements(int32_t count)
     {
         const auto n = static_cast<size_t>(count);
-        if (n > in_.Remaining() / kElementFixedSize) return false;
+        if (n > in_.Remaining() / kElementEntryMinSize) return false;
         drawing_.Elements.assign(n + 100, TCadData{});
         drawing_.IndexOfId.assign(n + 100, 0);
         int kept = 0;
@@ -173,7 +137,7 @@ private:
         int32_t lastLine = 0;
         if (!in_.ReadI32(lastLine)) return false;
         const int64_t lines = std::max<int64_t>(int64_t{lastLine} + 1, 0);
-        if (static_cast<uint64_t>(lines) > in_.Remaining() / kStringMinSize) return false;
+        if (static_cast<uint64_t>(lines) > in_.Remaining() / kStringFieldMinSize) return false;
         for (int64_t k = 0; k < lines; ++k) {
             std::string line;
             if (!ReadString(line)) return false;

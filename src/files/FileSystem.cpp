@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
 #include <optional>
 #include <sys/file.h>
@@ -184,6 +185,39 @@ bool IsReadOnlyFile(const std::filesystem::path& path)
     if (error || !fs::is_regular_file(status)) return false;
     constexpr auto anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return (status.permissions() & anyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
+}
+
+std::filesystem::path PathFromUtf8(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool IsWritableFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::filesystem::path UserFolder(const char* xdgVariable, std::string_view homeRelative)
+{
+    const char* base = std::getenv(xdgVariable);
+    std::filesystem::path folder;
+    if (base != nullptr && std::filesystem::path(base).is_absolute()) {
+        folder = base;
+    } else {
+        const char* home = std::getenv("HOME");
+        folder = std::filesystem::path(home != nullptr ? home : "") / homeRelative;
+    }
+    folder /= "VantroCad";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return folder;
 }
 
 std::filesystem::path FindFileIgnoringCase(const std::filesystem::path& folder, std::string_view name)

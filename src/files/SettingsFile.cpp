@@ -1,13 +1,12 @@
 #include "files/SettingsFile.h"
 
 #include "files/FileSystem.h"
+#include "files/ProgramFiles.h"
 #include "files/SettingsKeys.h"
 #include "geometry/Primitives.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <unistd.h>
 
 namespace vantro {
 
@@ -147,21 +146,6 @@ void WriteKeysOf(SettingsWriter writer, const Settings& settings, IniStore& stor
     ForEachSettingsKey(settings, visit);
 }
 
-bool IsWritableFolder(const std::filesystem::path& folder)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
-// $XDG_CONFIG_HOME when it is an absolute path, as the base-directory rules ask, else ~/.config.
-std::filesystem::path ConfigHome()
-{
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && std::filesystem::path(configHome).is_absolute()) return configHome;
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : "") / ".config";
-}
-
 }  // namespace
 
 SettingsReadResult ReadSettings(const IniStore& store, Settings& settings)
@@ -238,11 +222,8 @@ std::filesystem::path ProgramFolder(const std::filesystem::path& executableDir,
                                     const std::filesystem::path& overrideDir)
 {
     if (!overrideDir.empty()) return overrideDir;
-    if (IsWritableFolder(executableDir)) return executableDir;
-    const std::filesystem::path folder = ConfigHome() / "VantroCad";
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);  // a failure shows when a file is written there
-    return folder;
+    if (IsWritableFolder(executableDir) && !IsInstalledCopy(executableDir)) return executableDir;
+    return UserFolder("XDG_CONFIG_HOME", ".config");
 }
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder)

@@ -57,8 +57,9 @@ void WriteTextDialogSettings(const Settings& settings, IniStore& store);
 std::string FormatUpToTwoDecimals(double value);
 
 // Where the settings file and the other files the program writes for itself live: overrideDir
-// (from --program-folder) when given, else the executable's folder when it is writable, else
-// $XDG_CONFIG_HOME/VantroCad (by default ~/.config/VantroCad), which is then created.
+// (from --program-folder) when given, else the executable's folder when it is writable and not an
+// installed copy (ProgramFiles.h), else $XDG_CONFIG_HOME/VantroCad (by default
+// ~/.config/VantroCad), which is then created.
 std::filesystem::path ProgramFolder(const std::filesystem::path& executableDir,
                                     const std::filesystem::path& overrideDir);
 

@@ -87,42 +87,97 @@ bool IsClosedCurve(const std::vector<Point>& points)
     return points.size() >= 4 && PointDistance(points.front(), points.back()) < Eps();
 }
 
+namespace {
+
+// The natural splines x(t) and y(t) through the points over the chord parameter, and the spans
+// [First, Last) that make up the curve (a closed curve's list is extended at both ends).
+struct NaturalSpline {
+    std::vector<SinglePoint> Given;
+    std::vector<float> T;
+    std::vector<float> Xs;
+    std::vector<float> Ys;
+    std::vector<float> Mx;
+    std::vector<float> My;
+    size_t First = 0;
+    size_t Last = 0;
+};
+
+NaturalSpline MakeNaturalSpline(const std::vector<Point>& points)
+{
+    NaturalSpline s;
+    s.Given = ToSingle(points);
+    if (s.Given.size() < 2) return s;
+    const bool closed = IsClosedCurve(points) && s.Given.size() >= 4;
+    const std::vector<SinglePoint> p = closed ? Extended(s.Given) : s.Given;
+    s.T = {0.0f};
+    s.Xs = {p[0].X};
+    s.Ys = {p[0].Y};
+    for (size_t i = 1; i < p.size(); ++i) {
+        s.T.push_back(s.T.back() + std::hypot(p[i].X - p[i - 1].X, p[i].Y - p[i - 1].Y));
+        s.Xs.push_back(p[i].X);
+        s.Ys.push_back(p[i].Y);
+    }
+    s.Mx = SecondDerivatives(s.T, s.Xs);
+    s.My = SecondDerivatives(s.T, s.Ys);
+    // Closed: only the spans between the given points, not the two added at each end.
+    s.First = closed ? 2 : 0;
+    s.Last = closed ? p.size() - 3 : p.size() - 1;
+    return s;
+}
+
+// The slopes of span i at its start and its end.
+void SpanSlopes(const std::vector<float>& t, const std::vector<float>& v, const std::vector<float>& m, size_t i,
+                double& start, double& end)
+{
+    const double h = t[i + 1] - t[i];
+    const double chord = (v[i + 1] - v[i]) / h;
+    start = chord - h * (2.0 * m[i] + m[i + 1]) / 6;
+    end = chord + h * (m[i] + 2.0 * m[i + 1]) / 6;
+}
+
+}  // namespace
+
 std::vector<Point> SplineThroughPoints(const std::vector<Point>& points, int fineness)
 {
-    const std::vector<SinglePoint> given = ToSingle(points);
-    if (given.size() < 2) {
+    const NaturalSpline s = MakeNaturalSpline(points);
+    if (s.Given.size() < 2) {
         std::vector<Point> single;
-        for (const SinglePoint& p : given) single.push_back(Widened(p));
+        for (const SinglePoint& p : s.Given) single.push_back(Widened(p));
         return single;
     }
-    const bool closed = IsClosedCurve(points) && given.size() >= 4;
-    const std::vector<SinglePoint> p = closed ? Extended(given) : given;
-    std::vector<float> t{0.0f};
-    std::vector<float> xs{p[0].X};
-    std::vector<float> ys{p[0].Y};
-    for (size_t i = 1; i < p.size(); ++i) {
-        t.push_back(t.back() + std::hypot(p[i].X - p[i - 1].X, p[i].Y - p[i - 1].Y));
-        xs.push_back(p[i].X);
-        ys.push_back(p[i].Y);
-    }
-    const std::vector<float> mx = SecondDerivatives(t, xs);
-    const std::vector<float> my = SecondDerivatives(t, ys);
     const int steps = ClampCurveFineness(fineness);
-    // Closed: only the spans between the given points, not the two added at each end.
-    const size_t first = closed ? 2 : 0;
-    const size_t last = closed ? p.size() - 3 : p.size() - 1;
     std::vector<Point> polyline;
-    polyline.reserve((last - first) * static_cast<size_t>(steps) + 1);
-    for (size_t i = first; i < last; ++i) {
-        const float step = (t[i + 1] - t[i]) / static_cast<float>(steps);
+    polyline.reserve((s.Last - s.First) * static_cast<size_t>(steps) + 1);
+    for (size_t i = s.First; i < s.Last; ++i) {
+        const float step = (s.T[i + 1] - s.T[i]) / static_cast<float>(steps);
         for (int k = 0; k < steps; ++k) {
-            const float at = t[i] + step * static_cast<float>(k);
-            polyline.push_back({SplineValue(t, xs, mx, i, at), SplineValue(t, ys, my, i, at)});
+            const float at = s.T[i] + step * static_cast<float>(k);
+            polyline.push_back({SplineValue(s.T, s.Xs, s.Mx, i, at), SplineValue(s.T, s.Ys, s.My, i, at)});
         }
     }
-    polyline.front() = Widened(given.front());
-    polyline.push_back(Widened(given.back()));
+    polyline.front() = Widened(s.Given.front());
+    polyline.push_back(Widened(s.Given.back()));
     return polyline;
+}
+
+BezierChain SplineThroughPointsAsBeziers(const std::vector<Point>& points)
+{
+    const NaturalSpline s = MakeNaturalSpline(points);
+    BezierChain chain;
+    if (s.Given.size() < 2) return chain;
+    for (size_t i = s.First; i < s.Last; ++i) {
+        const double h = s.T[i + 1] - s.T[i];
+        double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+        SpanSlopes(s.T, s.Xs, s.Mx, i, x0, x1);
+        SpanSlopes(s.T, s.Ys, s.My, i, y0, y1);
+        if (chain.Control.empty()) chain.Control.push_back({s.Xs[i], s.Ys[i]});
+        chain.Control.push_back({s.Xs[i] + h * x0 / 3, s.Ys[i] + h * y0 / 3});
+        chain.Control.push_back({s.Xs[i + 1] - h * x1 / 3, s.Ys[i + 1] - h * y1 / 3});
+        chain.Control.push_back({s.Xs[i + 1], s.Ys[i + 1]});
+        chain.Knots.push_back(s.T[i]);
+    }
+    chain.Knots.push_back(s.T[s.Last]);
+    return chain;
 }
 
 std::vector<Point> CurveByControlPoints(const std::vector<Point>& points, int fineness)

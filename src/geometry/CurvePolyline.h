@@ -26,6 +26,15 @@ bool IsClosedCurve(const std::vector<Point>& points);
 // point. The first vertex is the first point and the last vertex the last point.
 std::vector<Point> SplineThroughPoints(const std::vector<Point>& points, int fineness);
 
+// The same curve exactly, as cubic Bézier pieces joined end to end: the first point and three
+// control points per span, and the chord parameter at the ends of the spans (one more than the
+// spans). Empty below 2 distinct points.
+struct BezierChain {
+    std::vector<Point> Control;
+    std::vector<double> Knots;
+};
+BezierChain SplineThroughPointsAsBeziers(const std::vector<Point>& points);
+
 // From the midpoint of the first edge to the midpoint of the last, fineness segments per inner
 // control point, touching the polygon at the edge midpoints.
 std::vector<Point> CurveByControlPoints(const std::vector<Point>& points, int fineness);

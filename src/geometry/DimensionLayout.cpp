@@ -21,6 +21,10 @@ double WithinOneTurn(double degrees)
     return reduced < 0 ? reduced + 360 : reduced;
 }
 
+// Leader directions (radians) between these point left.
+constexpr double kLeftwardFrom = 1.6534698176788385;
+constexpr double kLeftwardTo = 4.963716392671874;
+
 class Builder {
 public:
     Builder(DimensionLayout& layout, const DimensionStyle& style) : layout_(layout), style_(style) {}
@@ -129,6 +133,11 @@ void LayOutAngle(const TCadData& e, const DimensionStyle& style, Builder& b, Dim
 }
 
 }  // namespace
+
+bool LeaderPointsRight(double leaderDirection)
+{
+    return leaderDirection < kLeftwardFrom || leaderDirection > kLeftwardTo;
+}
 
 double UprightDegrees(double degrees) { return degrees > 95 && degrees < 275 ? degrees + 180 : degrees; }
 

@@ -46,6 +46,10 @@ struct DimensionLayout {
     double LeaderDirection = 0;
 };
 
+// Whether a leader text goes to the right of its leader's end (the leader direction, radians, lies
+// outside the leftward range); otherwise the text ends at the leader.
+bool LeaderPointsRight(double leaderDirection);
+
 // Text directions between 95 and 275 degrees are turned half a turn so the text reads upright.
 double UprightDegrees(double degrees);
 

@@ -16,19 +16,6 @@ bool StoreDimension(Drawing& drawing, const CurrentAttributes& attributes, TCadD
     return AppendRecord(drawing, attributes, std::move(e), true, true, tell);
 }
 
-TCadData Dimension(int8_t kind, Point p1, Point p2, Point textAt)
-{
-    TCadData e{};
-    e.Kind = kind;
-    e.X1 = p1.X;
-    e.Y1 = p1.Y;
-    e.X2 = p2.X;
-    e.Y2 = p2.Y;
-    e.Cx = textAt.X;
-    e.Cy = textAt.Y;
-    return e;
-}
-
 Point Along(Point from, double radians, double length)
 {
     return {from.X + length * std::cos(radians), from.Y + length * std::sin(radians)};
@@ -52,6 +39,19 @@ bool LegPoint(Point vertex, Point a, Point b, Point click, Point& leg)
 }
 
 }  // namespace
+
+TCadData DimensionRecord(int8_t kind, Point p1, Point p2, Point textAt)
+{
+    TCadData e{};
+    e.Kind = kind;
+    e.X1 = p1.X;
+    e.Y1 = p1.Y;
+    e.X2 = p2.X;
+    e.Y2 = p2.Y;
+    e.Cx = textAt.X;
+    e.Cy = textAt.Y;
+    return e;
+}
 
 double ApplyRatio(double length, int ratioIndex)
 {
@@ -88,7 +88,7 @@ bool AppendLinearDimension(Drawing& drawing, const CurrentAttributes& attributes
     const double middle = horizontal ? (p1.X + p2.X) / 2 : (p1.Y + p2.Y) / 2;
     const double along = options.CentreText ? middle : (horizontal ? click.X : click.Y);
     const Point textAt = horizontal ? Point{along, line} : Point{line, along};
-    TCadData e = Dimension(static_cast<int8_t>(kind), p1, p2, textAt);
+    TCadData e = DimensionRecord(static_cast<int8_t>(kind), p1, p2, textAt);
     e.R = horizontal ? middle : line;
     e.Angle = horizontal ? line : middle;
     e.Value = ApplyRatio(horizontal ? std::abs(p1.X - p2.X) : std::abs(p1.Y - p2.Y), options.RatioIndex);
@@ -114,7 +114,7 @@ bool AppendAlignedDimension(Drawing& drawing, const CurrentAttributes& attribute
     Point f2;
     if (!AlignedDimensionLine(p1, p2, click, f1, f2)) return false;
     const Point m = MidPoint(f1, f2);
-    TCadData e = Dimension(kKindDimAligned, p1, p2, options.CentreText ? m : click);
+    TCadData e = DimensionRecord(kKindDimAligned, p1, p2, options.CentreText ? m : click);
     e.R = m.X;
     e.Angle = m.Y;
     e.Value = ApplyRatio(PointDistance(p1, p2), options.RatioIndex);
@@ -130,8 +130,8 @@ bool AppendRadiusDimension(Drawing& drawing, const CurrentAttributes& attributes
     const double theta = DirectionAngle(click, centre);
     const Point towards = Along(centre, theta, radius);
     const bool diameter = kind == kKindDimDiameter;
-    TCadData e = Dimension(static_cast<int8_t>(kind), diameter ? Along(centre, theta + kPi, radius) : centre, towards,
-                           click);
+    const Point first = diameter ? Along(centre, theta + kPi, radius) : centre;
+    TCadData e = DimensionRecord(static_cast<int8_t>(kind), first, towards, click);
     e.Angle = RadToDeg(theta);
     e.Value = ApplyRatio(diameter ? 2 * radius : radius, options.RatioIndex);
     e.Text = BuildDimensionField(kind, options);
@@ -142,7 +142,7 @@ bool AppendJoggedRadiusDimension(Drawing& drawing, const CurrentAttributes& attr
                                  const DimensionOptions& options, int kind, double radius, Point arrow, Point knee,
                                  double clickX)
 {
-    TCadData e = Dimension(static_cast<int8_t>(kind), arrow, knee, {clickX, knee.Y});
+    TCadData e = DimensionRecord(static_cast<int8_t>(kind), arrow, knee, {clickX, knee.Y});
     e.Value = ApplyRatio(kind == kKindDimJoggedDiameter ? 2 * radius : radius, options.RatioIndex);
     e.Text = BuildDimensionField(kind, options);
     return StoreDimension(drawing, attributes, std::move(e));
@@ -151,13 +151,13 @@ bool AppendJoggedRadiusDimension(Drawing& drawing, const CurrentAttributes& attr
 bool AppendCoordinateDimension(Drawing& drawing, const CurrentAttributes& attributes, Point pointed, Point knee,
                                double clickX)
 {
-    return StoreDimension(drawing, attributes, Dimension(kKindDimCoordinate, pointed, knee, {clickX, knee.Y}));
+    return StoreDimension(drawing, attributes, DimensionRecord(kKindDimCoordinate, pointed, knee, {clickX, knee.Y}));
 }
 
 bool AppendRelativeCoordinateDimension(Drawing& drawing, const CurrentAttributes& attributes, Point base,
                                        Point pointed, Point knee, double clickX)
 {
-    TCadData e = Dimension(kKindDimRelativeCoordinate, pointed, knee, {clickX, knee.Y});
+    TCadData e = DimensionRecord(kKindDimRelativeCoordinate, pointed, knee, {clickX, knee.Y});
     e.R = base.X;
     e.Angle = base.Y;
     return StoreDimension(drawing, attributes, std::move(e));
@@ -166,7 +166,7 @@ bool AppendRelativeCoordinateDimension(Drawing& drawing, const CurrentAttributes
 bool AppendLeaderText(Drawing& drawing, const CurrentAttributes& attributes, const std::string& text, Point pointed,
                       Point knee, double clickX)
 {
-    TCadData e = Dimension(kKindLeader, pointed, knee, {clickX, knee.Y});
+    TCadData e = DimensionRecord(kKindLeader, pointed, knee, {clickX, knee.Y});
     e.Text = std::string("=").append(text);
     return StoreDimension(drawing, attributes, std::move(e));
 }
@@ -188,7 +188,7 @@ bool AppendAngleDimension(Drawing& drawing, const CurrentAttributes& attributes,
     Point legB;
     if (!AngleDimensionLegs(a1, a2, b1, b2, click, vertex, legA, legB)) return false;
     const double sweep = SweepAngleDeg(legA, legB, vertex);
-    TCadData e = Dimension(kKindDimAngle, legA, legB, vertex);
+    TCadData e = DimensionRecord(kKindDimAngle, legA, legB, vertex);
     e.R = PointDistance(vertex, click);
     e.Value = sweep;
     e.Angle = DegToRad(sweep) / 2;
@@ -201,7 +201,7 @@ bool AppendRelativeValueDimension(Drawing& drawing, const CurrentAttributes& att
 {
     const bool horizontalLeader = std::abs(display.X - base.X) >= std::abs(display.Y - base.Y);
     const Point shown = horizontalLeader ? Point{display.X, point.Y} : Point{point.X, display.Y};
-    TCadData e = Dimension(kKindDimRunning, point, shown, shown);
+    TCadData e = DimensionRecord(kKindDimRunning, point, shown, shown);
     e.Value = ApplyRatio(horizontalLeader ? std::abs(point.Y - base.Y) : std::abs(point.X - base.X), options.RatioIndex);
     e.Text = BuildDimensionField(kKindDimRunning, options);
     return StoreDimension(drawing, attributes, std::move(e));

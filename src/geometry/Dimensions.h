@@ -11,6 +11,9 @@
 
 namespace vantro {
 
+// A dimension of the kind with its measured points and text point; every other field 0.
+TCadData DimensionRecord(int8_t kind, Point p1, Point p2, Point textAt);
+
 // The measured length scaled by the ratio of ComboBoxBy; out-of-range indices keep it.
 double ApplyRatio(double length, int ratioIndex);
 // The dimension-line coordinate of kinds 6 and 7 rounded by the ComboBoxDim1 choice.

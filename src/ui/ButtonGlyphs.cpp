@@ -1062,6 +1062,46 @@ void DrawNewDrawing(QPainter& p)
     PlusSign(p, QPointF(11, 14), 3.5);
 }
 
+// An opened folder.
+void DrawOpenFile(QPainter& p)
+{
+    Filled(p, QPolygonF{QPointF(2, 7), QPointF(8, 7), QPointF(10, 9), QPointF(19, 9), QPointF(19, 12),
+                        QPointF(2, 12)}, kShade);
+    InkPen(p);
+    p.drawPolygon(QPolygonF{QPointF(2, 20), QPointF(2, 7), QPointF(8, 7), QPointF(10, 9), QPointF(19, 9),
+                            QPointF(19, 12)});
+    UsePen(p, kAccent, kResultWidth);
+    p.drawPolygon(QPolygonF{QPointF(2, 20), QPointF(6, 12), QPointF(22, 12), QPointF(18, 20)});
+}
+
+// A floppy disk, the program's sign for writing the drawing file.
+void FloppyDisk(QPainter& p)
+{
+    InkPen(p);
+    p.drawPolygon(QPolygonF{QPointF(3, 3), QPointF(18, 3), QPointF(21, 6), QPointF(21, 21), QPointF(3, 21)});
+    Filled(p, QPolygonF{QPointF(7, 3), QPointF(16, 3), QPointF(16, 9), QPointF(7, 9)}, kShade);
+    InkPen(p);
+    p.drawRect(QRectF(6.5, 13, 11, 8));
+}
+
+void DrawSave(QPainter& p)
+{
+    FloppyDisk(p);
+    UsePen(p, kAccent, kResultWidth);
+    Line(p, QPointF(9, 16), QPointF(15, 16));
+    Line(p, QPointF(9, 19), QPointF(15, 19));
+}
+
+// The disk with a pencil: a new name.
+void DrawSaveAs(QPainter& p)
+{
+    FloppyDisk(p);
+    UsePen(p, kAccent, 3.0);
+    Line(p, QPointF(11, 20), QPointF(22, 9));
+    UsePen(p, kResult, kThinWidth);
+    Line(p, QPointF(10, 21), QPointF(11.5, 19.5));
+}
+
 // A stop sign.
 void DrawCancel(QPainter& p)
 {
@@ -1153,6 +1193,9 @@ constexpr std::array kGlyphs{
     GlyphEntry{"SpeedButtonUNDU", DrawUndo},
     GlyphEntry{"SpeedButtonREDU", DrawRedo},
     GlyphEntry{"SpeedButtonNew1", DrawNewDrawing},
+    GlyphEntry{"SpeedButtonOpen", DrawOpenFile},
+    GlyphEntry{"SpeedButtonSave", DrawSaveAs},
+    GlyphEntry{"SpeedButtonSave2", DrawSave},
     GlyphEntry{"SpeedButton0", DrawCancel},
 };
 

@@ -2,11 +2,22 @@
 
 #include "commands/CommandState.h"
 
+#include "view/ElementPainter.h"
+#include "view/QPainterSurface.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 namespace vantro {
+namespace {
+
+// The repaint hands the event loop a turn at most this often, so input stays responsive.
+constexpr qint64 kTurnEveryMs = 15;
+
+}  // namespace
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
 {
@@ -50,6 +61,23 @@ bool CanvasWidget::FitImageToWidget()
     image_ = QImage(size(), QImage::Format_RGB32);
     image_.fill(Qt::lightGray);
     return true;
+}
+
+bool CanvasWidget::PaintWholeDrawing(ViewState& view, const Drawing& drawing, const PaintSettings& settings,
+                                     const std::function<void(Surface&)>& background)
+{
+    QElapsedTimer sinceTurn;
+    sinceTurn.start();
+    auto yieldTurn = [&sinceTurn] {
+        if (sinceTurn.elapsed() < kTurnEveryMs) return;
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sinceTurn.restart();
+    };
+    {
+        QPainterSurface surface(image_);
+        PaintDrawing(surface, view, drawing, settings, yieldTurn, background);
+    }
+    return ImageFitsWidget();
 }
 
 bool CanvasWidget::ImageFitsWidget() const { return width() <= 0 || height() <= 0 || image_.size() == size(); }

@@ -3,6 +3,11 @@
 // the shift state.
 #pragma once
 
+#include "document/Drawing.h"
+#include "view/PaintSettings.h"
+#include "view/Surface.h"
+#include "view/ViewState.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -33,6 +38,12 @@ public:
     bool FitImageToWidget();
     // False after a resize the image has not followed yet.
     bool ImageFitsWidget() const;
+
+    // The whole drawing painted into the image, the event loop handed a turn now and then (a
+    // change of view meanwhile restarts the pass over the background). False when the widget was
+    // resized meanwhile: the caller fits the image and paints again.
+    bool PaintWholeDrawing(ViewState& view, const Drawing& drawing, const PaintSettings& settings,
+                           const std::function<void(Surface&)>& background);
 
     // The bit set of DispatchClick: 1 Shift, 2 Alt, 4 Ctrl, 8 left, 16 right, 32 middle.
     static int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);

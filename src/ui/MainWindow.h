@@ -4,12 +4,15 @@
 
 #include "document/Drawing.h"
 #include "document/DrawingListener.h"
+#include "files/AutoSave.h"
 #include "files/DrawingFile.h"
 #include "files/IniStore.h"
+#include "files/RecentFiles.h"
 #include "files/Settings.h"
 #include "commands/CommandContext.h"
 #include "commands/Clipboard.h"
 #include "commands/CommandState.h"
+#include "desktop/SoundPlayer.h"
 #include "ui/QtDialogs.h"
 #include "view/ImagePainter.h"
 #include "view/PreviewPainter.h"
@@ -24,6 +27,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -46,6 +50,7 @@ class CanvasWidget;
 class DimensionControls;
 class Surface;
 class ElementIndex;
+class HelpWindow;
 class ColorPanel;
 class LayerPanel;
 class TFormGet;
@@ -88,7 +93,10 @@ public:
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
     void PasteFromClipboard(bool keepLayers);
+    ClipboardBuffer& Clipboard() { return clipboard_; }
     const ClipboardBuffer& Clipboard() const { return clipboard_; }
+    // SpeedButton20 shows the secondary drawing window, which the program's start-up provides.
+    void SetSecondaryWindowOpener(std::function<void()> open) { openSecondary_ = std::move(open); }
     // The element information dialog for the selection; how it is shown: modally unless a test
     // answers it (true: 更新).
     void ShowProperties();
@@ -116,6 +124,33 @@ public:
     bool WriteDrawingTo(const std::string& path);
     // What a drawing file written now carries besides the elements: style, fills, images.
     DrawingFileSettings CurrentFileSettings() const;
+
+    // Part files (MainWindowParts.cpp): "部分保存(&H)" starts the selection whose "確定" saves it;
+    // "追加読込(&B)" merges a part file or the elements of a drawing file into the drawing.
+    void StartPartSave();
+    bool LoadPartCommand();
+    bool MergeFile(const std::string& path);
+
+    // Pap files (MainWindowPap.cpp): "開く" replaces the drawing, "保存" writes its lines, arcs
+    // and circles.
+    bool PapOpenCommand();
+    bool PapSaveCommand();
+    bool OpenPapFile(const std::string& path);
+
+    // Recent files (MainWindowFileMenu.cpp): every drawing file read or written goes to the top;
+    // choosing an entry opens it, or removes it with a message when the file has gone.
+    void RememberRecentFile(const std::string& path);
+    void OpenRecentFile(size_t slot);
+    const RecentFileList& RecentFiles() const { return settings_.RecentFiles; }
+
+    // Auto-save (MainWindowAutoSave.cpp). Claims a backup in the program folder (the user's data
+    // folder when that is read-only), offers the backups a killed program left, and runs the
+    // timer from "Timer". True when a left backup was opened.
+    bool StartAutoSave(const std::filesystem::path& programFolder);
+    // One tick of Timer1: the drawing goes to the backup, its saved state and caption untouched.
+    void AutoSaveTick();
+    // The backup this window writes; empty before StartAutoSave or when no slot was free.
+    std::filesystem::path BackupFile() const;
 
     // The two settings dialogs; OK applies and stores the values (MainWindowSettings.cpp).
     void ShowSettingsDialog();
@@ -145,6 +180,7 @@ public:
 
     // The help context the last F1 asked for (0: none).
     int LastHelpContext() const { return lastHelpContext_; }
+    const SoundPlayer& Sounds() const { return sounds_; }
 
     // DrawingListener
     void EraseElement(int index) override;
@@ -171,6 +207,13 @@ private:
     void BuildMultiPanel();
     void PreviewLayer(int layer);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+    void AddPartItems(QMenu* file);
+    void AddPapMenu(QMenu* file);
+    void AddRecentFileItems(QMenu* file);
+    void ConnectFileButtons(QAction* open, QAction* saveAs, QAction* save);
+    void RefreshRecentFileItems();
+    void RestartAutoSaveTimer();
+    bool OfferLeftBackups(const std::filesystem::path& folder);
 
     // Commands (MainWindowCommands.cpp)
     void ApplyLayout(int layout);
@@ -208,7 +251,11 @@ private:
     bool HandleKeyPress(QKeyEvent* event);
     bool HandleEntryFieldKey(QLineEdit* field, QKeyEvent* event);
     void RequestHelp();
+
+    // Desktop services (MainWindowDesktop.cpp)
     void ShowHelp(int context);
+    void PlaySound(int sound);
+    void BuildShortcutMenu(QMenu* setup);
 
     // Snapping (MainWindowSnap.cpp)
     void SearchSnapAt(int x, int y, int shift);
@@ -223,6 +270,10 @@ private:
     std::optional<double> DrawPreviewInput(const PreviewInput& input, const Pen& pen);
     void ShowPreview(CanvasPoint cursor);
     void ErasePreview();
+
+    // Editing commands (MainWindowEditing.cpp)
+    void StartChainCheck();
+    void DrawMarkers(const std::vector<Point>& points);
 
     // Text command (MainWindowText.cpp)
     void StartTextCommand();
@@ -305,6 +356,10 @@ private:
     QLabel* statusPanels_[5] = {};
     QLabel* panelMsg_ = nullptr;
     QTimer* timer2_ = nullptr;
+    QTimer* timer1_ = nullptr;  // auto-save
+    std::optional<BackupSlot> backupSlot_;
+    bool backupFailureTold_ = false;  // a failing backup is told once, not every tick
+    std::array<QAction*, 6> recentFileItems_{};  // file7..file12
     QAction* menuSentakuStert_ = nullptr;
     QAction* crosshairAction_ = nullptr;
     QAction* deleteOriginalsAction_ = nullptr;
@@ -333,10 +388,13 @@ private:
     std::function<bool(TFormGet&)> runChooser_;
     std::function<bool(TFormPropaty&)> runProperties_;
     ClipboardBuffer clipboard_;
+    std::function<void()> openSecondary_;
     QToolButton* rtpButton_ = nullptr;
     std::array<QLabel*, 3> labelRial_{};  // LabelRial1..3: captions, values, kind
     QImage textBacking_;
     int lastHelpContext_ = 0;
+    HelpWindow* helpWindow_ = nullptr;
+    SoundPlayer sounds_;
 };
 
 }  // namespace vantro

@@ -16,20 +16,12 @@
 #include "view/QPainterSurface.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QToolButton>
 
 #include <cmath>
 
 namespace vantro {
-namespace {
-
-// The repaint hands the event loop a turn at most this often, so input stays responsive.
-constexpr qint64 kTurnEveryMs = 15;
-
-}  // namespace
-
 Point TForm1::ToWorld(int x, int y) const
 {
     Point p;
@@ -62,25 +54,14 @@ void TForm1::RedrawAll(bool clear)
     if (ReplaceUnshowableDimensionValues(drawing_) > 0) dialogs_->ShowMessage(kBadDimensionMessage);
     if (view_.Repaint == RepaintState::Idle) {
         CheckFills();
-        const PaintSettings settings = CurrentPaintSettings();
-        QElapsedTimer sinceTurn;
-        sinceTurn.start();
-        auto yieldTurn = [&sinceTurn] {
-            if (sinceTurn.elapsed() < kTurnEveryMs) return;
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sinceTurn.restart();
-        };
-        {
-            QPainterSurface surface(canvas_->Image());
-            PaintDrawing(surface, view_, drawing_, settings, yieldTurn,
-                         [this](Surface& surface) { PaintBackground(surface); });
-        }
-        DrawHatchTrace();
         // Resized while the pass held the image: the image follows now, and is painted again.
-        if (!canvas_->ImageFitsWidget()) {
+        const bool fits = canvas_->PaintWholeDrawing(view_, drawing_, CurrentPaintSettings(),
+                                                     [this](Surface& surface) { PaintBackground(surface); });
+        if (!fits) {
             CanvasResized();
             return;
         }
+        DrawHatchTrace();
     }
     if (ShowsTextPlacement(command_.CommandMode) || ShowsTextPlacement(command_.SuspendedMode))
         textBacking_ = canvas_->Image().copy();
@@ -120,6 +101,9 @@ void TForm1::ConnectViewButtons()
         if (FitToDrawing(view_, drawing_, 1)) AfterZoom();
     });
     on("SpeedButton3", [this] { ParkForViewOperation(); });
+    on("SpeedButton20", [this] {
+        if (openSecondary_) openSecondary_();
+    });
     on("SpeedButton0", [this] { CancelCommand(); });
     on("SpeedButtonNew1", [this] {
         CancelCommand();
@@ -127,10 +111,12 @@ void TForm1::ConnectViewButtons()
     });
     on("SpeedButtonUNDU", [this] {
         Undo(drawing_);
+        PlaySound(kSoundUndo);
         RedrawAll(true);
     });
     on("SpeedButtonREDU", [this] {
         Redo(drawing_);
+        PlaySound(kSoundUndo);
         RedrawAll(true);
     });
     on("SpeedButtonOp", [this] {
@@ -169,23 +155,10 @@ void TForm1::CanvasResized()
     }
     if (!canvas_->FitImageToWidget()) return;
     const bool first = view_.CanvasWidth == 0;
-    const int oldWidth = view_.CanvasWidth;
-    const int oldHeight = view_.CanvasHeight;
-    ViewState sheet = view_;
-    FitSheet(sheet);
-    const bool showsTheSheet = sheet.FitScale == view_.FitScale && sheet.OriginX == view_.OriginX &&
-                               sheet.OriginY == view_.OriginY && view_.Zoom == 1;
-    view_.CanvasWidth = canvas_->width();
-    view_.CanvasHeight = canvas_->height();
+    ResizeCanvas(view_, canvas_->width(), canvas_->height());
     if (first) {
         SetSheetSize(view_, settings_.Width2);
         statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
-    } else if (showsTheSheet) {
-        FitSheet(view_);
-    } else {
-        // A view the user zoomed or panned keeps its scale and the point at the canvas's centre.
-        view_.OriginX += (view_.CanvasWidth - oldWidth) / 2;
-        view_.OriginY += (view_.CanvasHeight - oldHeight) / 2;
     }
     RedrawAll(true);
 }

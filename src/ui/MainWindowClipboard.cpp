@@ -48,14 +48,15 @@ void TForm1::PasteFromClipboard(bool keepLayers)
     if (clipboard_.Records.empty()) return;
     CancelCommand();
     ClearRedo(drawing_);
-    const PasteResult pasted = PasteClipboard(drawing_, clipboard_, keepLayers);
+    const std::optional<uint8_t> layer = keepLayers ? std::nullopt : std::optional(drawing_.Layers.ActiveLayer);
+    const PasteResult pasted = PasteClipboard(drawing_, clipboard_, layer);
     RedrawAll(true);
     if (pasted.CutTexts > 0) dialogs_->ShowMessage(std::to_string(pasted.CutTexts) + kLongTextsCutSuffix);
     if (pasted.Indices.empty() ||
         dialogs_->Ask("貼り付けた図形の位置を修正しますか?", QuestionButtons::YesNo) != DialogAnswer::Yes)
         return;
     // The pasted elements go on as a confirmed window of the move command; it ends itself afterwards.
-    command_.PasteReposition = true;
+    command_.Editing.PasteReposition = true;
     for (const int index : pasted.Indices) {
         drawing_[index].Selected = 1;
         DrawElement(index);

@@ -5,6 +5,7 @@
 #include "commands/EntryText.h"
 #include "commands/StepTable.h"
 #include "commands/ToolButtonTable.h"
+#include "geometry/Curves.h"
 #include "ui/CanvasWidget.h"
 #include "ui/DimensionControls.h"
 
@@ -78,6 +79,7 @@ void TForm1::StartCommand(int mode, int layout)
     speedButtonOp_->setIcon(QIcon());
     speedButtonOp_->setText(QStringLiteral("OP"));
     if (BeginCommandState(drawing_, command_, code)) RedrawAll(true);
+    PlaySound(kSoundClick);
     editR_->setEnabled(true);
     checkBoxLock_->hide();
     checkBoxCrCenter_->hide();
@@ -94,6 +96,10 @@ void TForm1::CancelCommand()
     SetEditShortcutsEnabled(true);
     ErasePreview();
     EraseSnapMarker();
+    // A free curve being collected is finished: with "PejeChk" it becomes lines.
+    if (command_.CommandMode == step::kCurveNext &&
+        FinishCurve(drawing_, Attributes(), settings_.PejeChk, settings_.PejeValue) > 0)
+        RedrawAll(true);
     if (command_.WindowDragActive) DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);
     panelDim2_->hide();
     speedButtonOp_->setIcon(QIcon());
@@ -106,6 +112,7 @@ void TForm1::CancelCommand()
     checkBoxLock2_->setChecked(true);
     EndTextDialog();
     if (EndCommandState(drawing_, command_)) RedrawAll(true);
+    PlaySound(kSoundCancel);
     SetPrompt(QString());
     lastEntryField_ = nullptr;
     panelCad2_->setFocus();
@@ -178,7 +185,9 @@ void TForm1::RepeatLastCommand(int x, int y)
 {
     const uint16_t last = command_.LastCommand;
     const ToolButtonRow* row = FindToolButton(last);
-    if (row == nullptr) {
+    if (last == step::kChainCheck) {
+        StartChainCheck();
+    } else if (row == nullptr) {
         toolButtons_["SpeedButton0"]->setChecked(true);
         CancelCommand();
     } else {

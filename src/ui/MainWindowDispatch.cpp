@@ -94,9 +94,12 @@ void TForm1::ApplyStepResult(const StepResult& result)
         if (const ToolButtonRow* row = FindToolButton(result.PressButtonOf))
             toolButtons_[QString::fromUtf8(row->Name)]->setChecked(true);
     }
+    if (result.ViewOrigin) Pan(view_, result.ViewOrigin->X - view_.OriginX, result.ViewOrigin->Y - view_.OriginY);
     if (result.PaintFill) PaintFillLine(*result.PaintFill);
     if (result.DrawHatchTrace) DrawHatchTrace();
     if (result.Repaint) RedrawAll(true);
+    else if (result.RepaintEdited) RedrawAll(settings_.ClsChk == 1);
+    DrawMarkers(result.Markers);
     if (result.Cancel) CancelCommand();
     else if (result.ReopenTextDialog) ShowTextDialog();
     else if (result.OpenProperties) ShowProperties();
@@ -105,6 +108,9 @@ void TForm1::ApplyStepResult(const StepResult& result)
 
 void TForm1::DispatchClick(int x, int y, int shift)
 {
+    // The step may draw where the rubber band is; the band must go first or its next erase would
+    // invert what the step drew.
+    ErasePreview();
     CommandContext ctx = MakeContext();
     vantro::DispatchClick(ctx, {x, y, shift});
     ApplyStepResult(ctx.Result);

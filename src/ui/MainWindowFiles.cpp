@@ -4,12 +4,14 @@
 #include "document/Layers.h"
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
+#include "document/Maintenance.h"
 #include "files/DrawingFile.h"
+#include "files/FileSystem.h"
 #include "ui/DimensionControls.h"
 #include "ui/LayerPanel.h"
+#include "ui/WaitCursor.h"
 #include "view/BitmapFiles.h"
 
-#include <QApplication>
 #include <QLabel>
 
 #include <filesystem>
@@ -18,19 +20,6 @@ namespace vantro {
 namespace {
 
 const QString kNoFileCaption = QStringLiteral("VantroCad");
-
-// The hourglass while a file is read or written.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8Of(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()).toStdString(); }
 
 bool IsDxfPath(const QString& path) { return path.endsWith(QLatin1String(kDxfExtension), Qt::CaseInsensitive); }
 
@@ -50,7 +39,7 @@ bool TForm1::OpenDrawing(const std::string& path)
     ReadResult result;
     {
         const WaitCursor wait;
-        result = ReadDrawingFile(PathOf(path), drawing_, file, &settings_.LayerNames);
+        result = ReadDrawingFile(PathFromUtf8(path), drawing_, file, &settings_.LayerNames);
     }
     if (!settings_.SetSW) {
         settings_.FormColor = file.BackgroundColor;
@@ -71,14 +60,13 @@ bool TForm1::OpenDrawing(const std::string& path)
     setWindowTitle(QString::fromStdString(path));
     RedrawAll(true);
     if (FitToDrawing(view_, drawing_, 1)) AfterZoom();
+    RememberRecentFile(path);
     return true;
 }
 
 void TForm1::OpenCommand()
 {
-    if (drawing_.Count > 0 && !drawing_.Saved &&
-        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
-        return;
+    if (!MayReplaceDrawing(drawing_, *dialogs_, false)) return;
     const auto chosen = dialogs_->ChooseOpenFile(settings_.CadFolder, kDrawingFileFilter);
     if (chosen) OpenDrawing(*chosen);
 }
@@ -100,7 +88,7 @@ bool TForm1::WriteDrawingTo(const std::string& path)
     WriteResult result;
     {
         const WaitCursor wait;
-        result = WriteDrawingFile(PathOf(path), drawing_, file);
+        result = WriteDrawingFile(PathFromUtf8(path), drawing_, file);
     }
     if (!result.Ok) {
         dialogs_->ShowMessage(result.Message);
@@ -109,6 +97,7 @@ bool TForm1::WriteDrawingTo(const std::string& path)
     // The file holds less than the drawing: it is written, but the drawing is not called saved.
     drawing_.Saved = result.CutStrings == 0;
     if (!drawing_.Saved) dialogs_->ShowMessage(std::to_string(result.CutStrings) + kStringsCutOnSaveSuffix);
+    RememberRecentFile(path);
     return true;
 }
 
@@ -116,11 +105,11 @@ bool TForm1::SaveAsCommand()
 {
     const auto chosen = dialogs_->ChooseSaveFile(settings_.CadFolder, kDrawingFileFilter);
     if (!chosen) return false;
-    std::filesystem::path path = PathOf(*chosen);
+    std::filesystem::path path = PathFromUtf8(*chosen);
     path.replace_extension(kDrawingFileExtension);
-    const std::string target = Utf8Of(path);
+    const std::string target = Utf8FromPath(path);
     if (std::filesystem::exists(path) &&
-        !IsAffirmative(dialogs_->Ask("ファイル名 " + target + " はすでに存在します上書きしますか？", QuestionButtons::YesCancel)))
+        !IsAffirmative(dialogs_->Ask(OverwriteQuestion(target), QuestionButtons::YesCancel)))
         return false;
     if (!WriteDrawingTo(target)) return false;
     setWindowTitle(QString::fromStdString(target));
@@ -140,22 +129,21 @@ bool TForm1::DxfSaveCommand(bool visibleOnly)
     const std::string& folder = settings_.DxfFolder.empty() ? settings_.CadFolder : settings_.DxfFolder;
     const auto chosen = dialogs_->ChooseSaveFile(folder, kDxfFileFilter);
     if (!chosen) return false;
-    std::filesystem::path path = PathOf(*chosen);
+    std::filesystem::path path = PathFromUtf8(*chosen);
     path.replace_extension(kDxfExtension);
     DxfExportResult result;
     {
         const WaitCursor wait;
         result = ExportDxf(path, drawing_, settings_, visibleOnly);
     }
-    if (!result.Ok) dialogs_->ShowMessage(result.Message);
+    // A refusal, or what the file could not hold.
+    if (!result.Message.empty()) dialogs_->ShowMessage(result.Message);
     return result.Ok;
 }
 
 bool TForm1::DxfOpenCommand()
 {
-    if (drawing_.Count > 0 && !drawing_.Saved &&
-        !IsAffirmative(dialogs_->Ask("編集中の CADデータがあります、よろしいですか？", QuestionButtons::OkCancel)))
-        return false;
+    if (!MayReplaceDrawing(drawing_, *dialogs_, false)) return false;
     const std::string& folder = settings_.DxfFolder.empty() ? settings_.CadFolder : settings_.DxfFolder;
     const auto chosen = dialogs_->ChooseOpenFile(folder, kDxfFileFilter);
     if (!chosen) return false;
@@ -168,11 +156,18 @@ bool TForm1::ImportDxfFile(const std::string& path)
     DxfImportResult result;
     {
         const WaitCursor wait;
-        result = ImportDxf(PathOf(path), drawing_, {CurrentDimensionOptions(), settings_.FormColor});
+        result = ImportDxf(PathFromUtf8(path), drawing_, {{settings_.Precision, settings_.Dim0Chk}, settings_.FormColor});
     }
     if (!result.Ok) {
         dialogs_->ShowMessage(result.Message);
         return false;
+    }
+    // The file's dimension sizes, as a drawing file's own style is taken.
+    if (result.DimensionStyle && !settings_.SetSW) {
+        DrawingFileSettings file;
+        TakeStyleFromSettings(settings_, file);
+        TakeDxfDimensionStyle(*result.DimensionStyle, file);
+        ApplyStyleToSettings(file, settings_);
     }
     drawing_.AppendFailed = false;
     layerPanel_->Refresh();

@@ -1,6 +1,7 @@
 // Keyboard preview, the entry fields' focus keys, help, and the clicks on labels that open panels.
 #include "ui/MainWindow.h"
 
+#include "commands/LetterKeys.h"
 #include "commands/StepTable.h"
 #include "commands/ToolButtonTable.h"
 #include "ui/CanvasWidget.h"
@@ -8,41 +9,12 @@
 #include "ui/LayerPanel.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QUrl>
 
 namespace vantro {
-namespace {
-
-// Letter keys that start commands: the command and whether it is its button's right-button one.
-struct LetterCommand {
-    char Letter;
-    uint16_t Start;
-};
-constexpr LetterCommand kLetterCommands[] = {
-    {'A', step::kAngleLine},         {'D', step::kCircleCentre},          {'E', step::kContinuousLineFirst},
-    {'F', step::kCircle2PointsFirst}, {'G', step::kCircle3PointsFirst},   {'Q', step::kIntersectionPoints},
-    {'R', step::kHorizontalLine},    {'S', step::kAngleLineBase},         {'T', step::kVerticalLine},
-    {'W', step::kLineFirstPoint},
-};
-
-}  // namespace
-
-void TForm1::ShowHelp(int context)
-{
-    lastHelpContext_ = context;
-    const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/Cadhelp.chm");
-    if (!QFileInfo::exists(file)) {
-        dialogs_->ShowMessage("CADヘルプファイル（Cadhelp.chm）が見つかりません");
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-}
 
 void TForm1::RequestHelp()
 {

@@ -27,16 +27,19 @@ namespace {
 constexpr int kToolColumns = 4;
 constexpr int kToolButtonSize = 30;
 
-// The view and history buttons at the top of the tool panel.
+// The file, history and view buttons at the top of the tool panel.
 struct PlainButton {
     const char* Name;
     const char* Hint;
 };
 constexpr PlainButton kViewButtons[] = {
-    {"SpeedButtonNew1", "新規作成"}, {"SpeedButtonUNDU", "元に戻す"}, {"SpeedButtonREDU", "やり直し"},
+    {"SpeedButtonNew1", "新規作成"}, {"SpeedButtonOpen", "ファイルを開く"},
+    {"SpeedButtonSave", "名前を付けて保存"}, {"SpeedButtonSave2", "上書き保存"},
+    {"SpeedButtonUNDU", "元に戻す"}, {"SpeedButtonREDU", "やり直し"},
     {"SpeedButton1", "再表示"},      {"SpeedButton10", "2倍"},       {"SpeedButton11", "1/2"},
     {"SpeedButton9", "前画面"},      {"SpeedButton8", "標準表示"},   {"SpeedButtonFit", "図形にフィット"},
     {"SpeedButton3", "範囲拡大"},    {"SpeedButton0", "中止"},       {"SpeedButtonOp", "OP"},
+    {"SpeedButton20", ""},
 };
 
 // Rows whose buttons live on the pop-up panel PanelOp.
@@ -106,8 +109,9 @@ void TForm1::BuildToolPanel()
         else connect(button, &QToolButton::clicked, this, [this, &row] { PressToolButton(row, false); });
     }
     for (const char* name : {"SpeedButton0", "SpeedButtonOp"}) toolGroup_->addButton(toolButtons_[name]);
-    for (const char* name : {"SpeedButtonNew1", "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButton1", "SpeedButton10",
-                             "SpeedButton11", "SpeedButton9", "SpeedButton8", "SpeedButtonFit", "SpeedButton3"})
+    for (const char* name : {"SpeedButtonNew1", "SpeedButtonOpen", "SpeedButtonSave", "SpeedButtonSave2",
+                             "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButton1", "SpeedButton10", "SpeedButton11",
+                             "SpeedButton9", "SpeedButton8", "SpeedButtonFit", "SpeedButton3", "SpeedButton20"})
         toolButtons_[name]->setCheckable(false);
     speedButtonOp_ = toolButtons_["SpeedButtonOp"];
     speedButtonOp_->setText(QStringLiteral("OP"));

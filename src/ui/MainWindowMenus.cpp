@@ -18,8 +18,7 @@ struct PendingItem {
     const char* Caption;
 };
 constexpr PendingItem kPendingFileItems[] = {
-    {"LoadPart", "追加読込(&B)"},
-    {"SavePart", "部分保存(&H)"},             {"B2", "ビットマップで保存(&M)"},
+    {"B2", "ビットマップで保存(&M)"},
 };
 constexpr PendingItem kPendingPrintItems[] = {
     {"ImagePrint", "イメージ印刷(&I)"},
@@ -59,8 +58,9 @@ void TForm1::BuildMenus()
     QAction* save = AddAction(file, QStringLiteral("CADsave2"), QStringLiteral("CADファイル上書き保存(&A)"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { OverwriteSaveCommand(); });
-    connect(AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)")),
-            &QAction::triggered, this, [this] { SaveAsCommand(); });
+    QAction* saveAs = AddAction(file, QStringLiteral("CADSave"), QStringLiteral("CADファイル名前を付けて保存(&S)"));
+    connect(saveAs, &QAction::triggered, this, [this] { SaveAsCommand(); });
+    ConnectFileButtons(open, saveAs, save);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("dxfOpen"), QStringLiteral("dxfファイルを開く")), &QAction::triggered, this,
             [this] {
@@ -71,7 +71,9 @@ void TForm1::BuildMenus()
             &QAction::triggered, this, [this] { DxfSaveCommand(false); });
     connect(AddAction(file, QStringLiteral("dxfSave2"), QStringLiteral("ｄｘｆファイルで保存(表示レイヤーのみ)")),
             &QAction::triggered, this, [this] { DxfSaveCommand(true); });
+    AddPapMenu(file);
     file->addSeparator();
+    AddPartItems(file);
     for (const PendingItem& item : kPendingFileItems)
         AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
     BuildImageMenu(*file);
@@ -80,6 +82,7 @@ void TForm1::BuildMenus()
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
+    AddRecentFileItems(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("Cadhensyu"));
@@ -192,7 +195,9 @@ void TForm1::BuildMenus()
     for (const auto& [name, caption, page] : {std::tuple{"Set1", "CAD設定1(&F)", 0}, std::tuple{"Set1B", "CAD設定2(&S)", 1}})
         connect(AddAction(setup, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
                 [this, page] { ShowCadSettingsDialog(page); });
-    AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認"))->setEnabled(false);
+    connect(AddAction(setup, QStringLiteral("N33Renzoku"), QStringLiteral("連続図形要素確認")), &QAction::triggered,
+            this, [this] { StartChainCheck(); });
+    BuildShortcutMenu(setup);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("CadHelp"));

@@ -34,6 +34,7 @@ void TForm1::ApplySettings(const Settings& changed)
         SetSheetSize(view_, settings_.Width2);
         statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
     }
+    RestartAutoSaveTimer();
     StoreSettings(WriteSettings);
     RedrawAll(true);
 }

@@ -13,13 +13,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("VantroCad");
 
-// "VantroCAD ファイル(*.dca)|*.dca" to Qt's "VantroCAD ファイル(*.dca)".
-QString QtFilter(const std::string& filter)
-{
-    const QString text = QString::fromStdString(filter);
-    return text.left(text.indexOf(QLatin1Char('|')));
-}
-
 std::optional<std::string> Chosen(const QString& path)
 {
     if (path.isEmpty()) return std::nullopt;
@@ -43,6 +36,20 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& 
     if (!yes) add(QMessageBox::Ok, "OK");
     if (buttons && shown != QuestionButtons::YesNo) add(QMessageBox::Cancel, "キャンセル");
     return box;
+}
+
+QString QtFileFilter(const std::string& filter)
+{
+    const QString text = QString::fromStdString(filter);
+    const qsizetype bar = text.indexOf(QLatin1Char('|'));
+    const QString caption = text.left(bar);
+    const QStringList patterns = text.mid(bar + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    // Qt takes the patterns from the last parentheses only, so a caption that lists several in
+    // parentheses of their own ("(*.dpa)(*.dca)") gets them in one: "(*.dpa *.dca)".
+    if (bar < 0 || patterns.size() < 2) return caption;
+    const qsizetype open = caption.indexOf(QLatin1Char('('));
+    return caption.left(open < 0 ? caption.size() : open) + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) +
+           QLatin1Char(')');
 }
 
 void InstallJapaneseTranslations(QApplication& application)
@@ -84,13 +91,13 @@ std::optional<std::string> QtDialogs::InputLine(const std::string& caption, cons
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& folder, const std::string& filter)
 {
-    return Chosen(QFileDialog::getOpenFileName(parent_, QString(), QString::fromStdString(folder), QtFilter(filter)));
+    return Chosen(QFileDialog::getOpenFileName(parent_, QString(), QString::fromStdString(folder), QtFileFilter(filter)));
 }
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& folder, const std::string& filter)
 {
     // The program asks about overwriting itself, with its own words.
-    return Chosen(QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdString(folder), QtFilter(filter),
+    return Chosen(QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdString(folder), QtFileFilter(filter),
                                                nullptr, QFileDialog::DontConfirmOverwrite));
 }
 

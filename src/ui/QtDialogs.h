@@ -7,6 +7,7 @@
 
 class QApplication;
 class QMessageBox;
+class QString;
 class QWidget;
 
 namespace vantro {
@@ -29,6 +30,10 @@ private:
 // キャンセル, OK), whatever the system's language; built without showing it.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text,
                                             std::optional<QuestionButtons> buttons);
+
+// A file dialog filter of the program ("caption|*.ext", several patterns separated by ";") as Qt
+// reads filters: the caption with the patterns in its last parentheses.
+QString QtFileFilter(const std::string& filter);
 
 // Qt's own dialogs and buttons in Japanese, from the system's Qt translations when installed.
 void InstallJapaneseTranslations(QApplication& application);

@@ -9,10 +9,6 @@
 namespace vantro {
 namespace {
 
-// Leader directions (radians) between these point left: the text then ends at the leader.
-constexpr double kLeftwardFrom = 1.6534698176788385;
-constexpr double kLeftwardTo = 4.963716392671874;
-
 // Writes texts in a frame along the dimension: x along the text, y up, millimetres from Origin.
 class TextFrame {
 public:
@@ -61,8 +57,7 @@ void DrawDimensionText(const PaintTarget& target, const TCadData& e, const Dimen
     const bool onLeader =
         layout.LeaderAlways || (layout.LeaderCapable && a.LeaderTextOnExtension && !label->HasPrefixMemo);
     if (onLeader) {
-        const double psi = layout.LeaderDirection;
-        const bool rightward = psi < kLeftwardFrom || psi > kLeftwardTo;
+        const bool rightward = LeaderPointsRight(layout.LeaderDirection);
         dx = (rightward ? off : -2 * w - off) + w;
         dy = thMm / 2 - (off + thMm);
     }

@@ -203,6 +203,24 @@ void FitSheet(ViewState& view)
     view.OriginY = originY;
 }
 
+void ResizeCanvas(ViewState& view, int width, int height)
+{
+    ViewState sheet = view;
+    FitSheet(sheet);
+    const bool showsTheSheet = sheet.FitScale == view.FitScale && sheet.OriginX == view.OriginX &&
+                               sheet.OriginY == view.OriginY && view.Zoom == 1;
+    const int oldWidth = view.CanvasWidth;
+    const int oldHeight = view.CanvasHeight;
+    view.CanvasWidth = width;
+    view.CanvasHeight = height;
+    if (showsTheSheet) {
+        FitSheet(view);
+        return;
+    }
+    view.OriginX += (width - oldWidth) / 2;
+    view.OriginY += (height - oldHeight) / 2;
+}
+
 void ResetToSheet(ViewState& view)
 {
     view.Zoom = 1;
@@ -242,14 +260,14 @@ bool ZoomInAllowed(const ViewState& view) { return view.Zoom < kMaxZoom; }
 
 bool ZoomOutAllowed(const ViewState& view) { return !(view.Zoom * 0.5 < kMinZoom); }
 
-bool StepZoom(ViewState& view, bool in)
+bool StepZoom(ViewState& view, bool in, StepZoomGuard guard)
 {
     double f = in ? kStepIn : kStepOut;
     if (in) {
         if (!ZoomInAllowed(view)) return false;
         if (view.Zoom * f > kMaxZoom) f = kMaxZoom / static_cast<double>(view.Zoom);
-    } else if (!ZoomOutAllowed(view)) {
-        // The same guard as the ½ button, although the step is only 0.8.
+    } else if (guard == StepZoomGuard::HalfStep ? !ZoomOutAllowed(view)
+                                                : view.Zoom * static_cast<float>(kStepOut) < kMinZoom) {
         return false;
     }
     int32_t originX = 0;

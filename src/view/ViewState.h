@@ -91,6 +91,9 @@ void SetSheetSize(ViewState& view, int index);
 // FitScale and origin from the canvas size, the sheet and the reference position. A canvas without
 // area (minimised) leaves the view as it was.
 void FitSheet(ViewState& view);
+// The canvas took a new size: a view still showing the fitted sheet is fitted anew; one the user
+// zoomed or panned keeps its scale and the point at the canvas's centre.
+void ResizeCanvas(ViewState& view, int width, int height);
 // "標準表示": Zoom 1, size text " x1", FitSheet.
 void ResetToSheet(ViewState& view);
 // Recomputes GridOriginX/Y from the grid settings and the reference position.
@@ -101,9 +104,13 @@ void ZoomAboutCentre(ViewState& view, float factor);
 // The guards of the buttons: false when the zoom may not change.
 bool ZoomInAllowed(const ViewState& view);
 bool ZoomOutAllowed(const ViewState& view);
+// Which zoom-out the step refuses near the smallest zoom: the main window refuses what the ½
+// button would refuse, although the step is only 0.8; the secondary window tests the step itself.
+enum class StepZoomGuard { HalfStep, OwnStep };
+
 // Ctrl+Up (1.2) and Ctrl+Down (0.8) about the canvas centre, without history. False when nothing
 // changed.
-bool StepZoom(ViewState& view, bool in);
+bool StepZoom(ViewState& view, bool in, StepZoomGuard guard = StepZoomGuard::HalfStep);
 // One wheel notch about LastMousePixel. False when nothing changed.
 bool WheelZoom(ViewState& view, bool in);
 // Zoom to a canvas rectangle; false (and nothing changed) when an extent is below 5 pixels or the

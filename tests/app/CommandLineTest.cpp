@@ -143,9 +143,9 @@ TEST_F(Headless, ConvertsToAndFromDxf)
     EXPECT_EQ(back[2].Kind, kKindCircle);
     EXPECT_EQ(back[2].R, 20);
 
-    std::ofstream(folder / "hatch.dxf") << "0\nSECTION\n2\nENTITIES\n0\nHATCH\n0\nPOINT\n10\n1\n20\n2\n0\nENDSEC\n0\nEOF\n";
-    EXPECT_EQ(Run({"--convert", In("hatch.dxf"), In("hatch.dca"), "--visible-only"}), 0);
-    EXPECT_NE(errors.str().find("HATCHの読み込みは対応していません。 (1)"), std::string::npos) << errors.str();
+    std::ofstream(folder / "xline.dxf") << "0\nSECTION\n2\nENTITIES\n0\nXLINE\n0\nPOINT\n10\n1\n20\n2\n0\nENDSEC\n0\nEOF\n";
+    EXPECT_EQ(Run({"--convert", In("xline.dxf"), In("xline.dca"), "--visible-only"}), 0);
+    EXPECT_NE(errors.str().find("XLINEの読み込みは対応していません。 (1)"), std::string::npos) << errors.str();
 }
 
 TEST_F(Headless, APictureReplacesTheOldOneWholeOrNotAtAll)

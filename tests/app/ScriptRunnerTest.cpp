@@ -1,6 +1,7 @@
 // Command scripts in the real window, offscreen.
 #include "app/ScriptRunner.h"
 #include "commands/CommandScript.h"
+#include "document/Cp932.h"
 #include "files/DrawingFile.h"
 #include "support/Fixtures.h"
 
@@ -81,6 +82,66 @@ TEST_F(ScriptTest, TwoTypedLinesAndOneClickedAreSaved)
         EXPECT_NEAR(read[i + 1].Y2, expected[i][3], 0.5);
     }
     EXPECT_EQ(read[1].X2, 100) << "typed points are exact";
+}
+
+TEST_F(ScriptTest, DimensionsAndALeaderTextOnSnapPoints)
+{
+    const std::string script = "button SpeedButton17\n"
+                               "type EditX 0\ntype EditY 0\nenter EditX\n"
+                               "type EditX 40\nenter EditX\n"
+                               "button SpeedButton30\n"
+                               "type EditR 10\ntype EditX 0\ntype EditY 30\nenter EditX\n"
+                               "button CheckBoxSnap1\n"
+                               "button SpeedButton150\n"
+                               "click 0 0\n"
+                               "expect-prompt 2つ目のポイントを選択して下さい(寸法線-距離)\n"
+                               "click 40 0\n"
+                               "click 20 -15\n"
+                               "expect-prompt 1つ目のポイントを選択して下さい(寸法線-距離)\n"
+                               "button SpeedButton250\n"
+                               "click 10 30\nclick 25 45\n"
+                               "button SpeedButton171\n"
+                               "click 40 0\nclick 60 20\n"
+                               "answer 端面\n"
+                               "click 80 20\n"
+                               "expect-prompt 基点位置をクリックして下さい(折れ線TEXT)\n"
+                               "save " + Path("dimensions.dca") + "\n";
+    const auto failure = Run(script);
+    ASSERT_FALSE(failure) << failure->Line << ": " << failure->Reason;
+    Drawing read;
+    DrawingFileSettings file;
+    ASSERT_TRUE(ReadDrawingFile(folder / "dimensions.dca", read, file).Ok);
+    ASSERT_EQ(read.Count, 5);
+    EXPECT_EQ(read[3].Kind, kKindDimX);
+    EXPECT_EQ(read[3].Value, 40) << "between the snapped ends";
+    EXPECT_EQ(read[4].Kind, kKindDimRadius);
+    EXPECT_EQ(read[4].Value, 10);
+    EXPECT_EQ(read[5].Kind, kKindLeader);
+    EXPECT_EQ(read[5].X1, 40);
+    EXPECT_EQ(read[5].Text, "=" + Utf8ToCp932("端面"));
+}
+
+TEST_F(ScriptTest, EditingCommandsTakeTheirAnswersAndTypedValues)
+{
+    testing::AddLine(window->Document(), 0, 0, 100, 0);
+    window->RedrawAll(true);
+    const auto failure = Run("button SpeedButtonOp\nbutton SpeedButton246\n"
+                             "answer 4\nclick 50 0\n"
+                             "button SpeedButton200\ntype EditR 20\nclick 60 0\nclick 60 30\n"
+                             "button SpeedButton116 right\nclick 60 20\n"
+                             "type EditX 0\ntype EditY 0\nenter EditX\n"
+                             "type EditR 180\nenter EditR\n"
+                             "expect-prompt コピー個数を入力して下さい(回転)\n"
+                             "type EditR 1\nenter EditR\n"
+                             "expect-prompt 回転する要素を選択するか範囲を作図して下さい(回転)\n");
+    ASSERT_FALSE(failure) << failure->Line << ": " << failure->Reason;
+    const Drawing& d = window->Document();
+    ASSERT_EQ(d.Count, 6) << "four quarters, an offset and its turned copy";
+    EXPECT_EQ(d[5].Y1, 20);
+    EXPECT_EQ(d[5].X1, 50);
+    EXPECT_NEAR(d[6].Y1, -20, 1e-9);
+    EXPECT_NEAR(d[6].X1, -50, 1e-9);
+    EXPECT_NE(messages.str().find("分割数を入力してください"), std::string::npos) << messages.str();
 }
 
 TEST_F(ScriptTest, FailuresNameTheLineAndTheReason)

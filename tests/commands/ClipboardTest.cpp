@@ -37,8 +37,8 @@ TEST_F(ClipboardTest, CopyTakesTheSelectionAndPastingTwiceGivesNewElementsEachTi
     EXPECT_EQ(drawing[a].Selected, 0);
     EXPECT_EQ(buffer.Records[0].Selected, 0);
     drawing.Layers.ActiveLayer = 5;
-    const PasteResult first = PasteClipboard(drawing, buffer, false);
-    const PasteResult second = PasteClipboard(drawing, buffer, true);
+    const PasteResult first = PasteClipboard(drawing, buffer, drawing.Layers.ActiveLayer);
+    const PasteResult second = PasteClipboard(drawing, buffer, std::nullopt);
     ASSERT_EQ(first.Indices, (std::vector<int>{3, 4}));
     ASSERT_EQ(second.Indices, (std::vector<int>{5, 6}));
     std::set<int32_t> ids;

@@ -125,23 +125,6 @@ protected:
         annotation = AddElement(drawing, dimension);
     }
 
-    // A drag from (x0, y0) to (x1, y1), world millimetres, in the command's selection step.
-    void Drag(double x0, double y0, double x1, double y1)
-    {
-        DispatchClick(Context(), At(x0, y0));
-        ASSERT_TRUE(state.WindowDragActive);
-        const ClickInput end = At(x1, y1);
-        FinishWindowDrag(Context(), end.X, end.Y);
-    }
-
-    std::vector<int> Selected() const
-    {
-        std::vector<int> out;
-        for (int i = 1; i <= drawing.Count; ++i)
-            if (drawing[i].Selected == 1) out.push_back(i);
-        return out;
-    }
-
     int inside = 0;
     int crossing = 0;
     int circle = 0;

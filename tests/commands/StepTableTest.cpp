@@ -250,5 +250,24 @@ TEST(StepTable, SelectionStepsAndTheirWindows)
     EXPECT_FALSE(FindStep(100)->PanelAlways);
 }
 
+// Guards against an editing step left without its click or Enter function: such a step silently
+// ignores the user.
+TEST(StepTable, EveryEditingStepTakesItsInput)
+{
+    const uint16_t clicked[] = {100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116,
+                                117, 118, 119, 120, 121, 122, 123, 125, 126, 127, 128, 166, 199, 200, 201, 206, 207,
+                                208, 209, 210, 211, 212, 213, 214, 215, 216, 220, 221, 223, 224, 225, 226, 229, 230,
+                                231, 234, 238, 239, 240, 246, 249, 297, 298, 300, 301};
+    for (const uint16_t code : clicked) {
+        SCOPED_TRACE(code);
+        EXPECT_NE(FindStep(code)->Click, nullptr);
+    }
+    const uint16_t typed[] = {99, 102, 106, 110, 111, 114, 115, 118, 119, 122, 123, 124, 127, 128, 200, 201, 231};
+    for (const uint16_t code : typed) {
+        SCOPED_TRACE(code);
+        EXPECT_NE(FindStep(code)->Enter, nullptr);
+    }
+}
+
 }  // namespace
 }  // namespace vantro

@@ -198,6 +198,35 @@ TEST_F(Maintenance, NewDrawingAsksOnlyForUnsavedChanges)
     EXPECT_EQ(drawing.Count, 0);
 }
 
+TEST_F(Maintenance, ReplacingADrawingAsksWhenItHasElements)
+{
+    const struct {
+        const char* Name;
+        bool Empty;
+        bool Saved;
+        bool EvenWhenSaved;
+        bool Asks;
+    } cases[] = {
+        {"an empty drawing", true, false, true, false},
+        {"a saved drawing", false, true, false, false},
+        {"a saved drawing, asked all the same", false, true, true, true},
+        {"unsaved work", false, false, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Drawing subject;
+        if (!c.Empty) PutElement(subject, Line(0, 0, 1, 1));
+        subject.Saved = c.Saved;
+        dialogs.Questions.clear();
+        dialogs.Answers = {DialogAnswer::Cancel, DialogAnswer::Ok};
+        EXPECT_EQ(MayReplaceDrawing(subject, dialogs, c.EvenWhenSaved), !c.Asks);
+        EXPECT_EQ(dialogs.Questions.size(), c.Asks ? 1u : 0u);
+        if (!c.Asks) continue;
+        EXPECT_EQ(dialogs.Questions.back(), "編集中の CADデータがあります、よろしいですか？");
+        EXPECT_TRUE(MayReplaceDrawing(subject, dialogs, c.EvenWhenSaved)) << "OK lets it go";
+    }
+}
+
 TEST_F(Maintenance, ClosingWithUnsavedChangesAsksYesNoCancel)
 {
     EXPECT_EQ(AskBeforeClose(drawing, dialogs), CloseChoice::Discard);

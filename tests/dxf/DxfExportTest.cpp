@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <set>
 #include <vector>
 
 namespace vantro {
@@ -19,6 +21,12 @@ using testing::PutElement;
 using testing::ReadBytes;
 
 TCadData Element(int8_t kind, Point p1, Point p2, Point t) { return testing::DxfRecord(kind, p1, p2, t); }
+
+TCadData WithText(TCadData e, const std::string& text)
+{
+    e.Text = text;
+    return e;
+}
 
 TCadData WithNumbers(TCadData e, double r, double angle, double value)
 {
@@ -59,8 +67,12 @@ std::vector<GoldenCase> GoldenCases()
         {"dim_diameter.dxf", WithNumbers(Element(kKindDimDiameter, {-10, 0}, {10, 0}, {15, 0}), 0, 0, 20)},
         {"dim_angle.dxf", WithNumbers(Element(kKindDimAngle, {10, 0}, {0, 10}, {0, 0}), 5, kPi / 4, 90)},
         {"dim_running.dxf", WithNumbers(Element(kKindDimRunning, {0, 0}, {20, 5}, {20, 5}), 0, 0, 20)},
-        // Ellipses are not written: only the layer table shows the element was there.
-        {"ellipse_not_written.dxf", WithNumbers(Element(kKindEllipse, {5, 0}, {-5, 0}, {0, 0}), 5, 0, 0)},
+        {"ellipse.dxf", WithNumbers(Element(kKindEllipse, {5, 0.5}, {-5, 0}, {0, 0}), 5, 0, 0)},
+        {"filled_rectangle.dxf", Element(kKindFilledRect, {-5, -5}, {5, 10}, {})},
+        {"cross_circle.dxf", WithNumbers(Element(kKindCrossCircle, {}, {}, {5, 5}), 2.5, 360, 1)},
+        {"curve_through_points.dxf", WithText(Element(kKindCurveThroughPoints, {0, 0}, {20, 0}, {}), "0,0,10,5,20,0,")},
+        {"curve_by_control_points.dxf", WithText(Element(kKindCurveByControlPoints, {0, 0}, {20, 0}, {}), "0,0,10,10,20,0,")},
+        {"leader.dxf", WithText(Element(kKindLeader, {3, 4}, {8, 9}, {20, 9}), "=\x83\x4C\x83\x8A")},  // =キリ
     };
 }
 
@@ -176,7 +188,8 @@ TEST(DxfExport, ArcAcrossZeroDegreesWrapsItsEnd)
 {
     Drawing drawing = NamedDrawing();
     PutElement(drawing, GoldenCases()[1].Element);
-    const std::string dxf = DxfText(drawing, Settings{}, false);
+    const std::string all = DxfText(drawing, Settings{}, false);
+    const std::string dxf = all.substr(all.find("ENTITIES"));
     EXPECT_EQ(ValuesOf(dxf, " 50"), std::vector<std::string>{" 3.50000000000000E+0002"});
     const std::vector<std::string> end = ValuesOf(dxf, " 51");
     ASSERT_EQ(end.size(), 1u);
@@ -232,6 +245,66 @@ TEST(DxfExport, WritesTheFileAndRefusesReadOnlyTargets)
     EXPECT_FALSE(refused.Ok);
     EXPECT_EQ(refused.Message, kDxfReadOnlyMessage);
     EXPECT_EQ(ReadBytes(folder.Path() / "locked.dxf"), "old");
+}
+
+// Without $ACADVER common readers refused the file or read its Japanese as Latin-1.
+TEST(DxfExport, TheHeaderNamesTheVersionAndCodePage)
+{
+    const std::string dxf = DxfText(NamedDrawing(), Settings{}, false);
+    EXPECT_TRUE(dxf.starts_with("  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$ACADVER\r\n  1\r\nAC1015\r\n"
+                                "  9\r\n$DWGCODEPAGE\r\n  3\r\nANSI_932\r\n"));
+}
+
+TEST(DxfExport, EveryHandleIsUniqueAndBelowTheSeed)
+{
+    Drawing drawing = NamedDrawing();
+    for (const GoldenCase& c : GoldenCases()) PutElement(drawing, c.Element);
+    const std::string dxf = DxfText(drawing, Settings{}, false);
+    const std::string tables = dxf.substr(dxf.find("TABLES"));
+    std::vector<std::string> handles = ValuesOf(tables, "  5");
+    for (const std::string& handle : ValuesOf(tables, "105")) handles.push_back(handle);
+    std::set<uint32_t> seen;
+    for (const std::string& handle : handles) {
+        SCOPED_TRACE(handle);
+        uint32_t value = 0;
+        ASSERT_EQ(std::from_chars(handle.data(), handle.data() + handle.size(), value, 16).ec, std::errc());
+        EXPECT_TRUE(seen.insert(value).second);
+    }
+    const std::string seed = dxf.substr(dxf.find("$HANDSEED\r\n  5\r\n") + 16, 8);
+    EXPECT_LT(*seen.rbegin(), std::stoul(seed, nullptr, 16));
+}
+
+// A text or layer name with a line break wrote a value over two lines: a malformed file.
+TEST(DxfExport, LineBreaksNeverReachAValue)
+{
+    Drawing drawing = NamedDrawing();
+    drawing.Layers.Name[1] = "Two\r\nlines";
+    drawing.Layers.Name[2] = "Two\r\nlines";
+    drawing.Layers.Name[3] = "a<b>c";
+    TCadData text = WithNumbers(Element(kKindText, {0, 0}, {5, 5}, {0, 0}), 5, 0, 0);
+    text.Text = "one\ntwo^";
+    for (const uint8_t layer : {2, 3, 4}) {
+        text.Layer = layer;
+        PutElement(drawing, text);
+    }
+    const std::string dxf = DxfText(drawing, Settings{}, false);
+    for (size_t at = dxf.find('\n'); at != std::string::npos; at = dxf.find('\n', at + 1)) ASSERT_EQ(dxf[at - 1], '\r');
+    EXPECT_EQ(ValuesOf(dxf, "  1").back(), "one^Jtwo^ ");
+    // Names other programs refuse are mended, and two layers never share one.
+    EXPECT_EQ(ValuesOf(dxf, "  8"), (std::vector<std::string>{"Two__lines", "Two__lines_3", "a_b_c"}));
+}
+
+TEST(DxfExport, TextsKeepTheirRotation)
+{
+    // Texts turned between 95° and 275° were written half a turn round, about their corner.
+    Drawing drawing = NamedDrawing();
+    PutElement(drawing, WithNumbers(Element(kKindText, {0, 0}, {5, 5}, {0, 0}), 5, DegToRad(150), 0));
+    const std::string dxf = DxfText(drawing, Settings{}, false);
+    const std::vector<std::string> angles = ValuesOf(dxf.substr(dxf.find("ENTITIES")), " 50");
+    ASSERT_EQ(angles.size(), 1u);
+    double degrees = 0;
+    ASSERT_TRUE(ParseDxfNumber(angles[0], degrees));
+    EXPECT_NEAR(degrees, 150, 1e-9);
 }
 
 }  // namespace

@@ -26,6 +26,12 @@ inline std::string DxfLines(std::string_view text)
     return out;
 }
 
+// An ENTITIES section around the given pairs (lines joined with "\n"), as a whole file.
+inline std::string DxfEntities(std::string_view body)
+{
+    return DxfLines(std::string("0\nSECTION\n2\nENTITIES\n").append(body).append("0\nENDSEC\n0\nEOF\n"));
+}
+
 // A record of the given kind on layer 1 with its points P1, P2 and T and its numbers.
 inline TCadData DxfRecord(int8_t kind, Point p1, Point p2, Point t, double r = 0, double angle = 0, double value = 0)
 {

@@ -54,16 +54,23 @@ TEST(DxfValues, ColourNumberIsNearestReferenceByIntegerDistance)
     }
 }
 
-TEST(DxfValues, ColourOfNumberFollowsTheTableAndOthersAreBlack)
+TEST(DxfValues, ColourOfNumberFollowsTheTableThenThePaletteAndOthersAreBlack)
 {
-    EXPECT_EQ(ColourOfNumber(1), 0x0000FFu);
-    EXPECT_EQ(ColourOfNumber(7), 0xFFFFFFu);
-    EXPECT_EQ(ColourOfNumber(8), 0u);
-    EXPECT_EQ(ColourOfNumber(12), 0xF0CAA6u);
-    EXPECT_EQ(ColourOfNumber(15), 0x808080u);
-    EXPECT_EQ(ColourOfNumber(0), 0u);
-    EXPECT_EQ(ColourOfNumber(256), 0u);
-    EXPECT_EQ(ColourOfNumber(-3), 0u);
+    const struct {
+        int Number;
+        uint32_t Colour;  // 0x00BBGGRR
+    } cases[] = {
+        {1, 0x0000FF}, {7, 0xFFFFFF}, {8, 0x000000}, {12, 0xF0CAA6}, {15, 0x808080},
+        // AutoCAD's palette: 16 red at half shade, 17 its pale one, 30 orange, 146 a dark cyan
+        // blue, 250 and 255 greys.
+        {16, 0x00007F}, {17, 0x3F3F7F}, {30, 0x007FFF}, {146, 0x7F5F00}, {250, 0x333333}, {255, 0xFFFFFF},
+        {0, 0}, {256, 0}, {-3, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Number);
+        EXPECT_EQ(ColourOfNumber(c.Number), c.Colour);
+    }
+    EXPECT_EQ(ColourOfTrueColour(0x123456), 0x563412u);
 }
 
 TEST(DxfValues, LineTypeNamesBothWays)
@@ -91,9 +98,6 @@ TEST(DxfValues, ReadableAngles)
         SCOPED_TRACE(c.Degrees);
         EXPECT_NEAR(ReadableDegrees(DegToRad(c.Degrees)), c.Readable, 1e-9);
     }
-    EXPECT_NEAR(TextRotationDegrees(DegToRad(100)), 280, 1e-9);
-    EXPECT_NEAR(TextRotationDegrees(DegToRad(275)), 275, 1e-9);
-    EXPECT_NEAR(TextRotationDegrees(DegToRad(30)), 30, 1e-9);
 }
 
 TEST(DxfValues, ParsesNumbersStrictly)

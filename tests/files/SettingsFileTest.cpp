@@ -1,6 +1,7 @@
 #include "files/ScratchFolder.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsKeys.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@ namespace vantro {
 namespace {
 
 using testing::ReadBytes;
+using testing::ScopedEnvironment;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -404,28 +406,6 @@ TEST(SettingsFileFolder, FindsTheFileWhateverTheLetterCaseAndSavesOverIt)
     EXPECT_EQ(Read(ReadBytes(path)).Pick, 4);
 }
 
-// Sets an environment variable for the scope and puts the old value back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::optional<std::string>& value) : name_(name)
-    {
-        if (const char* old = std::getenv(name)) old_ = old;
-        Set(value);
-    }
-    ~ScopedEnvironment() { Set(old_); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    void Set(const std::optional<std::string>& value)
-    {
-        if (value) ::setenv(name_, value->c_str(), 1);
-        else ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(SettingsFileFolder, ProgramFolder)
 {
     ScratchFolder folder;
@@ -437,6 +417,13 @@ TEST(SettingsFileFolder, ProgramFolder)
         EXPECT_EQ(ProgramFolder(folder.Path(), {}), folder.Path());
         EXPECT_EQ(ProgramFolder(missing, {}), folder / "config" / "VantroCad");
         EXPECT_TRUE(std::filesystem::is_directory(folder / "config" / "VantroCad"));
+    }
+    {
+        // Even a user who may write to /usr/bin keeps the settings out of an installed copy.
+        ScopedEnvironment config("XDG_CONFIG_HOME", (folder / "config").string());
+        std::filesystem::create_directories(folder / "usr" / "bin");
+        std::filesystem::create_directories(folder / "usr" / "share" / "vantrocad");
+        EXPECT_EQ(ProgramFolder(folder / "usr" / "bin", {}), folder / "config" / "VantroCad");
     }
     using Variable = std::optional<std::string>;
     for (const Variable& config : {Variable(), Variable("relative")}) {

@@ -40,6 +40,9 @@ TEST_F(ContinuousTrim, EachStepMakesTheCornerOfThePreviousAndTheNextElement)
 {
     TCadData upperHalf = ArcElement(kO, 10, 0, 180);
     upperHalf.Layer = 1;
+    const TCadData quarter = ArcElement(kO, 10, 0, 90);
+    const TCadData vertical = Line(5, -20, 5, 20);
+    const TCadData across = Line(-20, 5, 20, 5);
     const StepCase cases[] = {
         {"first step: line extended up to a line", Line(0, 0, 10, 0), {2, 0}, true, Line(5, 3, 5, 10), {5, 8},
          Line(0, 0, 5, 0), Line(5, 0, 5, 10), {5, 0}},
@@ -54,6 +57,32 @@ TEST_F(ContinuousTrim, EachStepMakesTheCornerOfThePreviousAndTheNextElement)
         {"arc after a line: the end beyond the click moves", Line(-20, 5, 20, 5), {-15, 5}, true,
          ArcElement(kO, 10, 0, 180), Polar(kO, 10, 120), Line(-20, 5, -kRoot75, 5), ArcElement(kO, 10, 0, 150),
          {-kRoot75, 5}},
+        // The branches few drawings reach: touching figures, crossings off the next arc's sweep, one
+        // crossing on it, clicks outside both crossings, and a corner beyond the previous line.
+        {"line after an arc, click before both crossings: its end goes to the nearer", upperHalf,
+         Polar(kO, 10, 170), true, across, {-15, 5}, ArcElement(kO, 10, 150, 180), Line(-20, 5, -kRoot75, 5),
+         {-kRoot75, 5}},
+        {"line after an arc, click beyond both crossings: its start goes to the farther", upperHalf,
+         Polar(kO, 10, 10), true, across, {15, 5}, ArcElement(kO, 10, 0, 30), Line(kRoot75, 5, 20, 5), {kRoot75, 5}},
+        {"line touching the arc's circle", upperHalf, Polar(kO, 10, 10), true, Line(-20, 10, 20, 10), {-15, 10},
+         ArcElement(kO, 10, 0, 90), Line(-20, 10, 0, 10), {0, 10}},
+        {"circle touched by the line becomes the half on the click's side", Line(-20, 10, 20, 10), {-15, 10}, true,
+         Circle(0, 0, 10, 1), Polar(kO, 10, 60), Line(-20, 10, 0, 10), ArcElement(kO, 10, 270, 90), {0, 10}},
+        {"arc missed on its sweep: the end nearer the click reaches the full circle", across, {-15, 5}, true,
+         ArcElement(kO, 10, 200, 340), Polar(kO, 10, 330), Line(-20, 5, kRoot75, 5), ArcElement(kO, 10, 200, 30),
+         {kRoot75, 5}},
+        {"arc crossed once, click nearest the crossing", vertical, {5, -15}, true, quarter, Polar(kO, 10, 50),
+         Line(5, -20, 5, kRoot75), ArcElement(kO, 10, 0, 60), {5, kRoot75}},
+        {"arc crossed once, click nearest its start: the start goes to the other crossing", vertical, {5, -15}, true,
+         quarter, Polar(kO, 10, 5), Line(5, -20, 5, -kRoot75), ArcElement(kO, 10, 300, 90), {5, -kRoot75}},
+        {"arc crossed once, click nearest its end: the end goes to the other crossing", vertical, {5, -15}, true,
+         quarter, Polar(kO, 10, 88), Line(5, -20, 5, -kRoot75), ArcElement(kO, 10, 0, 300), {5, -kRoot75}},
+        {"arc crossed twice, click before both", across, {-15, 5}, true, upperHalf, Polar(kO, 10, 10),
+         Line(-20, 5, kRoot75, 5), ArcElement(kO, 10, 0, 30), {kRoot75, 5}},
+        {"arc crossed twice, click beyond both", across, {-15, 5}, true, upperHalf, Polar(kO, 10, 170),
+         Line(-20, 5, -kRoot75, 5), ArcElement(kO, 10, 150, 180), {-kRoot75, 5}},
+        {"first step with the corner beyond the previous line: its nearer end reaches out", Line(0, 0, 10, 0), {2, 0},
+         true, Line(20, -5, 20, 5), {20, 3}, Line(0, 0, 20, 0), Line(20, 0, 20, 5), {20, 0}},
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.Name);

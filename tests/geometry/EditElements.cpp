@@ -8,49 +8,6 @@
 
 namespace vantro::testing {
 
-Point Polar(Point c, double r, double degrees)
-{
-    return {c.X + r * std::cos(DegToRad(degrees)), c.Y + r * std::sin(DegToRad(degrees))};
-}
-
-TCadData ArcElement(Point c, double r, double fromDeg, double toDeg)
-{
-    TCadData e = Circle(c.X, c.Y, r, 3);
-    e.Kind = kKindArc;
-    const Point s = Polar(c, r, fromDeg), t = Polar(c, r, toDeg);
-    e.X1 = s.X;
-    e.Y1 = s.Y;
-    e.X2 = t.X;
-    e.Y2 = t.Y;
-    e.Angle = SweepAngleDeg(s, t, c);
-    return e;
-}
-
-TCadData EllipsePiece(Point c, double r, double k, double s, double e)
-{
-    TCadData piece{};
-    piece.Kind = kKindEllipse;
-    piece.Cx = c.X;
-    piece.Cy = c.Y;
-    piece.R = r;
-    piece.Y1 = k;
-    piece.X1 = s;
-    piece.X2 = e;
-    piece.Width = 1;
-    piece.Layer = 3;
-    return piece;
-}
-
-TCadData PointElement(Point p)
-{
-    TCadData e{};
-    e.Kind = kKindPoint;
-    e.Cx = p.X;
-    e.Cy = p.Y;
-    e.Layer = 1;
-    return e;
-}
-
 void ExpectGeometry(const TCadData& actual, const TCadData& expected)
 {
     EXPECT_EQ(actual.Kind, expected.Kind);

@@ -1,20 +1,9 @@
-// Element records for the editing tests.
+// Checks of the editing tests on element records (the records themselves come from support/Fixtures.h).
 #pragma once
 
-#include "document/CadData.h"
-#include "geometry/Primitives.h"
+#include "support/Fixtures.h"
 
 namespace vantro::testing {
-
-// The arc about c from fromDeg counter-clockwise to toDeg (layer 3).
-TCadData ArcElement(Point c, double r, double fromDeg, double toDeg);
-
-// An ellipse piece about c with major radius r, flattening k, inclination 0 and values s > e.
-TCadData EllipsePiece(Point c, double r, double k, double s, double e);
-
-TCadData PointElement(Point p);
-
-Point Polar(Point c, double r, double degrees);
 
 // Kind, end points, radius and angle within Eps.
 void ExpectGeometry(const TCadData& actual, const TCadData& expected);

@@ -46,6 +46,11 @@ TEST_F(Trimming, TheClickedPieceBetweenTheNearestCutsIsRemoved)
     const TCadData horizontal = Line(0, 0, 10, 0);
     const std::vector<TCadData> twoEdges = {horizontal, Line(3, -5, 3, 5), Line(7, -5, 7, 5)};
     const TCadData halfEllipse = EllipsePiece(kO, 10, 0.5, 10, -10);
+    // Halves of equal shape whose centres lie 10 apart cross where both polylines have a vertex (60
+    // and 120 degrees), so the cut's key is exactly the projection 5 on the major axis.
+    const TCadData rightHalf = EllipsePiece({10, 0}, 10, 0.5, 10, -10);
+    TCadData rightLowerHalf = rightHalf;
+    rightLowerHalf.Angle = kPi;
     const TrimCase cases[] = {
         {"line between two edges is split", twoEdges, {5, 0}, false, TrimOutcome::Trimmed, Line(0, 0, 3, 0),
          Line(7, 0, 10, 0)},
@@ -69,6 +74,14 @@ TEST_F(Trimming, TheClickedPieceBetweenTheNearestCutsIsRemoved)
          EllipsePiece(kO, 10, 0.5, 10, 0), std::nullopt},
         {"ellipse piece split", {halfEllipse, Line(-5, -20, -5, 20), Line(5, -20, 5, 20)}, {0, 5}, false,
          TrimOutcome::Trimmed, EllipsePiece(kO, 10, 0.5, 10, 5), EllipsePiece(kO, 10, 0.5, -5, -10)},
+        {"ellipse piece cut by an ellipse, highest interval", {halfEllipse, rightHalf}, {8, 3}, false,
+         TrimOutcome::Trimmed, EllipsePiece(kO, 10, 0.5, 5, -10), std::nullopt},
+        {"ellipse piece cut by an ellipse, lowest interval", {halfEllipse, rightHalf}, {0, 5}, false,
+         TrimOutcome::Trimmed, EllipsePiece(kO, 10, 0.5, 10, 5), std::nullopt},
+        {"ellipse piece split between two ellipses", {halfEllipse, rightHalf, EllipsePiece({-10, 0}, 10, 0.5, 10, -10)},
+         {0, 5}, false, TrimOutcome::Trimmed, EllipsePiece(kO, 10, 0.5, 10, 5), EllipsePiece(kO, 10, 0.5, -5, -10)},
+        {"the other half of an ellipse edge does not cut", {halfEllipse, rightLowerHalf}, {8, 3}, false,
+         TrimOutcome::Deleted, TCadData{}, std::nullopt},
     };
     for (const TrimCase& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -43,13 +43,15 @@ std::optional<std::string> NextFile(std::deque<std::string>& files)
 
 }  // namespace
 
-std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string&, const std::string&)
+std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string& folder, const std::string& filter)
 {
+    FileDialogs.push_back({folder, filter});
     return NextFile(Files);
 }
 
-std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string&, const std::string&)
+std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string& folder, const std::string& filter)
 {
+    FileDialogs.push_back({folder, filter});
     return NextFile(Files);
 }
 

@@ -26,6 +26,13 @@ public:
 
     std::vector<std::string> Messages;
     std::vector<std::string> Questions;
+    // Every file dialog shown: its initial folder and filter.
+    struct FileDialog {
+        std::string Folder;
+        std::string Filter;
+        bool operator==(const FileDialog&) const = default;
+    };
+    std::vector<FileDialog> FileDialogs;
 };
 
 }  // namespace vantro::testing

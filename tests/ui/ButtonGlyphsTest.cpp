@@ -36,8 +36,9 @@ constexpr std::array kToolButtons{
     // view
     "SpeedButton1", "SpeedButton3", "SpeedButton8", "SpeedButton9", "SpeedButton10",
     "SpeedButton11", "SpeedButtonFit",
-    // history, new drawing, cancel
-    "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButtonNew1", "SpeedButton0",
+    // history, files, cancel
+    "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButtonNew1", "SpeedButtonOpen", "SpeedButtonSave",
+    "SpeedButtonSave2", "SpeedButton0",
 };
 
 QImage GlyphImage(const QIcon& icon, int size)

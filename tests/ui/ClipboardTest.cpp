@@ -23,15 +23,10 @@ protected:
         AddLine(window->Document(), 0, 30, 50, 30);
         window->RedrawAll(true);
     }
-    QPoint Pixel(double x, double y) const
-    {
-        const CanvasPoint p = WorldToCanvas(window->View(), x, y);
-        return {p.X, p.Y};
-    }
     void SelectFirstLine()
     {
         Find<QAction>("menuSentakuStert")->trigger();
-        ClickCanvas(Pixel(25, 0));
+        ClickCanvas(PixelOf(25, 0));
         ASSERT_EQ(window->Command().SelectionCount, 1);
     }
     void OpenEditMenu() { emit Find<QMenu>("Cadhensyu")->aboutToShow(); }
@@ -73,8 +68,16 @@ TEST_F(ClipboardWindowTest, ARepositioningPasteGoesOnAsTheMoveCommand)
     Find<QAction>("menuPest2")->trigger();
     ASSERT_EQ(window->Document().Count, 3);
     EXPECT_EQ(window->Document()[3].Selected, 1);
-    EXPECT_TRUE(window->Command().PasteReposition);
+    EXPECT_TRUE(window->Command().Editing.PasteReposition);
     EXPECT_EQ(Mode(), 102) << "the base point of the move comes next";
+    ClickAt(0, 0);
+    ClickAt(10, 20);
+    EXPECT_EQ(Mode(), 0) << "the move ends itself after placing the paste";
+    EXPECT_FALSE(window->Command().Editing.PasteReposition);
+    const double pixel = 1 / ViewScale(window->View());  // clicked points land on whole pixels
+    EXPECT_NEAR(window->Document()[3].X1, 10, pixel);
+    EXPECT_NEAR(window->Document()[3].Y1, 20, pixel);
+    EXPECT_EQ(window->Document()[1].Y1, 0) << "the copied element stays";
 }
 
 TEST_F(ClipboardWindowTest, CutThenUndoRestores)
@@ -109,7 +112,7 @@ TEST_F(ClipboardWindowTest, ThePropertyDialogChangesTheColourInOneUndoStep)
         return true;
     });
     Press("SpeedButton297");
-    ClickCanvas(Pixel(25, 0));
+    ClickCanvas(PixelOf(25, 0));
     ASSERT_TRUE(caption);
     EXPECT_EQ(*caption, QStringLiteral("要素情報"));
     EXPECT_EQ(window->Document()[1].Color, 0x00FF00u);
@@ -127,8 +130,8 @@ TEST_F(ClipboardWindowTest, ThePropertyDialogForAWindowOfElements)
         return false;
     });
     Press("SpeedButton297");
-    const QPoint from = Pixel(-10, -10);
-    const QPoint to = Pixel(60, 40);
+    const QPoint from = PixelOf(-10, -10);
+    const QPoint to = PixelOf(60, 40);
     QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
     QTest::mouseMove(Canvas(), to);
     QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
@@ -141,10 +144,10 @@ TEST_F(ClipboardWindowTest, ThePropertyDialogForAWindowOfElements)
 TEST_F(ClipboardWindowTest, TheRealTimeDisplayFollowsTheMouse)
 {
     QTest::mouseClick(Find<QWidget>("SpeedButtonRTP"), Qt::LeftButton);
-    QTest::mouseMove(Canvas(), Pixel(25, 30));
+    QTest::mouseMove(Canvas(), PixelOf(25, 30));
     EXPECT_EQ(Find<QLabel>("LabelRial3")->text(), QStringLiteral("直線"));
     EXPECT_EQ(Find<QLabel>("LabelRial2")->text(), QStringLiteral("0.0000\n30.0000\n50.0000\n30.0000\n50.0000"));
-    QTest::mouseMove(Canvas(), Pixel(25, 15));
+    QTest::mouseMove(Canvas(), PixelOf(25, 15));
     EXPECT_EQ(Find<QLabel>("LabelRial3")->text(), QStringLiteral("-"));
     EXPECT_TRUE(Find<QLabel>("LabelRial1")->text().isEmpty());
 }

@@ -93,6 +93,35 @@ TEST_F(MainWindowFiles, TheDxfMenusWriteAndReadBackAndNeverSaveADrawingOverTheDx
     EXPECT_TRUE(std::filesystem::exists(folder / "part.dca"));
 }
 
+// What an import left out was not shown (an abandoned entity was counted but never told), and
+// dimensions were drawn in the settings' text height rather than the file's.
+TEST_F(MainWindowFiles, AfterADxfImportTheWindowTellsWhatWasLeftOutAndTakesTheFilesDimensionSizes)
+{
+    std::ofstream(folder / "sheet.dxf")
+        << "0\nSECTION\n2\nHEADER\n9\n$DIMTXT\n40\n3.5\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+           "0\nXLINE\n10\n0\n20\n0\n0\nLINE\n67\n1\n10\n0\n20\n0\n11\n1\n21\n0\n"
+           "0\nDIMENSION\n10\n0\n20\n10\n11\n20\n21\n10\n70\n32\n13\n0\n23\n0\n14\n40\n24\n0\n0\nENDSEC\n0\nEOF\n";
+    dialogs.Files = {PathFor("sheet.dxf")};
+    window->findChild<QAction*>("dxfOpen")->trigger();
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"XLINEの読み込みは対応していません。 (1)\n"
+                                                         "ペーパー空間の図形は読み込みません: 1"});
+    EXPECT_EQ(window->Document().Count, 1);
+    EXPECT_EQ(window->Preferences().Textheight, 3.5);
+}
+
+TEST_F(MainWindowFiles, WhatTheDxfExportCannotWriteIsTold)
+{
+    TCadData reserved{};
+    reserved.Kind = 20;  // a dimension kind no command makes
+    reserved.Layer = 1;
+    reserved.X2 = 1;
+    PutElement(window->Document(), reserved);
+    dialogs.Files = {PathFor("part")};
+    window->findChild<QAction*>("dxfSave")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(folder / "part.dxf"));
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"1個の図形はDXFに書き出せませんでした。"});
+}
+
 TEST_F(MainWindowFiles, TheDimensionControlsGiveTheOptions)
 {
     auto* diameter = Find<QCheckBox>("CheckBoxD");

@@ -73,6 +73,21 @@ TEST_F(PreviewTest, ARepaintDuringAPreviewLeavesNoStaleMarks)
     EXPECT_EQ(afterCancel, CanvasImage());
 }
 
+// Fault guarded against: the click drew the line over the rubber band still on the canvas, and
+// the next mouse move took the band back by inverting it again, wiping the new line.
+TEST_F(PreviewTest, AClickTakesTheRubberBandBackBeforeTheStepDraws)
+{
+    Press("SpeedButton17");
+    ClickCanvas({300, 300});
+    MoveMouse({450, 380});
+    ClickCanvas({450, 380});
+    ASSERT_EQ(window->Document().Count, 1);
+    MoveMouse({500, 200});
+    const QImage afterMove = CanvasImage().copy();
+    window->RedrawAll(true);
+    EXPECT_EQ(afterMove, CanvasImage());
+}
+
 TEST_F(PreviewTest, TheCircleRadiusStepShowsTheRadiusInTheEntryField)
 {
     EnterStep(31, {300, 300});

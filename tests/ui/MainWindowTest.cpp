@@ -179,6 +179,7 @@ TEST_F(MainWindowTest, F1AsksForTheHelpOfTheStepOrNone)
     ClickCanvas({300, 200});
     QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_F1);
     EXPECT_EQ(window->LastHelpContext(), 0);
+    EXPECT_TRUE(dialogs.Messages.empty()) << "without Cadhelp.chm the built-in help answers";
 }
 
 TEST_F(MainWindowTest, AMiddleDragInTheSecondStepPansAndResumesTheStep)

@@ -29,28 +29,6 @@ protected:
         });
     }
 
-    QPoint Pixel(double x, double y) const
-    {
-        const CanvasPoint p = WorldToCanvas(window->View(), x, y);
-        return {p.X, p.Y};
-    }
-    void ClickAt(double x, double y, Qt::KeyboardModifiers keys = {}) { ClickCanvas(Pixel(x, y), Qt::LeftButton, keys); }
-    void DragPixels(QPoint from, QPoint to)
-    {
-        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(Canvas(), (from + to) / 2);
-        QTest::mouseMove(Canvas(), to);
-        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
-    }
-    void Drag(double x0, double y0, double x1, double y1) { DragPixels(Pixel(x0, y0), Pixel(x1, y1)); }
-    std::vector<int> Selected() const
-    {
-        std::vector<int> out;
-        const Drawing& d = window->Document();
-        for (int i = 1; i <= d.Count; ++i)
-            if (d[i].Selected == 1) out.push_back(i);
-        return out;
-    }
     QWidget* MultiPanel() const { return Find("PanelMulti"); }
 
     // A small drawing about the origin: a line inside the window (0,0)-(100,100), one crossing its
@@ -112,7 +90,7 @@ TEST_F(SelectionTest, ASmallDragDoesNothingAndASecondWindowDeselects)
 {
     DrawScene();
     Press("SpeedButton300");
-    const QPoint start = Pixel(0, 0);
+    const QPoint start = PixelOf(0, 0);
     DragPixels(start, start + QPoint(9, -9));
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(Mode(), 300);
@@ -150,7 +128,7 @@ TEST_F(SelectionTest, ARightClickConfirmsWithTheSetting)
         DrawScene();
         Press("SpeedButton100");
         Drag(0, 0, 100, 100);
-        ClickCanvas(Pixel(300, 300), Qt::RightButton);
+        ClickCanvas(PixelOf(300, 300), Qt::RightButton);
         EXPECT_EQ(Mode(), riteClick ? 102 : 0);
     }
 }

@@ -187,6 +187,23 @@ TEST(QtDialogsButtons, QuestionsAndMessagesHaveJapaneseButtons)
     }
 }
 
+TEST(QtDialogsFilters, FileFiltersKeepTheirCaptionAndOfferEveryPattern)
+{
+    const struct {
+        const char* Filter;
+        const char* Qt;
+    } cases[] = {
+        {"VantroCAD ファイル(*.dca)|*.dca", "VantroCAD ファイル(*.dca)"},
+        {"作図ファイル (*.pap)|*.pap", "作図ファイル (*.pap)"},
+        {"VantroCADファイル、部品ファイル (*.dpa)(*.dca)|*.dpa;*.dca", "VantroCADファイル、部品ファイル (*.dpa *.dca)"},
+        {"no bar", "no bar"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Filter);
+        EXPECT_EQ(QtFileFilter(c.Filter).toStdString(), c.Qt);
+    }
+}
+
 TEST_F(MainWindowTest, TheUsualShortcutsAreInTheMenus)
 {
     const struct {
