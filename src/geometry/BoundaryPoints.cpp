@@ -21,8 +21,8 @@ std::vector<Point> ArcVertices(const TCadData& arc, int fineness)
         points.push_back(EndOf(arc));
         return points;
     }
-    const int n = static_cast<int>(std::trunc(k * sweep / 360));
-    for (int j = 1; j <= n; ++j) {
+    // The inner points only: the end point follows exactly as the record holds it.
+    for (int j = 1; j * 360.0 / k < sweep; ++j) {
         const double t = DegToRad(start + j * 360.0 / k);
         points.push_back({centre.X + arc.R * std::cos(t), centre.Y + arc.R * std::sin(t)});
     }

@@ -478,13 +478,12 @@ void PaintDrawing(Surface& canvas, ViewState& view, const Drawing& drawing, cons
         const Mapping m(canvas, view);
         DrawGrid(canvas, view);
         DrawOriginMarker(canvas, view);
-        if (settings.FillsShown) {
-            PaintFills(canvas, view, drawing, settings.Fineness);
-            canvas.SetPen({0, 1, kStyleSolid, PenMode::Copy});
-            for (int i = 1; i <= drawing.Count; ++i)
-                if (drawing[i].Kind == kKindFilledRect && IsPainted(drawing, drawing[i]))
-                    DrawFilledRectangle(canvas, m, drawing[i]);
-        }
+        if (settings.FillsShown) PaintFills(canvas, view, drawing, settings.Fineness);
+        // Filled rectangles are elements that snaps find whatever the fill switch: always shown.
+        canvas.SetPen({0, 1, kStyleSolid, PenMode::Copy});
+        for (int i = 1; i <= drawing.Count; ++i)
+            if (drawing[i].Kind == kKindFilledRect && IsPainted(drawing, drawing[i]))
+                DrawFilledRectangle(canvas, m, drawing[i]);
         canvas.SetBrush({});
         const PaintTarget target{canvas, view, drawing, settings};
         bool restart = false;

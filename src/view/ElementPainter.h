@@ -50,8 +50,8 @@ void EraseElement(const PaintTarget& target, int index);
 // Whether the full repaint shows the element: a real kind on a visible layer and no unticked filter.
 bool IsPainted(const Drawing& drawing, const TCadData& element);
 
-// The whole drawing: grid, origin marker, fills and filled rectangles (while fills are shown), then
-// every shown element in drawing order.
+// The whole drawing: grid, origin marker, fills (while fills are shown), filled rectangles, then
+// every other shown element in drawing order.
 // yieldTurn is called every few dozen elements and hands the event loop a turn when enough time
 // has passed; when the view asks for a restart meanwhile, repaintBackground clears the canvas (through
 // the pass's own surface, which holds the device) and

@@ -415,6 +415,27 @@ TEST_F(Painter, EraseUsesTheBackgroundColour)
     EXPECT_FALSE(Painted(50, 50));
 }
 
+// Filled rectangles were painted only while fill display was on, yet snaps found them with it off:
+// they are now painted in every repaint, in their colour, under the other elements.
+TEST_F(Painter, FilledRectanglesArePaintedWhetherFillsAreShownOrNot)
+{
+    TCadData filled = Line(20, 20, 60, 40);
+    filled.Kind = kKindFilledRect;
+    filled.Color = 0x0000FF;
+    Add(filled);
+    Add(Line(10, 30, 90, 30));
+    for (const bool fills : {false, true}) {
+        SCOPED_TRACE(fills);
+        settings.FillsShown = fills;
+        image.fill(kBackground);
+        PaintAll();
+        EXPECT_EQ(image.pixel(40, 75), 0xFFFF0000) << "inside the rectangle: red";
+        EXPECT_TRUE(Painted(40, 70));
+        EXPECT_NE(image.pixel(40, 70), 0xFFFF0000) << "the line stays over it";
+        EXPECT_FALSE(Painted(70, 75));
+    }
+}
+
 TEST_F(Painter, AnEmptyDrawingWithoutGridShowsOnlyTheOriginMarker)
 {
     view.OriginX = 50;
