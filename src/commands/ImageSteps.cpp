@@ -73,7 +73,9 @@ void ImageDeleteClick(CommandContext& ctx, const ClickInput& click)
 
 void ImageResizePickClick(CommandContext& ctx, const ClickInput& click) { TakeImage(ctx, click, step::kImageResize); }
 
-// The size comes from the frame the last mouse move drew, not from the click.
+// The size comes from the frame at the cursor, measured from the image's corner either way; the
+// pixels are resampled in memory only, so the file keeps its own size. A frame without area
+// leaves the image as it was rather than making it vanish.
 void ImageResizeClick(CommandContext& ctx, const ClickInput&)
 {
     ImageList& images = ctx.Document.Images;
@@ -81,13 +83,13 @@ void ImageResizeClick(CommandContext& ctx, const ClickInput&)
     if (i >= 1 && i <= images.ImageCount && Slot(images, i).Pixels) {
         const double s = ViewScale(ctx.View);
         const CommandState& state = ctx.State;
-        const auto width = static_cast<int64_t>(std::nearbyint(std::abs(state.CursorPixel.X - state.AnchorPixel.X) / s));
-        const auto height = static_cast<int64_t>(std::nearbyint(std::abs(state.CursorPixel.Y - state.AnchorPixel.Y) / s));
-        if (ImageSizeAllowed(width, height)) {
+        const double width = std::nearbyint(std::abs(state.CursorPixel.X - state.AnchorPixel.X) / s);
+        const double height = std::nearbyint(std::abs(state.CursorPixel.Y - state.AnchorPixel.Y) / s);
+        if (!ImageSizeAllowed(width, height)) {
+            ctx.Dialogs.ShowMessage(kImageTooLargeMessage);
+        } else if (width >= 1 && height >= 1) {
             Slot(images, i).Pixels = std::make_shared<const Bitmap>(
                 Resampled(*Slot(images, i).Pixels, static_cast<int>(width), static_cast<int>(height)));
-        } else {
-            ctx.Dialogs.ShowMessage(kImageTooLargeMessage);
         }
     }
     EndImageCommand(ctx);

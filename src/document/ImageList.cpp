@@ -2,10 +2,10 @@
 
 namespace vantro {
 
-bool ImageSizeAllowed(int64_t width, int64_t height)
+bool ImageSizeAllowed(double width, double height)
 {
     return width >= 0 && height >= 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-           width * height <= kMaxImagePixels;
+           width * height <= static_cast<double>(kMaxImagePixels);
 }
 
 bool HasPixels(const Bitmap& bitmap)

@@ -43,7 +43,8 @@ struct ImageList {
     uint8_t ImageCount = 0;
 };
 
-bool ImageSizeAllowed(int64_t width, int64_t height);
+// Within the limits above; a size that is not a number is not allowed.
+bool ImageSizeAllowed(double width, double height);
 
 // Whether the bitmap has an area and exactly its width × height pixels.
 bool HasPixels(const Bitmap& bitmap);

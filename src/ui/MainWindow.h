@@ -165,7 +165,7 @@ public:
     // How the hatch dialog is shown: modally unless a test or a script answers it (true: OK).
     void SetHatchDialogRunner(std::function<bool(THathiDlg&)> runner);
 
-    // ButtonBrushOnOff: fills and filled rectangles are painted and can be picked.
+    // ButtonBrushOnOff: the fills are painted and filled rectangles can be picked.
     bool FillsShown() const { return fillsShown_; }
     const ImageDisplay& ImageDisplaySwitches() const { return imageDisplay_; }
 
