@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
 #include "files/DrawingFile.h"
+#include "geometry/Hatch.h"
 #include "support/Fixtures.h"
 
 #include <QImage>
@@ -249,6 +250,51 @@ TEST_F(Headless, ElementsTheDrawingCannotHoldAreLeftOutAndNamed)
     EXPECT_EQ(Run({"--info", In("spoilt.dca")}), 0);
     EXPECT_NE(errors.str().find(SkippedElementsMessage(1)), std::string::npos) << errors.str();
     EXPECT_NE(out.str().find("図形数: 1"), std::string::npos) << out.str();
+}
+
+// A picture of a drawing shows its fills (while the drawing's fill switch is on), its hatch
+// lines and its inserted images, the images under the rest.
+TEST_F(Headless, APictureShowsTheFillsHatchingAndImages)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    const std::string bmp = In("green.bmp");
+    ASSERT_TRUE(image.save(QString::fromStdString(bmp), "BMP"));
+    const auto write = [this, &bmp](const char* name, bool hatched) {
+        Drawing drawing;
+        for (TCadData line : {testing::Line(0, 0, 100, 0), testing::Line(100, 0, 100, 50),
+                              testing::Line(100, 50, 0, 50), testing::Line(0, 50, 0, 0)}) {
+            line.Group = 1;
+            testing::PutElement(drawing, line);
+        }
+        for (TCadData line : {testing::Line(200, 0, 300, 0), testing::Line(300, 50, 200, 50)}) testing::PutElement(drawing, line);
+        const std::vector<Point> hatchedRegion{{200, 0}, {300, 0}, {300, 50}, {200, 50}};
+        if (hatched) {
+            for (const Segment& line : HatchLines(hatchedRegion, 10, HatchSlope::Rising).Lines)
+                testing::PutElement(drawing, testing::Line(line.From.X, line.From.Y, line.To.X, line.To.Y));
+        }
+        drawing.MemoBrush = {"1,255"};
+        DrawingFileSettings file;
+        file.FillDisplay = true;
+        file.Images = {{"", 0, 0}, {bmp, 130, 45}};
+        ASSERT_TRUE(WriteDrawingFile(folder / name, drawing, file).Ok);
+    };
+    write("plain.dca", false);
+    write("hatched.dca", true);
+    const auto count = [this](const char* input, const char* output, auto is) {
+        EXPECT_EQ(Run({"--convert", In(input), In(output), "--size", "600x300"}), 0) << errors.str();
+        const QImage picture(QString::fromStdString(In(output)));
+        int n = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) n += is(QColor(picture.pixel(x, y))) ? 1 : 0;
+        return n;
+    };
+    const auto red = [](const QColor& c) { return c == QColor(255, 0, 0); };
+    const auto green = [](const QColor& c) { return c == QColor(0, 255, 0); };
+    const auto dark = [](const QColor& c) { return qGray(c.rgb()) < 128 && c != QColor(255, 0, 0); };
+    EXPECT_GT(count("hatched.dca", "hatched.png", red), 1000) << "the fill";
+    EXPECT_GT(count("hatched.dca", "hatched.png", green), 100) << "the image";
+    EXPECT_GT(count("hatched.dca", "hatched.png", dark), count("plain.dca", "plain.png", dark) + 200) << "the hatch";
 }
 
 TEST_F(Headless, InfoCountsByKindAndLayer)

@@ -6,6 +6,7 @@
 #include "support/Fixtures.h"
 
 #include <QApplication>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,36 @@ TEST_F(ScriptTest, MessagesAreWrittenOutAndAnswersGoToQuestions)
     EXPECT_NE(messages.str().find("VantroCad: 入力数値を確認して下さい！"), std::string::npos) << messages.str();
     EXPECT_NE(messages.str().find("重複選択 1 of (2)  直線"), std::string::npos) << messages.str();
     EXPECT_EQ(window->Document().Count, 0) << "the new drawing was confirmed";
+}
+
+// The hatch dialog takes its answer as "slope pitch" (or the pitch alone); the image menu's file
+// dialog takes a path.
+TEST_F(ScriptTest, AFilledHatchedRectangleWithAnImage)
+{
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    ASSERT_TRUE(image.save(QString::fromStdString(Path("green.bmp")), "BMP"));
+    const auto failure = Run("button SpeedButton39\n"
+                             "type EditX 0\ntype EditY 0\nenter EditX\n"
+                             "type EditX 100\ntype EditY 50\nenter EditX\n"
+                             "button SpeedButton228\nclick 30 0\n"
+                             "button ButtonBrushOnOff\n"
+                             "answer ＼ 20\nbutton SpeedButton55\n"
+                             "answer yes\nclick 70 0\n"
+                             "answer " + Path("green.bmp") + "\nbutton BmpOpen2\nclick 0 100\n"
+                             "save " + Path("marked.dca") + "\n");
+    ASSERT_FALSE(failure) << failure->Line << ": " << failure->Reason;
+    EXPECT_NE(messages.str().find("共有メモリー使用のため、塗りつぶし表示を一時解除します"), std::string::npos);
+    Drawing read;
+    DrawingFileSettings file;
+    ASSERT_TRUE(ReadDrawingFile(folder / "marked.dca", read, file).Ok);
+    ASSERT_GT(read.Count, 4);
+    EXPECT_LE(read.Count, 4 + 7) << "Trunc((50 + 100) / 20) sweeps";
+    for (int i = 5; i <= read.Count; ++i) EXPECT_LT((read[i].X2 - read[i].X1) * (read[i].Y2 - read[i].Y1), 0) << "falling";
+    EXPECT_EQ(read.MemoBrush, std::vector<std::string>{std::to_string(read[1].Group) + ",0"});
+    ASSERT_EQ(file.Images.size(), 2u);
+    EXPECT_EQ(file.Images[1].Path, Path("green.bmp"));
+    EXPECT_NEAR(file.Images[1].Y, 100, 1);
 }
 
 TEST_F(ScriptTest, TheChooserTakesTheCandidateNamed)
