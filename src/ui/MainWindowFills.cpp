@@ -98,12 +98,20 @@ void TForm1::CheckFills()
     ShowFillMemo();
 }
 
+// The fill goes over what the canvas shows; its group's elements are drawn again on top, so that
+// the outline stays as a repaint would show it.
 void TForm1::PaintFillLine(size_t line)
 {
     if (line >= drawing_.MemoBrush.size()) return;
-    const FillRegion region = ResolveFill(drawing_, IndexGroups(drawing_), drawing_.MemoBrush[line], settings_.Bunkatu);
-    QPainterSurface surface(canvas_->Image());
-    PaintFillRegion(surface, view_, region, drawing_, settings_.Bunkatu);
+    const GroupMembers groups = IndexGroups(drawing_);
+    const FillRegion region = ResolveFill(drawing_, groups, drawing_.MemoBrush[line], settings_.Bunkatu);
+    {
+        QPainterSurface surface(canvas_->Image());
+        PaintFillRegion(surface, view_, region, drawing_, settings_.Bunkatu);
+    }
+    if (region.Problem == FillProblem::None) {
+        for (const int member : groups.at(drawing_[region.First].Group)) DrawElement(member);
+    }
     canvas_->update();
     ShowFillMemo();
 }

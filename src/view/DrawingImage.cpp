@@ -10,8 +10,20 @@
 namespace vantro {
 namespace {
 
+// The inserted images that have pixels, each from its top-left corner one millimetre a pixel.
+void AddImageExtents(ExtentBox& box, const ImageList& images)
+{
+    for (int i = 1; i <= images.ImageCount && i < kImageSlotCount; ++i) {
+        const ImageSlot& slot = images.Slots[static_cast<size_t>(i)];
+        if (ImageWidth(slot) == 0) continue;
+        box.Add(slot.X, slot.Y);
+        box.Add(slot.X + ImageWidth(slot), slot.Y - ImageHeight(slot));
+    }
+}
+
 // The fit buttons count a text or a dimension as its reference point ± 20 mm, which cuts long
-// texts; a picture is fitted again to what their painters draw at the first fit.
+// texts; a picture is fitted again to what their painters draw at the first fit, and to the
+// inserted images it shows.
 void FitToPaintedExtents(ViewState& view, const Drawing& drawing, const PaintSettings& settings)
 {
     ExtentBox box;
@@ -21,6 +33,7 @@ void FitToPaintedExtents(ViewState& view, const Drawing& drawing, const PaintSet
             AddElementExtent(box, e);
     }
     box.Add(PaintedAnnotationExtents(drawing, view, settings));
+    AddImageExtents(box, drawing.Images);
     FitToBox(view, box, 1.0);
 }
 
@@ -36,7 +49,7 @@ QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int s
     SetSheetSize(view, sheetIndex);
     PaintSettings onWhite = settings;
     onWhite.BackgroundColour = 0xFFFFFF;
-    if (FitToDrawing(view, drawing, 1)) FitToPaintedExtents(view, drawing, onWhite);
+    if (FitToDrawing(view, drawing, 1) || drawing.Images.ImageCount > 0) FitToPaintedExtents(view, drawing, onWhite);
     QPainterSurface surface(image);
     PaintImages(surface, view, drawing.Images, ImageDisplay{}, false, onWhite.BackgroundColour);
     PaintDrawing(surface, view, drawing, onWhite, [] {}, [](Surface&) {});

@@ -78,13 +78,17 @@ TEST_F(FillsTest, TheFillSwitchShowsTheFillsAndGoesWithTheDrawing)
 
 TEST_F(FillsTest, TheFillCommandPaintsTheRegionAtOnceAndKeepsItsLine)
 {
+    Settings red;
+    red.Color1 = 0x0000FF;
+    Open(red);
     const int32_t group = DrawnRectangle();
     Press("SpeedButton228");
     EXPECT_EQ(Prompt(), QStringLiteral("塗りつぶしを行う閉じたグループを選択して下さい。"));
     ClickCanvas(PixelOf(30, 0));
-    const std::string line = std::to_string(group) + "," + std::to_string(window->Attributes().Color);
+    const std::string line = std::to_string(group) + ",255";
     EXPECT_EQ(Doc().MemoBrush, std::vector<std::string>{line});
-    EXPECT_EQ(PixelAt(50, 25), ToQColor(window->Attributes().Color).rgb());
+    EXPECT_EQ(PixelAt(50, 25), kRed);
+    EXPECT_EQ(PixelAt(50, 0), ToQColor(Element(1).Color).rgb()) << "the outline is drawn over the fill";
     EXPECT_EQ(MemoText(), QString::fromStdString(line));
     EXPECT_EQ(Mode(), step::kFill) << "the command stays for further picks";
 }

@@ -123,5 +123,26 @@ TEST(DrawingImage, PaintedExtentsFollowTheTextsDrawnWidthAndTurn)
     }
 }
 
+// A picture fitted to the elements alone cut off an inserted image lying beside them: the fit
+// takes the images in too, and a drawing of images alone is fitted to them.
+TEST(DrawingImage, AFittedPictureHoldsItsInsertedImages)
+{
+    const PaintSettings settings = PaintSettingsFrom(Settings{});
+    const auto green = std::make_shared<const Bitmap>(Bitmap{40, 20, std::vector<uint32_t>(800, 0xFF00FF00)});
+    for (const bool withLine : {true, false}) {
+        SCOPED_TRACE(withLine);
+        Drawing drawing;
+        if (withLine) testing::PutElement(drawing, testing::Line(0, 0, 100, 50));
+        drawing.Images.Slots[1] = {green, "green.bmp", 300, -100};
+        drawing.Images.ImageCount = 1;
+        const QImage image = RenderFitted(drawing, settings, kDefaultSheetIndex, 400, 300);
+        int shown = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) shown += image.pixel(x, y) == 0xFF00FF00 ? 1 : 0;
+        EXPECT_GT(shown, 100);
+        EXPECT_NE(image.pixel(image.width() - 1, image.height() / 2), 0xFF00FF00) << "with a margin";
+    }
+}
+
 }  // namespace
 }  // namespace vantro
