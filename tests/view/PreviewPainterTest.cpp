@@ -153,5 +153,46 @@ TEST_F(PreviewPainter, ShapesDrawnElsewhereDrawNothingHere)
     EXPECT_TRUE(surface.Calls.empty());
 }
 
+// Moving an image: its frame, scaled with the view, hangs from the mouse by its top-left corner.
+TEST_F(PreviewPainter, TheImageOutlineFollowsTheMouseAtTheImagesSize)
+{
+    drawing.Images.Slots[1].Pixels =
+        std::make_shared<const Bitmap>(Bitmap{40, 20, std::vector<uint32_t>(800, 0)});
+    drawing.Images.ImageCount = 1;
+    view.Zoom = 2;
+    PreviewInput input;
+    input.Shape = PreviewShape::ImageOutline;
+    input.SelectedImage = 1;
+    input.Cursor = {100, 150};
+    Draw(input);
+    ASSERT_EQ(surface.Count("Rectangle"), 1);
+    EXPECT_EQ(surface.Calls[0].Points, (std::vector<PixelPoint>{{100, 150}, {180, 190}}));
+    surface.Calls.clear();
+    input.SelectedImage = 2;
+    Draw(input);
+    EXPECT_TRUE(surface.Calls.empty()) << "no frame for an image beyond the list";
+}
+
+// Resizing: the frame runs from the image's corner as far right and down as the mouse is away
+// from it in either direction.
+TEST_F(PreviewPainter, TheResizeFrameAlwaysHangsRightAndDown)
+{
+    PreviewInput input;
+    input.Shape = PreviewShape::ImageFrame;
+    input.Anchor = {100, 100};
+    const struct {
+        CanvasPoint Cursor;
+        PixelPoint Corner;
+    } cases[] = {{{130, 120}, {130, 120}}, {{70, 120}, {130, 120}}, {{130, 80}, {130, 120}}, {{60, 50}, {140, 150}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.Cursor.X << "," << c.Cursor.Y);
+        surface.Calls.clear();
+        input.Cursor = c.Cursor;
+        Draw(input);
+        ASSERT_EQ(surface.Count("Rectangle"), 1);
+        EXPECT_EQ(surface.Calls[0].Points, (std::vector<PixelPoint>{{100, 100}, c.Corner}));
+    }
+}
+
 }  // namespace
 }  // namespace vantro
