@@ -1,4 +1,5 @@
 // Hatching a large region through the hatch command, and repainting a drawing with many fills.
+#include "BenchScene.h"
 #include "commands/CommandContext.h"
 #include "commands/Dispatch.h"
 #include "commands/HatchSteps.h"
@@ -20,17 +21,6 @@
 
 namespace vantro {
 namespace {
-
-struct Silent final : UserDialogs {
-    void ShowMessage(const std::string&) override {}
-    DialogAnswer Ask(const std::string&, QuestionButtons) override { return DialogAnswer::Yes; }
-    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override { return {}; }
-};
 
 const std::vector<Point> kSquare{{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}};
 
@@ -58,7 +48,7 @@ void HatchCommandOverASquare(benchmark::State& state)
     view.FitScale = 0.5f;
     view.OriginX = 50;
     view.OriginY = 550;
-    Silent dialogs;
+    bench::SilentDialogs dialogs(DialogAnswer::Yes);
     ElementIndex index;
     const Settings settings;
     const CurrentAttributes attributes;
@@ -127,24 +117,13 @@ Drawing FilledRectangles()
     return drawing;
 }
 
-ViewState SheetOnFullHd()
-{
-    ViewState view;
-    view.CanvasWidth = 1920;
-    view.CanvasHeight = 1080;
-    view.FitScale = 1080.0f / 400 * 0.95f;
-    view.OriginX = 960;
-    view.OriginY = 540;
-    return view;
-}
-
 // The fills alone, as the repaint paints them under the elements.
 void PaintThousandFills(benchmark::State& state)
 {
     SetEps(0.001f);
     const Drawing drawing = FilledRectangles();
     QImage canvas(1920, 1080, QImage::Format_RGB32);
-    const ViewState view = SheetOnFullHd();
+    const ViewState view = bench::SheetOnFullHd();
     for (auto _ : state) {
         canvas.fill(0xFFC0C0C0);
         QPainterSurface surface(canvas);
@@ -160,7 +139,7 @@ void RepaintThousandFilledRegions(benchmark::State& state)
     SetEps(0.001f);
     Drawing drawing = FilledRectangles();
     QImage canvas(1920, 1080, QImage::Format_RGB32);
-    ViewState view = SheetOnFullHd();
+    ViewState view = bench::SheetOnFullHd();
     PaintSettings settings;
     settings.FillsShown = true;
     for (auto _ : state) {

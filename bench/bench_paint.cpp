@@ -1,4 +1,5 @@
 // The whole-drawing repaint of a large mixed drawing into a full-HD canvas.
+#include "BenchScene.h"
 #include "MixedDrawing.h"
 #include "document/ElementStore.h"
 #include "geometry/Dimensions.h"
@@ -17,25 +18,13 @@
 namespace vantro {
 namespace {
 
-// A full-HD canvas showing the 800 x 400 mm sheet about the origin.
-ViewState SheetOnFullHd()
-{
-    ViewState view;
-    view.CanvasWidth = 1920;
-    view.CanvasHeight = 1080;
-    view.FitScale = 1080.0f / 400 * 0.95f;
-    view.OriginX = 960;
-    view.OriginY = 540;
-    return view;
-}
-
 void RedrawAll(benchmark::State& state)
 {
     SetEps(0.001f);
     Drawing drawing;
     bench::FillMixed(drawing, static_cast<int>(state.range(0)));
     QImage canvas(1920, 1080, QImage::Format_RGB32);
-    ViewState view = SheetOnFullHd();
+    ViewState view = bench::SheetOnFullHd();
     const PaintSettings settings;
     for (auto _ : state) {
         canvas.fill(0xFFC0C0C0);
@@ -65,7 +54,7 @@ void RedrawAnnotations(benchmark::State& state)
         drawing[drawing.Count].Angle = DegToRad(30);
     }
     QImage canvas(1920, 1080, QImage::Format_RGB32);
-    ViewState view = SheetOnFullHd();
+    ViewState view = bench::SheetOnFullHd();
     PaintSettings settings;
     settings.Annotations.DimensionFace = settings.Annotations.TextFace = "IPAGothic";
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 // Selection on a large mixed drawing: a window dragged over part of the sheet and over all of it,
 // the first window after a change (which builds the window index), and a single pick.
+#include "BenchScene.h"
 #include "MixedDrawing.h"
 #include "commands/Selection.h"
 
@@ -67,16 +68,7 @@ void Pick(benchmark::State& state)
 {
     Scene scene(static_cast<int>(state.range(0)));
     std::optional<CommandContext> ctx;
-    struct Silent final : UserDialogs {
-        void ShowMessage(const std::string&) override {}
-        DialogAnswer Ask(const std::string&, QuestionButtons) override { return DialogAnswer::Cancel; }
-        std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override
-        {
-            return std::nullopt;
-        }
-        std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override { return {}; }
-        std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override { return {}; }
-    } silent;
+    bench::SilentDialogs silent(DialogAnswer::Cancel);
     ctx.emplace(CommandContext{.Document = scene.Document,
                                .State = scene.State,
                                .View = scene.View,
