@@ -4,9 +4,9 @@
 
 #include "commands/StepCodes.h"
 #include "document/Cp932.h"
+#include "ui/CanvasWidget.h"
 #include "view/BitmapFiles.h"
 #include "view/ImagePainter.h"
-#include "ui/CanvasWidget.h"
 #include "view/QPainterSurface.h"
 
 #include <QAction>
