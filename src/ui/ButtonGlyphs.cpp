@@ -1102,6 +1102,18 @@ void DrawSaveAs(QPainter& p)
     Line(p, QPointF(10, 21), QPointF(11.5, 19.5));
 }
 
+// A second, smaller window in front of the first: the secondary drawing window.
+void DrawSecondaryWindow(QPainter& p)
+{
+    InkPen(p);
+    p.drawRect(QRectF(2, 3, 14, 12));
+    Line(p, QPointF(2, 6), QPointF(16, 6));
+    Filled(p, QPolygonF{QPointF(9, 10), QPointF(22, 10), QPointF(22, 21), QPointF(9, 21)}, kShade);
+    UsePen(p, kAccent, kResultWidth);
+    p.drawRect(QRectF(9, 10, 13, 11));
+    Line(p, QPointF(9, 13), QPointF(22, 13));
+}
+
 // A stop sign.
 void DrawCancel(QPainter& p)
 {
@@ -1197,6 +1209,7 @@ constexpr std::array kGlyphs{
     GlyphEntry{"SpeedButtonSave", DrawSaveAs},
     GlyphEntry{"SpeedButtonSave2", DrawSave},
     GlyphEntry{"SpeedButton0", DrawCancel},
+    GlyphEntry{"SpeedButton20", DrawSecondaryWindow},
 };
 
 QPixmap RenderGlyph(void (*draw)(QPainter&), int size)

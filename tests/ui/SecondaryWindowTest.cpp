@@ -9,6 +9,7 @@
 #include "subwindow/SecondaryWindow.h"
 #include "support/DrawingFileFixture.h"
 #include "support/Fixtures.h"
+#include "view/PaintPreferences.h"
 #include "view/QPainterSurface.h"
 
 #include <QAction>
@@ -204,6 +205,24 @@ TEST_F(SecondaryWindowTest, AWindowSelectsAndTheRightButtonLetsEverythingGo)
     SubClick(60, 60, Qt::RightButton);
     EXPECT_EQ(sub->PanelText(0), QStringLiteral("選択数0"));
     for (int i = 1; i <= SubDoc().Count; ++i) EXPECT_EQ(SubDoc()[i].Selected, 0) << i;
+}
+
+TEST_F(SecondaryWindowTest, SelectedElementsAreShownInTheHighlightColourUntilLetGo)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    const QColor highlight = ToQColor(PaintSettingsFrom(window->Preferences()).HighlightColour);
+    const auto colourOfLine = [&](double y) { return SubCanvas()->grab().toImage().pixelColor(SubPixel(10, y)); };
+    const QColor plain = colourOfLine(20);
+    ASSERT_NE(plain, highlight);
+    SubClick(20, 20);
+    EXPECT_EQ(colourOfLine(20), highlight) << "a click";
+    SubClick(20, 20);
+    EXPECT_EQ(colourOfLine(20), plain) << "a second click lets it go";
+    SubDrag(-10, 35, 50, 45);
+    EXPECT_EQ(colourOfLine(40), highlight) << "a window";
+    SubClick(60, 60, Qt::RightButton);
+    EXPECT_EQ(colourOfLine(40), plain) << "the right button";
 }
 
 TEST_F(SecondaryWindowTest, TheReadOutShowsEndPointsElementsOrThePosition)
