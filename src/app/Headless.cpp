@@ -10,7 +10,6 @@
 #include "view/DrawingImage.h"
 #include "view/PaintPreferences.h"
 
-#include <QBuffer>
 #include <QString>
 
 #include <algorithm>
@@ -70,11 +69,7 @@ bool SaveImage(const QImage& image, const std::string& path, const char* format,
         errors << "VantroCad: " << path << ": " << kReadOnlyFileMessage << '\n';
         return false;
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) &&
-        WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
-        return true;
+    if (SaveImageAtomically(image, target, format)) return true;
     errors << "VantroCad: " << path << ": " << kWriteFailedMessage << '\n';
     return false;
 }
