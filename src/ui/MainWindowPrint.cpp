@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -56,10 +57,12 @@ bool IsLandscape(const QPrinter& printer) { return printer.pageLayout().orientat
 
 void TForm1::AddPrintItems(QMenu* file)
 {
-    connect(AddAction(file, QStringLiteral("Print1"), QStringLiteral("実寸で印刷")), &QAction::triggered, this,
-            [this] { StartPlacedPrint(1); });
-    connect(AddAction(file, QStringLiteral("Print2"), QStringLiteral("表示画面と同じに印刷")), &QAction::triggered,
-            this, [this] { PrintAsOnScreen(); });
+    QAction* actualSize = AddAction(file, QStringLiteral("Print1"), QStringLiteral("実寸で印刷"));
+    connect(actualSize, &QAction::triggered, this, [this] { StartPlacedPrint(1); });
+    QAction* asOnScreen = AddAction(file, QStringLiteral("Print2"), QStringLiteral("表示画面と同じに印刷"));
+    connect(asOnScreen, &QAction::triggered, this, [this] { PrintAsOnScreen(); });
+    connect(toolButtons_.at(QStringLiteral("SpeedButtonPrint1")), &QToolButton::clicked, actualSize, &QAction::trigger);
+    connect(toolButtons_.at(QStringLiteral("SpeedButton24")), &QToolButton::clicked, asOnScreen, &QAction::trigger);
     QMenu* scaled = file->addMenu(QStringLiteral("拡大、縮小して印刷"));
     for (const ScaledPrintItem& item : kScaledPrintItems)
         connect(AddAction(scaled, QString::fromUtf8(item.Name), QString::fromUtf8(item.Caption)), &QAction::triggered,

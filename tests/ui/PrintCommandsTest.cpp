@@ -134,6 +134,17 @@ TEST_F(PrintCommands, AnEmptyDrawingHasNothingToPrint)
     }
 }
 
+TEST_F(PrintCommands, ThePrintButtonsRunTheMenuItems)
+{
+    Drawn({Line(-50, 0, 50, 0)});
+    Press("SpeedButtonPrint1");
+    EXPECT_EQ(Mode(), 7);
+    ClickCanvas(QPoint(300, 300), Qt::RightButton);
+    Press("SpeedButton24");
+    EXPECT_EQ(printerChoices, 2);
+    EXPECT_TRUE(std::filesystem::exists(Pdf())) << "printed as on screen";
+}
+
 TEST_F(PrintCommands, PrintAsOnScreenAndImagePrintWriteAPage)
 {
     Drawn({Line(-50, 0, 50, 0)});
