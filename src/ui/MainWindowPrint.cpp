@@ -51,6 +51,14 @@ PaperSize PaperOfPrinter(const QPrinter& printer)
     return {std::max(a, b), std::min(a, b)};
 }
 
+// An empty drawing is told and not printed.
+bool NothingToPrint(const Drawing& drawing, UserDialogs& dialogs)
+{
+    if (drawing.Count > 0) return false;
+    dialogs.ShowMessage(kNothingToPrintMessage);
+    return true;
+}
+
 bool IsLandscape(const QPrinter& printer) { return printer.pageLayout().orientation() == QPageLayout::Landscape; }
 
 }  // namespace
@@ -93,10 +101,7 @@ bool TForm1::ChoosePrinter()
 
 void TForm1::StartPlacedPrint(double factor)
 {
-    if (drawing_.Count <= 0) {
-        dialogs_->ShowMessage(kNothingToPrintMessage);
-        return;
-    }
+    if (NothingToPrint(drawing_, *dialogs_)) return;
     CancelCommand();
     if (!ChoosePrinter()) return;
     paper_ = ScaledPaper(paper_, factor);
@@ -108,10 +113,7 @@ void TForm1::StartPlacedPrint(double factor)
 
 void TForm1::TypedFactorPrint()
 {
-    if (drawing_.Count <= 0) {
-        dialogs_->ShowMessage(kNothingToPrintMessage);
-        return;
-    }
+    if (NothingToPrint(drawing_, *dialogs_)) return;
     CancelCommand();
     const std::optional<std::string> typed = dialogs_->InputLine("倍率指定印刷", "倍率を入力して下さい(0.01～100)", "1");
     if (!typed) return;
@@ -164,10 +166,7 @@ void TForm1::CancelPrintPlacement()
 
 void TForm1::PrintAsOnScreen()
 {
-    if (drawing_.Count <= 0) {
-        dialogs_->ShowMessage(kNothingToPrintMessage);
-        return;
-    }
+    if (NothingToPrint(drawing_, *dialogs_)) return;
     CancelCommand();
     if (!ChoosePrinter()) return;
     PrintPlacement placement;
