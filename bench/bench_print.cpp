@@ -12,12 +12,15 @@
 namespace vantro {
 namespace {
 
-// The 800 × 400 mm sheet fits an A1 landscape page at actual size.
-void PrintPdf(benchmark::State& state)
+// The 800 × 400 mm sheet fits an A1 landscape page at actual size. Each element of the mixed
+// drawing has a colour of its own; a drawing in one colour shows what the pen changes cost.
+void PrintPdf(benchmark::State& state, bool oneColour)
 {
     SetEps(0.001f);
     Drawing drawing;
     bench::FillMixed(drawing, static_cast<int>(state.range(0)));
+    if (oneColour)
+        for (int i = 1; i <= drawing.Count; ++i) drawing[i].Color = 0;
     const std::string output = QDir::temp().filePath("vantro-bench-print.pdf").toStdString();
     PdfRequest request;
     request.Paper = PaperNamed("A1");
@@ -31,7 +34,8 @@ void PrintPdf(benchmark::State& state)
     }
     QFile::remove(QString::fromStdString(output));
 }
-BENCHMARK(PrintPdf)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PrintPdf, ColourEach, false)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PrintPdf, OneColour, true)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vantro
