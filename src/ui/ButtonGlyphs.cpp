@@ -1114,6 +1114,33 @@ void DrawSecondaryWindow(QPainter& p)
     Line(p, QPointF(9, 13), QPointF(22, 13));
 }
 
+// A printer with its sheet coming out.
+void Printer(QPainter& p)
+{
+    Filled(p, QPolygonF{QPointF(2, 9), QPointF(22, 9), QPointF(22, 17), QPointF(2, 17)}, kShade);
+    InkPen(p);
+    p.drawRect(QRectF(2, 9, 20, 8));
+    p.drawRect(QRectF(6, 3, 12, 6));
+}
+
+// The printer and a sheet with a ruler's marks: printed at actual size.
+void DrawPrintActualSize(QPainter& p)
+{
+    Printer(p);
+    UsePen(p, kAccent, kResultWidth);
+    p.drawRect(QRectF(6, 14, 12, 8));
+    for (const double x : {8.0, 11.0, 14.0}) Line(p, QPointF(x, 14), QPointF(x, 17));
+}
+
+// The printer and a sheet holding a small screen: printed as the canvas shows it.
+void DrawPrintAsOnScreen(QPainter& p)
+{
+    Printer(p);
+    UsePen(p, kAccent, kResultWidth);
+    p.drawRect(QRectF(6, 14, 12, 8));
+    p.drawRect(QRectF(8.5, 16, 7, 4));
+}
+
 // A stop sign.
 void DrawCancel(QPainter& p)
 {
@@ -1210,6 +1237,8 @@ constexpr std::array kGlyphs{
     GlyphEntry{"SpeedButtonSave2", DrawSave},
     GlyphEntry{"SpeedButton0", DrawCancel},
     GlyphEntry{"SpeedButton20", DrawSecondaryWindow},
+    GlyphEntry{"SpeedButtonPrint1", DrawPrintActualSize},
+    GlyphEntry{"SpeedButton24", DrawPrintAsOnScreen},
 };
 
 QPixmap RenderGlyph(void (*draw)(QPainter&), int size)

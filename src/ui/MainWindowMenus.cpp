@@ -11,15 +11,13 @@
 namespace vantro {
 namespace {
 
-// Menu items whose commands come with the files, printing and clipboard work; shown, not yet active.
+// Menu items whose commands come with the image work; shown, not yet active.
 struct PendingItem {
     const char* Name;
     const char* Caption;
 };
 constexpr PendingItem kPendingFileItems[] = {
-    {"B2", "ビットマップで保存(&M)"},
-    {"N8", "画像挿入(&G)"},                   {"ImagePrint", "イメージ印刷(&I)"},
-    {"PrintSetei", "プリンターの設定(&T)"},
+    {"N8", "画像挿入(&G)"},
 };
 
 }  // namespace
@@ -73,6 +71,8 @@ void TForm1::BuildMenus()
     AddPartItems(file);
     for (const PendingItem& item : kPendingFileItems)
         AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
+    file->addSeparator();
+    AddPrintItems(file);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
