@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "print/Paper.h"
+
 #include <charconv>
 
 namespace vantro {
@@ -24,7 +26,8 @@ std::string UsageText()
 {
     return "使い方:\n"
            "  vantrocad [FILE.dca]                      画面を開きます\n"
-           "  vantrocad --convert IN OUT [--size WxH]   図面を変換します (IN: .dca .dxf, OUT: .dca .dxf .png .bmp)\n"
+           "  vantrocad --convert IN OUT [--size WxH]   図面を変換します (IN: .dca .dxf, OUT: .dca .dxf .png .bmp .pdf)\n"
+           "  --scale F --paper A4 --landscape            PDF を F 倍 (0.0099〜100) で A1〜A5, B4, B5 の用紙に印刷します\n"
            "  --visible-only                            DXF 出力に表示レイヤーのみを書きます\n"
            "  vantrocad --info FILE                     図面の内容を表示します\n"
            "  vantrocad --script SCRIPT [FILE.dca]      コマンドスクリプトを画面なしで実行します\n"
@@ -62,6 +65,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (!hasValue || !ParseSize(arguments[i + 1], line.Width, line.Height))
                 return fail("--size は 幅x高さ (16〜16384) で指定して下さい");
             ++i;
+        } else if (argument == "--scale") {
+            const FactorReading factor = hasValue ? ReadPrintFactor(arguments[i + 1]) : FactorReading{};
+            if (!factor.Factor) return fail("--scale は 0.0099〜100 の数値で指定して下さい");
+            line.Scale = *factor.Factor;
+            ++i;
+        } else if (argument == "--paper") {
+            if (!hasValue || PaperNamed(arguments[i + 1]) == nullptr)
+                return fail("--paper は A1 A2 A3 A4 A5 B4 B5 のいずれかで指定して下さい");
+            line.Paper = arguments[++i];
+        } else if (argument == "--landscape") {
+            line.Landscape = true;
         } else if (argument == "--visible-only") {
             line.VisibleOnly = true;
         } else if (argument == "--program-folder") {

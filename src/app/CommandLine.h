@@ -17,6 +17,9 @@ struct CommandLine {
     bool VisibleOnly = false;  // --visible-only: a DXF output leaves out hidden layers
     int Width = 1600;    // --size WxH for pictures
     int Height = 1200;
+    double Scale = 1;          // --scale F: a PDF prints F times actual size
+    std::string Paper = "A4";  // --paper A1..A5, B4, B5
+    bool Landscape = false;    // --landscape
     std::optional<std::string> ProgramFolder;  // --program-folder DIR
     std::string Error;                         // UTF-8; set when the arguments make no sense
 };

@@ -6,11 +6,11 @@
 #include "dxf/DxfImport.h"
 #include "files/DrawingFile.h"
 #include "files/FileSystem.h"
+#include "print/PrintJob.h"
 #include "view/BitmapFiles.h"
 #include "view/DrawingImage.h"
 #include "view/PaintPreferences.h"
 
-#include <QBuffer>
 #include <QString>
 
 #include <algorithm>
@@ -70,11 +70,7 @@ bool SaveImage(const QImage& image, const std::string& path, const char* format,
         errors << "VantroCad: " << path << ": " << kReadOnlyFileMessage << '\n';
         return false;
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) &&
-        WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
-        return true;
+    if (SaveImageAtomically(image, target, format)) return true;
     errors << "VantroCad: " << path << ": " << kWriteFailedMessage << '\n';
     return false;
 }
@@ -97,7 +93,9 @@ int RunConvert(const CommandLine& line, const Settings& preferences, std::ostrea
     const std::string extension = LowerExtension(line.Input);
     if (!converted.SetSW && (extension == kDrawingFileExtension || extension == kDxfExtension))
         ApplyStyleToSettings(file, converted);
-    const OutputOptions options{line.Width, line.Height, line.VisibleOnly};
+    const OutputOptions options{line.Width,     line.Height,    line.VisibleOnly,
+                                 line.Scale,     line.Paper,     line.Landscape,
+                                 Utf8FromPath(PathFromUtf8(line.Input).filename())};
     return WriteConverted(line.Output, drawing, file, converted, options, errors) ? 0 : 1;
 }
 
@@ -118,12 +116,17 @@ bool WriteConverted(const std::string& output, const Drawing& drawing, const Dra
         errors << "VantroCad: " << output << ": " << result.Message << '\n';
         return false;
     }
-    if (extension != ".png" && extension != ".bmp") {
-        errors << "VantroCad: 出力の形式が分かりません (.dca .dxf .png .bmp): " << output << '\n';
-        return false;
-    }
     PaintSettings paint = PaintSettingsFrom(settings);
     paint.FillsShown = file.FillDisplay.value_or(false);
+    if (extension == ".pdf") {
+        const PdfRequest request{PaperNamed(options.Paper), options.Landscape, options.Scale};
+        return PrintToPdf(output, drawing, paint, PrintOptionsFrom(settings), request,
+                          QString::fromStdString(options.Caption), errors);
+    }
+    if (extension != ".png" && extension != ".bmp") {
+        errors << "VantroCad: 出力の形式が分かりません (.dca .dxf .png .bmp .pdf): " << output << '\n';
+        return false;
+    }
     const int sheet = file.DrawingRange.value_or(settings.Width2);
     const QImage image = RenderFitted(drawing, paint, sheet, options.Width, options.Height);
     return SaveImage(image, output, extension == ".png" ? "PNG" : "BMP", errors);

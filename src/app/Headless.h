@@ -20,9 +20,14 @@ struct OutputOptions {
     int Width = 1600;
     int Height = 1200;
     bool VisibleOnly = false;
+    // A PDF is printed at actual size times Scale on this paper.
+    double Scale = 1;
+    std::string Paper = "A4";
+    bool Landscape = false;
+    std::string Caption;  // UTF-8, printed at the top left of a PDF when "Op1" is on
 };
 
-// Writes the drawing in the format the output's extension names (.dca, .dxf, .png, .bmp); false,
+// Writes the drawing in the format the output's extension names (.dca, .dxf, .png, .bmp, .pdf); false,
 // with a message on `errors`, when it could not.
 bool WriteConverted(const std::string& output, const Drawing& drawing, const DrawingFileSettings& file,
                     const Settings& settings, const OutputOptions& options, std::ostream& errors);

@@ -11,17 +11,6 @@ namespace {
 size_t Slot(int layer) { return static_cast<size_t>(layer - 1); }
 bool IsLayerNumber(int layer) { return layer >= 1 && layer <= kLayerCount; }
 
-bool IsFilteredOut(const KindFilters& filters, const TCadData& element)
-{
-    const int8_t kind = element.Kind;
-    if (!filters.Lines && kind == kKindLine) return true;
-    if (!filters.Arcs && (kind == kKindArc || kind == kKindCircle)) return true;
-    if (!filters.Points && kind == kKindPoint) return true;
-    if (!filters.Dimensions && IsDimension(kind)) return true;
-    if (!filters.Texts && kind == kKindText) return true;
-    return !filters.Groups && element.Group >= 1;
-}
-
 void KeepActiveShown(LayerTable& layers)
 {
     layers.Visible[Slot(layers.ActiveLayer)] = 1;
@@ -61,6 +50,17 @@ bool IsLayerVisible(const LayerTable& layers, int layer)
 bool IsLayerLocked(const LayerTable& layers, int layer)
 {
     return IsLayerNumber(layer) && layers.Locked[Slot(layer)] == 1;
+}
+
+bool IsFilteredOut(const KindFilters& filters, const TCadData& element)
+{
+    const int8_t kind = element.Kind;
+    if (!filters.Lines && kind == kKindLine) return true;
+    if (!filters.Arcs && (kind == kKindArc || kind == kKindCircle)) return true;
+    if (!filters.Points && kind == kKindPoint) return true;
+    if (!filters.Dimensions && IsDimension(kind)) return true;
+    if (!filters.Texts && kind == kKindText) return true;
+    return !filters.Groups && element.Group >= 1;
 }
 
 bool IsElementShown(const LayerTable& layers, const TCadData& element)

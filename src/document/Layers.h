@@ -19,6 +19,9 @@ void ResetLayers(LayerTable& layers, const LayerNames* namesFromSettings);
 bool IsLayerVisible(const LayerTable& layers, int layer);
 bool IsLayerLocked(const LayerTable& layers, int layer);
 
+// An unticked kind filter hides the element.
+bool IsFilteredOut(const KindFilters& filters, const TCadData& element);
+
 // Shown by the full repaint and pickable: a real kind, a visible layer, and no unticked filter.
 bool IsElementShown(const LayerTable& layers, const TCadData& element);
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 namespace vantro {
@@ -74,6 +75,8 @@ TFormCAD2::TFormCAD2(TForm1& main, std::filesystem::path undoFolder, QWidget* pa
     view_.ReferencePosition = mainView.ReferencePosition;
     view_.Wheel = settings_.Wheel;
     resize(main.width() / 2, main.height() / 2);
+    // Centred on the main window's screen, as a window manager would not always do.
+    if (const QScreen* screen = main.screen()) move(screen->availableGeometry().center() - rect().center());
     qApp->installEventFilter(this);
 }
 

@@ -84,6 +84,7 @@ void TFormCAD2::MouseDown(Qt::MouseButton button, int x, int y)
         if (h > 0) {
             ToggleSelected(drawing_, h, false);
             selectionCount_ += drawing_[h].Selected == 1 ? 1 : -1;
+            DrawElement(h);
             ShowSelectionCount();
             return;
         }
@@ -95,6 +96,7 @@ void TFormCAD2::MouseDown(Qt::MouseButton button, int x, int y)
         if (selectionCount_ <= 0) return;
         ClearSelection(drawing_, true);
         selectionCount_ = 0;
+        RedrawAll();
         ShowSelectionCount();
         return;
     }
@@ -130,6 +132,7 @@ void TFormCAD2::MouseUp(int x, int y)
         selectionCount_ = 0;
         for (int i = 1; i <= drawing_.Count; ++i)
             if (drawing_[i].Selected == 1 && IsElementShown(drawing_.Layers, drawing_[i])) ++selectionCount_;
+        RedrawAll();
         ShowSelectionCount();
     }
     if (panDrag_) {

@@ -20,7 +20,6 @@
 namespace vantro {
 namespace {
 
-constexpr const char* kFileFilter = "VantroCad ファイル(*.dca)|*.dca";
 constexpr const char* kUndoCaption = "元に戻す";
 
 }  // namespace
@@ -167,7 +166,7 @@ bool TFormCAD2::OpenDrawing(const std::string& path)
 
 void TFormCAD2::OpenCommand()
 {
-    const auto chosen = main_.Dialogs().ChooseOpenFile(settings_.CadFolder, kFileFilter);
+    const auto chosen = main_.Dialogs().ChooseOpenFile(settings_.CadFolder, kDrawingFileFilter);
     if (chosen) OpenDrawing(*chosen);
 }
 
@@ -190,14 +189,13 @@ bool TFormCAD2::WriteTo(const std::string& path)
 
 bool TFormCAD2::SaveAsCommand()
 {
-    const auto chosen = main_.Dialogs().ChooseSaveFile(settings_.CadFolder, kFileFilter);
+    const auto chosen = main_.Dialogs().ChooseSaveFile(settings_.CadFolder, kDrawingFileFilter);
     if (!chosen) return false;
     std::filesystem::path path = PathFromUtf8(*chosen);
     path.replace_extension(kDrawingFileExtension);
     const std::string target = Utf8FromPath(path);
     if (std::filesystem::exists(path) &&
-        !IsAffirmative(main_.Dialogs().Ask("ファイル名 " + target + " はすでに存在します上書きしますか？",
-                                           QuestionButtons::YesCancel)))
+        !IsAffirmative(main_.Dialogs().Ask(OverwriteQuestion(target), QuestionButtons::YesCancel)))
         return false;
     return WriteTo(target);
 }

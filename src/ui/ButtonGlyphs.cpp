@@ -1102,6 +1102,45 @@ void DrawSaveAs(QPainter& p)
     Line(p, QPointF(10, 21), QPointF(11.5, 19.5));
 }
 
+// A second, smaller window in front of the first: the secondary drawing window.
+void DrawSecondaryWindow(QPainter& p)
+{
+    InkPen(p);
+    p.drawRect(QRectF(2, 3, 14, 12));
+    Line(p, QPointF(2, 6), QPointF(16, 6));
+    Filled(p, QPolygonF{QPointF(9, 10), QPointF(22, 10), QPointF(22, 21), QPointF(9, 21)}, kShade);
+    UsePen(p, kAccent, kResultWidth);
+    p.drawRect(QRectF(9, 10, 13, 11));
+    Line(p, QPointF(9, 13), QPointF(22, 13));
+}
+
+// A printer with its sheet coming out.
+void Printer(QPainter& p)
+{
+    Filled(p, QPolygonF{QPointF(2, 9), QPointF(22, 9), QPointF(22, 17), QPointF(2, 17)}, kShade);
+    InkPen(p);
+    p.drawRect(QRectF(2, 9, 20, 8));
+    p.drawRect(QRectF(6, 3, 12, 6));
+}
+
+// The printer and a sheet with a ruler's marks: printed at actual size.
+void DrawPrintActualSize(QPainter& p)
+{
+    Printer(p);
+    UsePen(p, kAccent, kResultWidth);
+    p.drawRect(QRectF(6, 14, 12, 8));
+    for (const double x : {8.0, 11.0, 14.0}) Line(p, QPointF(x, 14), QPointF(x, 17));
+}
+
+// The printer and a sheet holding a small screen: printed as the canvas shows it.
+void DrawPrintAsOnScreen(QPainter& p)
+{
+    Printer(p);
+    UsePen(p, kAccent, kResultWidth);
+    p.drawRect(QRectF(6, 14, 12, 8));
+    p.drawRect(QRectF(8.5, 16, 7, 4));
+}
+
 // A stop sign.
 void DrawCancel(QPainter& p)
 {
@@ -1197,6 +1236,9 @@ constexpr std::array kGlyphs{
     GlyphEntry{"SpeedButtonSave", DrawSaveAs},
     GlyphEntry{"SpeedButtonSave2", DrawSave},
     GlyphEntry{"SpeedButton0", DrawCancel},
+    GlyphEntry{"SpeedButton20", DrawSecondaryWindow},
+    GlyphEntry{"SpeedButtonPrint1", DrawPrintActualSize},
+    GlyphEntry{"SpeedButton24", DrawPrintAsOnScreen},
 };
 
 QPixmap RenderGlyph(void (*draw)(QPainter&), int size)

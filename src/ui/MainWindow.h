@@ -14,6 +14,7 @@
 #include "commands/CommandState.h"
 #include "desktop/SoundPlayer.h"
 #include "ui/QtDialogs.h"
+#include "print/Paper.h"
 #include "view/ImagePainter.h"
 #include "view/PreviewPainter.h"
 #include "view/Surface.h"
@@ -21,6 +22,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPrinter>
 
 #include <array>
 #include <filesystem>
@@ -101,6 +103,11 @@ public:
     // answers it (true: 更新).
     void ShowProperties();
     void SetPropertyRunner(std::function<bool(TFormPropaty&)> runner);
+    // Printing (MainWindowPrint.cpp). The printer is chosen in the system's print dialog unless a
+    // test sets it up itself (false: cancelled).
+    void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
+    // "ビットマップで保存(&M)": the canvas as it is now, as a BMP file.
+    void SaveBitmapCommand();
 
     // Status bar panel 0..4.
     QString PanelText(int panel) const;
@@ -209,6 +216,16 @@ private:
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
     void AddPartItems(QMenu* file);
     void AddPapMenu(QMenu* file);
+    void AddPrintItems(QMenu* file);
+    bool ChoosePrinter();
+    void StartPlacedPrint(double factor);
+    void TypedFactorPrint();
+    void PrintAsOnScreen();
+    void ImagePrintCommand();
+    void MovePaperRectangle(int x, int y);
+    void PlacePrint(int x, int y);
+    void CancelPrintPlacement();
+    void DrawPaperRectangle(CanvasPoint centre);
     void AddRecentFileItems(QMenu* file);
     void ConnectFileButtons(QAction* open, QAction* saveAs, QAction* save);
     void RefreshRecentFileItems();
@@ -322,6 +339,9 @@ private:
     std::unique_ptr<QtDialogs> ownDialogs_;
     DialogRelay relay_;
     UserDialogs* dialogs_ = &relay_;
+    std::unique_ptr<QPrinter> printer_;
+    std::function<bool(QPrinter&)> choosePrinter_;
+    PaperSize paper_;  // PaperWidth × PaperHeight, mm, as placed
 
     CanvasWidget* canvas_ = nullptr;
     LayerPanel* layerPanel_ = nullptr;

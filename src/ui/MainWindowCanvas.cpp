@@ -196,7 +196,7 @@ void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
     if (button == Qt::RightButton) {
         if (panelMulti_->isVisible() && settings_.RiteClick) ConfirmSelection();
         else if (command_.CommandMode == step::kIdle) RepeatLastCommand(x, y);
-        else if (command_.CommandMode == step::kPrintPlacement) command_.CommandMode = step::kIdle;
+        else if (command_.CommandMode == step::kPrintPlacement) CancelPrintPlacement();
         else if (FindStep(command_.CommandMode) != nullptr) CancelCommand();
         return;
     }
@@ -211,6 +211,10 @@ void TForm1::CanvasMouseDown(Qt::MouseButton button, int x, int y, int shift)
         return;
     }
     if (button != Qt::LeftButton) return;
+    if (command_.CommandMode == step::kPrintPlacement) {
+        PlacePrint(x, y);
+        return;
+    }
     if (CanRedo(drawing_)) ClearRedo(drawing_);
     if (command_.CommandMode == step::kIdle) {
         if (menuSentakuStert_->isVisible() || command_.SuspendedMode != step::kIdle) {
@@ -254,6 +258,10 @@ void TForm1::CanvasMouseMove(int x, int y, int shift)
         DrawCrosshair(view_.CrosshairPixel);
         DrawCrosshair(at);
         view_.CrosshairPixel = at;
+    }
+    if (command_.CommandMode == step::kPrintPlacement) {
+        MovePaperRectangle(x, y);
+        return;
     }
     if (command_.WindowDragActive || command_.CommandMode == step::kZoomWindow) {
         DrawXorRectangle(command_.AnchorPixel, command_.CursorPixel);

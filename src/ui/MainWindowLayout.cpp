@@ -41,6 +41,11 @@ constexpr PlainButton kViewButtons[] = {
     {"SpeedButton3", "範囲拡大"},    {"SpeedButton0", "中止"},       {"SpeedButtonOp", "OP"},
     {"SpeedButton20", ""},
 };
+// The print buttons, after the drawing commands: they trigger the menu's print items.
+constexpr PlainButton kPrintButtons[] = {
+    {"SpeedButtonPrint1", "実寸で印刷"},
+    {"SpeedButton24", "画面表示と同じに印刷"},
+};
 
 // Rows whose buttons live on the pop-up panel PanelOp.
 bool IsOnPanelOp(const ToolButtonRow& row) { return row.Preset == ToolPreset::OnPanelOp; }
@@ -107,6 +112,11 @@ void TForm1::BuildToolPanel()
         // Buttons with a right-button variant act on mouse-down; the others on click.
         if (row.Right != RightButton::Click) button->installEventFilter(this);
         else connect(button, &QToolButton::clicked, this, [this, &row] { PressToolButton(row, false); });
+    }
+    for (const PlainButton& plain : kPrintButtons) {
+        QToolButton* button = AddToolButton(plain.Name, QString::fromUtf8(plain.Hint), panel);
+        button->setCheckable(false);
+        place(button);
     }
     for (const char* name : {"SpeedButton0", "SpeedButtonOp"}) toolGroup_->addButton(toolButtons_[name]);
     for (const char* name : {"SpeedButtonNew1", "SpeedButtonOpen", "SpeedButtonSave", "SpeedButtonSave2",

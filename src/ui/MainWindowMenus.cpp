@@ -9,23 +9,6 @@
 #include <QToolButton>
 
 namespace vantro {
-namespace {
-
-// Menu items whose commands come with the files, printing and clipboard work; shown, not yet active.
-// The image menu lies between the two groups.
-struct PendingItem {
-    const char* Name;
-    const char* Caption;
-};
-constexpr PendingItem kPendingFileItems[] = {
-    {"B2", "ビットマップで保存(&M)"},
-};
-constexpr PendingItem kPendingPrintItems[] = {
-    {"ImagePrint", "イメージ印刷(&I)"},
-    {"PrintSetei", "プリンターの設定(&T)"},
-};
-
-}  // namespace
 
 void TForm1::DeleteSelection()
 {
@@ -74,11 +57,9 @@ void TForm1::BuildMenus()
     AddPapMenu(file);
     file->addSeparator();
     AddPartItems(file);
-    for (const PendingItem& item : kPendingFileItems)
-        AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
     BuildImageMenu(*file);
-    for (const PendingItem& item : kPendingPrintItems)
-        AddAction(file, item.Name, QString::fromUtf8(item.Caption))->setEnabled(false);
+    file->addSeparator();
+    AddPrintItems(file);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);

@@ -1,11 +1,15 @@
 #include "view/DrawingImage.h"
 
+#include "files/FileSystem.h"
+
 #include "document/Layers.h"
 #include "view/ElementExtents.h"
 #include "view/ElementPainter.h"
 #include "view/ImagePainter.h"
 #include "view/PaintedExtents.h"
 #include "view/QPainterSurface.h"
+
+#include <QBuffer>
 
 namespace vantro {
 namespace {
@@ -54,6 +58,14 @@ QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int s
     PaintImages(surface, view, drawing.Images, ImageDisplay{}, false, onWhite.BackgroundColour);
     PaintDrawing(surface, view, drawing, onWhite, [] {}, [](Surface&) {});
     return image;
+}
+
+bool SaveImageAtomically(const QImage& image, const std::filesystem::path& target, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) &&
+           WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace vantro

@@ -404,6 +404,11 @@ void DrawShape(const PaintTarget& target, const TCadData& element)
     DrawShapeWith(target.Canvas, Mapping(target.Canvas, target.View), target.Settings, element);
 }
 
+void DrawWithCurrentPen(const PaintTarget& target, const TCadData& element)
+{
+    DrawAnyElement(target, Mapping(target.Canvas, target.View), element, true);
+}
+
 void DrawElement(const PaintTarget& target, int index, bool copyMode)
 {
     const TCadData* element = ElementAt(target.Document, index);

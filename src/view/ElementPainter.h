@@ -34,6 +34,9 @@ void DrawWorldArc(Surface& canvas, const ViewState& view, const PaintSettings& s
 // painters).
 void DrawShape(const PaintTarget& target, const TCadData& element);
 
+// Any element with the pen already set: shapes, dimensions and texts in full.
+void DrawWithCurrentPen(const PaintTarget& target, const TCadData& element);
+
 // One element (index >= 1, or -1/-2 for the scratch records), in copy or not mode.
 void DrawElement(const PaintTarget& target, int index, bool copyMode);
 

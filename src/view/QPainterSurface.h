@@ -24,6 +24,8 @@ public:
 
     // Draws the lines still held back; the destructor does it too.
     void Flush();
+    // False when the device refused painting (a printer that could not start its document).
+    bool IsActive() const { return painter_.isActive(); }
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }

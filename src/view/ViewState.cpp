@@ -344,11 +344,11 @@ bool ZoomToRectangle(ViewState& view, int x1, int y1, int x2, int y2)
     return true;
 }
 
-bool FitToDrawing(ViewState& view, const Drawing& drawing, int marginKind)
+bool FitToDrawing(ViewState& view, const Drawing& drawing, int marginKind, int paperWidth, int paperHeight)
 {
     if (drawing.Count <= 0) return false;
     ExtentBox box;
-    if (marginKind == 2) box.AddAround(0, 0, view.SheetWidth / 2.0, view.SheetHeight / 2.0);
+    if (marginKind == 2) box.AddAround(0, 0, paperWidth / 2.0, paperHeight / 2.0);
     for (int i = 1; i <= drawing.Count; ++i) {
         const TCadData& element = drawing[i];
         if (IsLayerVisible(drawing.Layers, element.Layer)) AddElementExtent(box, element);

@@ -117,8 +117,9 @@ bool WheelZoom(ViewState& view, bool in);
 // zoom is at its limit.
 bool ZoomToRectangle(ViewState& view, int x1, int y1, int x2, int y2);
 // Fits the visible layers' elements. marginKind 0: after an import (0.5), 1: the fit buttons (1.0),
-// 2: printing (0.5, box starting with the sheet). False when the drawing is empty.
-bool FitToDrawing(ViewState& view, const Drawing& drawing, int marginKind);
+// 2: printing (0.5, box starting with the paper of paperWidth × paperHeight mm around the origin).
+// False when the drawing is empty.
+bool FitToDrawing(ViewState& view, const Drawing& drawing, int marginKind, int paperWidth = 0, int paperHeight = 0);
 // Fits a box of world points as FitToDrawing does, with its margin factor. False when it is empty.
 bool FitToBox(ViewState& view, const ExtentBox& box, double margin);
 // Back to history entry 1; false when there is none.

@@ -5,6 +5,7 @@
 #include "support/Fixtures.h"
 
 #include <QImage>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <sys/resource.h>
 
@@ -72,6 +74,29 @@ TEST(CommandLine, VisibleOnlySwitch)
     EXPECT_FALSE(ParseCommandLine({"--convert", "a.dca", "b.dxf"}).VisibleOnly);
 }
 
+TEST(CommandLine, PdfScalePaperAndOrientation)
+{
+    const CommandLine line =
+        ParseCommandLine({"--convert", "a.dca", "b.pdf", "--scale", "0.5", "--paper", "a3", "--landscape"});
+    EXPECT_TRUE(line.Error.empty()) << line.Error;
+    EXPECT_DOUBLE_EQ(line.Scale, 0.5);
+    EXPECT_EQ(line.Paper, "a3");
+    EXPECT_TRUE(line.Landscape);
+    const CommandLine plain = ParseCommandLine({"--convert", "a.dca", "b.pdf"});
+    EXPECT_DOUBLE_EQ(plain.Scale, 1);
+    EXPECT_EQ(plain.Paper, "A4");
+    EXPECT_FALSE(plain.Landscape);
+    const std::vector<std::vector<std::string>> refused = {
+        {"--convert", "a.dca", "b.pdf", "--scale", "0.0098"}, {"--convert", "a.dca", "b.pdf", "--scale", "abc"},
+        {"--convert", "a.dca", "b.pdf", "--scale"},           {"--convert", "a.dca", "b.pdf", "--paper", "Letter"},
+        {"--convert", "a.dca", "b.pdf", "--paper"},
+    };
+    for (const auto& arguments : refused) {
+        SCOPED_TRACE(arguments[3] + (arguments.size() > 4 ? " " + arguments[4] : std::string()));
+        EXPECT_FALSE(ParseCommandLine(arguments).Error.empty());
+    }
+}
+
 class Headless : public ::testing::Test {
 protected:
     void SetUp() override
@@ -126,6 +151,50 @@ TEST_F(Headless, FailuresSayWhyAndLeaveNoFileBehind)
     EXPECT_EQ(Run({"--convert", In("part.png"), In("out.dca")}), 1);
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         EXPECT_EQ(entry.path().filename(), "part.dca") << entry.path();
+}
+
+// The text of a PDF page as poppler's pdftotext reads it, and what pdfinfo and pdfimages list.
+std::string PdfTool(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return "(" + tool.toStdString() + " failed)";
+    return process.readAllStandardOutput().toStdString();
+}
+
+TEST_F(Headless, ConvertsTheSampleToAOnePageVectorPdfWithSearchableJapaneseText)
+{
+    const std::string pdf = In("flange.pdf");
+    EXPECT_EQ(Run({"--convert", VANTRO_SAMPLE_DRAWINGS "/flange.dca", pdf, "--paper", "A3", "--landscape"}), 0)
+        << errors.str();
+    const QString path = QString::fromStdString(pdf);
+    const std::string info = PdfTool("pdfinfo", {path});
+    EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A3)"), std::string::npos) << info;
+    EXPECT_NE(PdfTool("pdftotext", {path, "-"}).find("フランジ"), std::string::npos);
+    // No picture of the screen: the page holds no images at all, and its fonts travel with it.
+    const std::string images = PdfTool("pdfimages", {"-list", path});
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
+    const std::string fonts = PdfTool("pdffonts", {path});
+    EXPECT_NE(fonts.find("IPA"), std::string::npos) << fonts;
+    const std::regex fontLine(R"(\s(yes|no)\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+\s*$)");
+    std::istringstream lines(fonts);
+    int embedded = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (!std::regex_search(line, match, fontLine)) continue;
+        EXPECT_EQ(match[1], "yes") << line;
+        ++embedded;
+    }
+    EXPECT_GT(embedded, 0) << fonts;
+}
+
+TEST_F(Headless, APdfOfAnEmptyDrawingIsRefused)
+{
+    ASSERT_TRUE(WriteDrawingFile(folder / "empty.dca", Drawing{}, DrawingFileSettings{}).Ok);
+    EXPECT_EQ(Run({"--convert", In("empty.dca"), In("empty.pdf")}), 1);
+    EXPECT_NE(errors.str().find("印刷するデータがありません"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder / "empty.pdf"));
 }
 
 TEST_F(Headless, ConvertsToAndFromDxf)

@@ -4,6 +4,7 @@
 #include "document/Layers.h"
 #include "document/UndoHistory.h"
 #include "files/BinaryIo.h"
+#include "support/DrawingFileFixture.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -19,124 +20,15 @@ namespace vantro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::BuildFixture;
+using testing::Fixture;
+using testing::FixtureOptions;
+using testing::kMinchoFont;
+using testing::kSunpou;
+using testing::kZumen;
 using testing::PutElement;
 
-// CP932 texts.
-const std::string kSunpou = "\x90\xa1\x96\x40";              // 寸法
-const std::string kZumen = "\x90\x7d\x96\xca";               // 図面
-const std::string kMinchoFont = "\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9";  // ＭＳ 明朝
 const std::string kHyou = "\x95\x5c";                        // 表, whose trail byte is '\'
-
-// ---------------------------------------------------------------------------------------------
-// Hand-built files of any version, as an older or newer program wrote them.
-
-struct FixtureOptions {
-    uint16_t version = 270;
-    int32_t count = 2;  // the count field; two elements are written whatever it says
-    uint8_t elementLayer = 3;
-    uint8_t styleCode = 2;  // dash
-    int32_t lineGroup = 6;
-    double x1 = 1.5;
-    std::string elementText = kSunpou;
-    std::string layerName = kZumen;
-    uint8_t activeLayer = 37;
-    uint8_t precision = 2;
-    std::string fontName = kMinchoFont;
-    int32_t memoLastLine = 1;  // M: M + 1 lines, of which at most two are written
-    std::string memoLine = "3,255";
-    int32_t drawingRange = 7;
-    uint8_t imageCount = 1;  // K: K + 1 entries are written
-    std::string imagePath = "C:\\img\\a.bmp";
-};
-
-struct Fixture {
-    std::string bytes;
-    // Offset at which each stage's data begins; the last entry is the end of the file.
-    std::array<size_t, 6> stageStart{};
-};
-
-class FixtureWriter {
-public:
-    explicit FixtureWriter(uint16_t version) : version_(version) {}
-
-    // Up to version 299 with terminator; from 300 on bare bytes, and an empty text as n = 1 plus
-    // one zero byte.
-    void String(const std::string& text)
-    {
-        out.PutI32(static_cast<int32_t>(text.size() + 1));
-        out.PutBytes(text);
-        if (version_ < 300 || text.empty()) out.PutU8(0);
-    }
-
-    ByteWriter out;
-
-private:
-    uint16_t version_;
-};
-
-void WriteFixtureElement(FixtureWriter& w, const FixtureOptions& o, int8_t kind, double r, const std::string& text)
-{
-    w.out.PutI8(kind);
-    w.out.PutU8(9);  // first width copy, not the one taken
-    w.out.PutU8(o.elementLayer);
-    w.out.PutU32(0x00112233);
-    w.out.PutU8(o.styleCode);
-    w.out.PutU8(2);  // width
-    for (double value : {10.0, 20.0, r, o.x1, 2.5, 3.5, 4.5, 45.0, 0.0}) w.out.PutF64(value);
-    w.out.PutI32(kind == kKindText ? 0 : o.lineGroup);
-    if (CarriesText(kind)) w.String(text);
-}
-
-void WriteFixtureLayersAndStyle(FixtureWriter& w, const FixtureOptions& o)
-{
-    w.out.PutU32(0x00FFEEDD);
-    const int layers = o.version >= 270 ? 96 : 16;
-    for (int layer = 1; layer <= layers; ++layer) {
-        w.out.PutU8(layer % 2 == 0 ? 0 : 1);
-        w.out.PutU8(layer % 3 == 0 ? 1 : 0);
-        w.String(layer == 2 || layer == layers ? o.layerName : std::string());
-    }
-    w.out.PutU8(o.activeLayer);
-    for (float value : {3.0f, 1.5f, 0.75f, 9.0f, 7.0f}) w.out.PutF32(value);
-    w.out.PutU8(o.precision);
-    w.out.PutI32(0x00445566);
-    w.String(o.fontName);
-    w.String(o.fontName + "2");
-}
-
-// Each section written exactly when the version has it.
-Fixture BuildFixture(const FixtureOptions& o)
-{
-    FixtureWriter w(o.version);
-    Fixture f;
-    w.out.PutU16(o.version);
-    w.out.PutI32(o.count);
-    f.stageStart[1] = w.out.Size();
-    WriteFixtureElement(w, o, kKindLine, 7.0, {});
-    WriteFixtureElement(w, o, kKindText, 0.0, o.elementText);
-    f.stageStart[2] = w.out.Size();
-    WriteFixtureLayersAndStyle(w, o);
-    f.stageStart[3] = w.out.Size();
-    if (o.version >= 204) {
-        w.out.PutI32(o.memoLastLine);
-        const int64_t lines = std::clamp<int64_t>(int64_t{o.memoLastLine} + 1, 0, 2);
-        for (int64_t k = 0; k < lines; ++k) w.String(k == 0 ? o.memoLine : "4,65280");
-        w.out.PutU8(1);
-    }
-    if (o.version >= 205) w.out.PutI32(o.drawingRange);
-    f.stageStart[4] = w.out.Size();
-    if (o.version >= 232 && o.version <= 299) {
-        w.out.PutU8(o.imageCount);
-        for (int slot = 0; slot <= o.imageCount; ++slot) {
-            w.String(slot == 0 ? std::string() : o.imagePath);
-            w.out.PutF64(10.0 * slot);
-            w.out.PutF64(-5.0 * slot);
-        }
-    }
-    f.stageStart[5] = w.out.Size();
-    f.bytes = w.out.Take();
-    return f;
-}
 
 // ---------------------------------------------------------------------------------------------
 // Drawings built through the model.

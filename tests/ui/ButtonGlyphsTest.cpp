@@ -38,7 +38,7 @@ constexpr std::array kToolButtons{
     "SpeedButton11", "SpeedButtonFit",
     // history, files, cancel
     "SpeedButtonUNDU", "SpeedButtonREDU", "SpeedButtonNew1", "SpeedButtonOpen", "SpeedButtonSave",
-    "SpeedButtonSave2", "SpeedButton0",
+    "SpeedButtonSave2", "SpeedButton0", "SpeedButton20", "SpeedButtonPrint1", "SpeedButton24",
 };
 
 QImage GlyphImage(const QIcon& icon, int size)

@@ -17,7 +17,7 @@ public:
     void SetPen(const Pen& pen) override { pen_ = pen; }
     const Pen& CurrentPen() const override { return pen_; }
     void SetBrush(const Brush&) override {}
-    void SetFont(const Font&) override {}
+    void SetFont(const Font& font) override { Fonts.push_back(font); }
     void MoveTo(int x, int y) override { Log("MoveTo", {x, y}); }
     void LineTo(int x, int y) override { Log("LineTo", {x, y}); }
     void Polyline(const std::vector<PixelPoint>& points) override { Calls.push_back({"Polyline", points}); }
@@ -37,6 +37,7 @@ public:
         std::vector<PixelPoint> Points;
     };
     std::vector<Call> Calls;
+    std::vector<Font> Fonts;  // every font set, in order
 
     int Count(const std::string& name) const
     {

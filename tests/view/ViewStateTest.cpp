@@ -600,12 +600,14 @@ TEST(ViewStateFitToDrawing, MarginKindsScaleTheBox)
     const Case cases[] = {
         {1, 8, -70, 728},  // 300 + 45·8·1.1875 = 727.5, to even
         {0, 4, 215, 514},
-        {2, 0.5f, 500, 300},  // the box is the sheet itself (±400, ±200): min(1, 1.2)·0.5
+        // Printing: the box starts with the A4 landscape paper (±148.5, ±105), not the 800 mm sheet:
+        // min(800 / 297, 480 / 210)·0.5.
+        {2, static_cast<float>(480.0 / 210 * 0.5), 500, 300},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.marginKind);
         ViewState view = FittedView();
-        ASSERT_TRUE(FitToDrawing(view, DrawingOf({Line(10, 20, 110, 70)}), c.marginKind));
+        ASSERT_TRUE(FitToDrawing(view, DrawingOf({Line(10, 20, 110, 70)}), c.marginKind, 297, 210));
         EXPECT_FLOAT_EQ(view.Zoom, c.zoom);
         EXPECT_EQ(view.OriginX, c.originX);
         EXPECT_EQ(view.OriginY, c.originY);

@@ -1,0 +1,343 @@
+// The secondary drawing window beside the main one: exchanging elements, selecting, its one undo
+// level, its view, its read-out and its files.
+#include "MainWindowFixture.h"
+
+#include "commands/ElementProperties.h"
+#include "document/Layers.h"
+#include "files/DrawingFile.h"
+#include "files/FileSystem.h"
+#include "subwindow/SecondaryWindow.h"
+#include "support/DrawingFileFixture.h"
+#include "support/Fixtures.h"
+#include "view/PaintPreferences.h"
+#include "view/QPainterSurface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace vantro::testing {
+namespace {
+
+class SecondaryWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        folder = std::filesystem::temp_directory_path() / ("vantro-secondary-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        sub = std::make_unique<TFormCAD2>(*window, folder);
+        sub->resize(640, 480);
+        sub->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(sub.get()));
+    }
+    void TearDown() override
+    {
+        sub.reset();
+        std::filesystem::remove_all(folder);
+        MainWindowTest::TearDown();
+    }
+
+    template <typename T = QAction>
+    T* SubItem(const char* name) const
+    {
+        T* item = sub->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(item, nullptr) << name;
+        return item;
+    }
+    QWidget* SubCanvas() const { return sub->centralWidget(); }
+    QPoint SubPixel(double x, double y) const
+    {
+        const CanvasPoint p = WorldToCanvas(sub->View(), x, y);
+        return {p.X, p.Y};
+    }
+    void SubClick(double x, double y, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(SubCanvas(), button, {}, SubPixel(x, y));
+    }
+    void SubDrag(double x0, double y0, double x1, double y1)
+    {
+        const QPoint from = SubPixel(x0, y0);
+        const QPoint to = SubPixel(x1, y1);
+        QTest::mousePress(SubCanvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(SubCanvas(), (from + to) / 2);
+        QTest::mouseMove(SubCanvas(), to);
+        QTest::mouseRelease(SubCanvas(), Qt::LeftButton, {}, to);
+    }
+    // The read-out of panel 1 with the mouse at the world point. The move is sent to the canvas
+    // itself: a moved cursor would reach whichever window the offscreen screen puts on top.
+    QString ReadOutAt(double x, double y)
+    {
+        const QPointF at = SubPixel(x, y);
+        QMouseEvent move(QEvent::MouseMove, at, SubCanvas()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(SubCanvas(), &move);
+        return sub->PanelText(1);
+    }
+    Drawing& SubDoc() { return sub->Document(); }
+
+    // Three lines on layers 2, 3 and 5 copied through the main window's own menu.
+    void CopyThreeInMain()
+    {
+        Drawn({Line(0, 0, 40, 0, 2), Line(0, 20, 40, 20, 3), Line(0, 40, 40, 40, 5)});
+        Find<QAction>("menuSentakuStert")->trigger();
+        for (const double y : {0.0, 20.0, 40.0}) ClickAt(20, y);
+        Find<QAction>("menuCopy")->trigger();
+        ASSERT_EQ(window->Clipboard().Records.size(), 3u);
+    }
+    std::string SavedFile(const char* name) const { return Utf8FromPath(folder / name); }
+
+    std::filesystem::path folder;
+    std::unique_ptr<TFormCAD2> sub;
+};
+
+TEST_F(SecondaryWindowTest, PastingKeepsTheLayersOrPutsEveryElementOnTheTypedLayer)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    ASSERT_EQ(SubDoc().Count, 3);
+    EXPECT_EQ(SubDoc()[1].Layer, 2);
+    EXPECT_EQ(SubDoc()[2].Layer, 3);
+    EXPECT_EQ(SubDoc()[3].Layer, 5);
+    EXPECT_TRUE(dialogs.Questions.empty()) << "no question about repositioning here";
+
+    dialogs.Inputs = {std::string("7")};
+    SubItem("menuPest1")->trigger();
+    ASSERT_EQ(SubDoc().Count, 6);
+    for (int i = 4; i <= 6; ++i) EXPECT_EQ(SubDoc()[i].Layer, 7) << i;
+    EXPECT_EQ(SubDoc()[4].Y1, 0);
+    EXPECT_EQ(window->Document().Count, 3) << "the main drawing is not touched";
+}
+
+TEST_F(SecondaryWindowTest, ATypedLayerThatIsNoLayerIsRefusedWithItsMessage)
+{
+    CopyThreeInMain();
+    const struct {
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {"a", "レイヤーは番号で入力して下さい"},
+        {"", "レイヤーは番号で入力して下さい"},
+        {"3.5", "レイヤーは番号で入力して下さい"},
+        {"0", "レイヤーは1から96までの番号で入力して下さい"},
+        {"97", "レイヤーは1から96までの番号で入力して下さい"},
+        {"-1", "レイヤーは1から96までの番号で入力して下さい"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dialogs.Messages.clear();
+        dialogs.Inputs = {std::string(c.typed)};
+        SubItem("menuPest1")->trigger();
+        EXPECT_EQ(SubDoc().Count, 0);
+        EXPECT_EQ(dialogs.Messages, std::vector<std::string>{c.message});
+    }
+    dialogs.Inputs = {std::nullopt};
+    SubItem("menuPest1")->trigger();
+    EXPECT_EQ(SubDoc().Count, 0) << "キャンセル pastes nothing";
+    EXPECT_FALSE(SubItem("menuUndo")->isEnabled());
+}
+
+TEST_F(SecondaryWindowTest, CutThenOneUndoBringsTheElementsBack)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    const std::vector<TCadData> pasted = ElementsOf(SubDoc());
+    window->Clipboard().Records.clear();
+    SubClick(20, 20);
+    ASSERT_EQ(sub->SelectionCount(), 1);
+    SubItem("menuCut")->trigger();
+    EXPECT_EQ(SubDoc().Count, 2);
+    EXPECT_EQ(window->Clipboard().Records.size(), 1u) << "the cut element goes to the shared buffer";
+    EXPECT_EQ(SubItem("menuUndo")->text(), QStringLiteral("元に戻す-切り取り"));
+    EXPECT_TRUE(sub->PanelText(0).isEmpty());
+    SubItem("menuUndo")->trigger();
+    EXPECT_EQ(ElementsOf(SubDoc()), pasted);
+    EXPECT_FALSE(SubItem("menuUndo")->isEnabled()) << "one level only";
+    EXPECT_TRUE(std::filesystem::exists(folder / "CadUndo2"));
+}
+
+TEST_F(SecondaryWindowTest, TwoWindowsNeverShareAnUndoFile)
+{
+    CopyThreeInMain();
+    TFormCAD2 other(*window, folder);
+    SubItem("menuPest2")->trigger();
+    other.PasteKeepingLayers();
+    other.Document().Count = 1;
+    SubClick(20, 0);
+    SubItem("menuDel")->trigger();
+    other.Document()[1].Selected = 1;
+    other.DeleteSelection();
+    SubItem("menuUndo")->trigger();
+    other.UndoLast();
+    EXPECT_EQ(SubDoc().Count, 3);
+    EXPECT_EQ(other.Document().Count, 1) << "each window gets back what it had";
+}
+
+TEST_F(SecondaryWindowTest, AnUndoFileCutShortIsToldAndKeepsTheDrawing)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    SubClick(20, 0);
+    SubItem("menuDel")->trigger();
+    ASSERT_EQ(SubDoc().Count, 2);
+    std::filesystem::resize_file(folder / "CadUndo2", 20);
+    SubItem("menuUndo")->trigger();
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"アンドゥー読み込みエラー"});
+    EXPECT_EQ(SubDoc().Count, 2);
+}
+
+TEST_F(SecondaryWindowTest, AWindowSelectsAndTheRightButtonLetsEverythingGo)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    SubDrag(-10, -10, 50, 25);
+    EXPECT_EQ(sub->SelectionCount(), 2);
+    EXPECT_EQ(sub->PanelText(0), QStringLiteral("選択数2"));
+    SubDrag(100, 100, 100, 100);
+    EXPECT_EQ(sub->PanelText(0), QStringLiteral("選択数2")) << "a click on empty canvas selects nothing new";
+    SubClick(60, 60, Qt::RightButton);
+    EXPECT_EQ(sub->PanelText(0), QStringLiteral("選択数0"));
+    for (int i = 1; i <= SubDoc().Count; ++i) EXPECT_EQ(SubDoc()[i].Selected, 0) << i;
+}
+
+TEST_F(SecondaryWindowTest, SelectedElementsAreShownInTheHighlightColourUntilLetGo)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    const QColor highlight = ToQColor(PaintSettingsFrom(window->Preferences()).HighlightColour);
+    const auto colourOfLine = [&](double y) { return SubCanvas()->grab().toImage().pixelColor(SubPixel(10, y)); };
+    const QColor plain = colourOfLine(20);
+    ASSERT_NE(plain, highlight);
+    SubClick(20, 20);
+    EXPECT_EQ(colourOfLine(20), highlight) << "a click";
+    SubClick(20, 20);
+    EXPECT_EQ(colourOfLine(20), plain) << "a second click lets it go";
+    SubDrag(-10, 35, 50, 45);
+    EXPECT_EQ(colourOfLine(40), highlight) << "a window";
+    SubClick(60, 60, Qt::RightButton);
+    EXPECT_EQ(colourOfLine(40), plain) << "the right button";
+}
+
+TEST_F(SecondaryWindowTest, TheReadOutShowsEndPointsElementsOrThePosition)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    EXPECT_TRUE(ReadOutAt(40, 20).startsWith(QStringLiteral("<端点> X40"))) << ReadOutAt(40, 20).toStdString();
+    EXPECT_EQ(ReadOutAt(20, 20), QString::fromStdString(ElementInfoText(SubDoc()[2])));
+    const QPoint empty = SubPixel(20, 60);
+    double wx = 0;
+    double wy = 0;
+    CanvasToWorld(sub->View(), empty.x(), empty.y(), wx, wy);
+    const QString position = QString::fromStdString("X" + FormatNumber(wx) + " Y" + FormatNumber(wy));
+    EXPECT_EQ(ReadOutAt(20, 60), position);
+    SubItem("menushow0")->trigger();
+    EXPECT_TRUE(ReadOutAt(20, 20).startsWith(QStringLiteral("X"))) << "unchecked: the plain position";
+    EXPECT_TRUE(ReadOutAt(40, 20).startsWith(QStringLiteral("X")));
+}
+
+TEST_F(SecondaryWindowTest, AnEmptyDrawingPaintsNothingButTheBackground)
+{
+    const QImage image = SubCanvas()->grab().toImage();
+    const QColor background = ToQColor(window->Preferences().FormColor);
+    int other = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) ++other;
+    EXPECT_EQ(other, 0) << "not even the origin marker";
+}
+
+TEST_F(SecondaryWindowTest, TheStandardViewPutsTheOriginAtTheCentreAndZoomOutStopsNearTheLimit)
+{
+    sub->View().Zoom = 3;
+    sub->View().OriginX = 7;
+    SubItem("N1")->trigger();
+    EXPECT_EQ(sub->View().Zoom, 1);
+    EXPECT_EQ(sub->View().OriginX, sub->View().CanvasWidth / 2);
+    EXPECT_EQ(sub->View().OriginY, sub->View().CanvasHeight / 2);
+
+    sub->View().Zoom = 0.0124f;
+    SubItem("ViewX_Dn")->trigger();
+    EXPECT_FLOAT_EQ(sub->View().Zoom, 0.0124f) << "0.0124 × 0.8 would pass below 0.01";
+    sub->View().Zoom = 0.013f;
+    SubItem("ViewX_Dn")->trigger();
+    EXPECT_NEAR(sub->View().Zoom, 0.0104, 1e-6);
+}
+
+TEST_F(SecondaryWindowTest, AVersion269FileLeavesLayers17To96VisibleAndUnnamed)
+{
+    FixtureOptions options;
+    options.version = 269;
+    const std::filesystem::path file = folder / "old.dca";
+    std::ofstream(file, std::ios::binary) << BuildFixture(options).bytes;
+    SubDoc().Layers.Visible.fill(0);
+    SubDoc().Layers.Name.fill("stale");
+    ASSERT_TRUE(sub->OpenDrawing(Utf8FromPath(file)));
+    EXPECT_EQ(SubDoc().Count, 2);
+    EXPECT_EQ(SubDoc().Layers.Name[1], kZumen);
+    for (size_t slot = 16; slot < 96; ++slot) {
+        EXPECT_EQ(SubDoc().Layers.Visible[slot], 1) << slot;
+        EXPECT_EQ(SubDoc().Layers.Name[slot], "") << slot;
+    }
+    EXPECT_EQ(sub->CurrentFile(), QString::fromStdString(Utf8FromPath(file)));
+}
+
+TEST_F(SecondaryWindowTest, ClearingEmptiesTheLayerNamesAndAFailedOpenTakesThemFromTheSettings)
+{
+    Settings named;
+    named.LayerNames[3] = "Hidden";
+    sub.reset();
+    Open(named);
+    sub = std::make_unique<TFormCAD2>(*window, folder);
+    sub->show();
+    SubDoc().Layers.Name[3] = "mine";
+    SubItem("menuNew")->trigger();
+    EXPECT_EQ(SubDoc().Layers.Name[3], "");
+    const std::filesystem::path broken = folder / "broken.dca";
+    std::ofstream(broken, std::ios::binary) << std::string("\x0e\x01\x05", 3);
+    EXPECT_FALSE(sub->OpenDrawing(Utf8FromPath(broken)));
+    EXPECT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(SubDoc().Layers.Name[3], "Hidden");
+    EXPECT_EQ(SubDoc().Count, 0);
+}
+
+TEST_F(SecondaryWindowTest, SavingHereKeepsThisDrawingsFillsAndStyleAndLeavesTheMainDrawingAlone)
+{
+    window->Document().MemoBrush = {"1,255"};
+    AddLine(window->Document(), 0, 0, 10, 0);
+    window->Document().Saved = false;
+
+    FixtureOptions options;
+    options.precision = 1;
+    options.memoLine = "6,65280";
+    const std::filesystem::path file = folder / "own.dca";
+    std::ofstream(file, std::ios::binary) << BuildFixture(options).bytes;
+    ASSERT_TRUE(sub->OpenDrawing(Utf8FromPath(file)));
+    dialogs.Answers = {DialogAnswer::Yes};
+    ASSERT_TRUE(sub->OverwriteCommand());
+    dialogs.Files = {SavedFile("copy")};
+    ASSERT_TRUE(sub->SaveAsCommand());
+    EXPECT_EQ(dialogs.FileDialogs.back().Filter, kDrawingFileFilter);
+    EXPECT_FALSE(window->Document().Saved) << "the main drawing still has its unsaved work";
+
+    for (const char* name : {"own.dca", "copy.dca"}) {
+        SCOPED_TRACE(name);
+        Drawing read;
+        DrawingFileSettings style;
+        ASSERT_TRUE(ReadDrawingFile(folder / name, read, style).Ok);
+        EXPECT_EQ(read.Count, 2);
+        EXPECT_EQ(style.Precision, 1);
+        ASSERT_FALSE(read.MemoBrush.empty());
+        EXPECT_EQ(read.MemoBrush[0], "6,65280");
+        EXPECT_EQ(read.Layers.Name[1], kZumen);
+    }
+}
+
+}  // namespace
+}  // namespace vantro::testing
