@@ -3,6 +3,8 @@
 #include "document/Layers.h"
 #include "print/CorrectedSurface.h"
 #include "view/ElementPainter.h"
+#include "view/FillPainter.h"
+#include "view/ImagePainter.h"
 
 #include <cmath>
 
@@ -64,6 +66,28 @@ void PrintPoint(Surface& page, const PrintTransform& t, const PrintOptions& opti
     page.Ellipse(RoundPixel(x - r), RoundPixel(y - r), RoundPixel(x + r), RoundPixel(y + r));
 }
 
+// The background over the whole page, stretched or tiled from its top-left corner at one image
+// pixel a millimetre; then the inserted images, whose corners the correction factors move and
+// whose sizes they leave.
+void PrintImages(Surface& page, const PrintTransform& t, const ImageList& images, const ImageDisplay& display)
+{
+    const std::shared_ptr<const Bitmap>& background = images.Slots[0].Pixels;
+    if (background && display.BackgroundShown) {
+        if (display.Stretched) {
+            page.StretchDraw(0, 0, page.Width(), page.Height(), *background);
+        } else {
+            TileBitmap(page, *background, RoundPixel(background->Width * t.PrintScale),
+                       RoundPixel(background->Height * t.PrintScale));
+        }
+    }
+    for (int i = 1; i <= images.ImageCount && i < kImageSlotCount; ++i) {
+        const ImageSlot& slot = images.Slots[static_cast<size_t>(i)];
+        if (!slot.Pixels) continue;
+        StretchBitmap(page, *slot.Pixels, PrintX(t, slot.X), PrintY(t, slot.Y), slot.Pixels->Width * t.PrintScale,
+                      slot.Pixels->Height * t.PrintScale);
+    }
+}
+
 void PrintFilledRectangles(const PaintTarget& target, const KindFilters& filters)
 {
     for (int i = 1; i <= target.Document.Count; ++i) {
@@ -86,7 +110,10 @@ void PrintElements(Surface& page, const PrintTransform& transform, const Drawing
     KindFilters filters = drawing.Layers.Filters;
     filters.Groups = true;
 
-    if (paint.FillsShown) PrintFilledRectangles(target, filters);
+    // Images first, then the fills and the filled rectangles under the elements, as on the screen.
+    PrintImages(page, transform, drawing.Images, paint.Images);
+    if (paint.FillsShown) PaintFills(corrected, view, drawing, settings.Fineness);
+    PrintFilledRectangles(target, filters);
     page.SetBrush({});
     const PenMode mode = InvertedPens(options) ? PenMode::NotCopy : PenMode::Copy;
     if (options.Op1) PrintHeaderLines(page, header, settings.Annotations.TextFace);

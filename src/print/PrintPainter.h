@@ -1,5 +1,5 @@
-// The drawing on a printer page: every shown element through the screen's painters, with the
-// printer transform, printer pens and the print colours.
+// The drawing on a printer page: its images, fills and every shown element through the screen's
+// painters, with the printer transform, printer pens and the print colours.
 #pragma once
 
 #include "document/Drawing.h"

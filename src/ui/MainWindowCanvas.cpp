@@ -33,6 +33,7 @@ PaintSettings TForm1::CurrentPaintSettings() const
 {
     PaintSettings paint = PaintSettingsFrom(settings_);
     paint.FillsShown = fillsShown_;
+    paint.Images = imageDisplay_;
     paint.FirstPick = command_.FirstPick;
     paint.SecondPick = command_.SecondPick;
     return paint;

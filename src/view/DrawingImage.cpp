@@ -55,7 +55,7 @@ QImage RenderFitted(const Drawing& drawing, const PaintSettings& settings, int s
     onWhite.BackgroundColour = 0xFFFFFF;
     if (FitToDrawing(view, drawing, 1) || drawing.Images.ImageCount > 0) FitToPaintedExtents(view, drawing, onWhite);
     QPainterSurface surface(image);
-    PaintImages(surface, view, drawing.Images, ImageDisplay{}, false, onWhite.BackgroundColour);
+    PaintImages(surface, view, drawing.Images, settings.Images, false, onWhite.BackgroundColour);
     PaintDrawing(surface, view, drawing, onWhite, [] {}, [](Surface&) {});
     return image;
 }

@@ -23,6 +23,12 @@ struct AnnotationSettings {
     bool LeaderTextOnExtension = false;  // "DimTextOfset"
 };
 
+// The image menu's check marks; not saved.
+struct ImageDisplay {
+    bool BackgroundShown = true;  // BmpOn "表示ON/OFF"
+    bool Stretched = true;        // BmpWid "全体に表示"; otherwise BmpLine "並べて表示" tiles it
+};
+
 // Display settings the painters read.
 struct PaintSettings {
     uint32_t AnnotationColour = 0xFF0000;  // "Color2": dimensions and texts
@@ -32,6 +38,7 @@ struct PaintSettings {
     int ArcMode = 98;                      // "OS": 98 draws arcs as lines, 2000 with the surface's Arc
     int CurveFineness = 10;                // "PejeValue"
     bool FillsShown = false;               // ButtonBrushOnOff
+    ImageDisplay Images;                   // how the background image is shown
     int FirstPick = 0;                     // indices drawn highlighted by the running command
     int SecondPick = 0;
     AnnotationSettings Annotations;

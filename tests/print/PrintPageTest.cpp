@@ -263,5 +263,67 @@ TEST(PrintPainter, TheHeaderPrintsTheCaptionAndTheDate)
     EXPECT_EQ(without.Count("TextOut"), 0);
 }
 
+// The images print first: the background over the whole page, each inserted image with its corner
+// where the correction factors put it and its size at the print scale alone.
+TEST(PrintPainter, ImagesPrintUnderTheDrawingWithTheirCornersCorrected)
+{
+    Drawing drawing;
+    PutElement(drawing, Line(0, 0, 10, 0));
+    const auto pixels = std::make_shared<const Bitmap>(Bitmap{100, 50, std::vector<uint32_t>(5000, 0xFF00FF00)});
+    drawing.Images.Slots[0].Pixels = pixels;
+    drawing.Images.Slots[1] = {pixels, "green.bmp", 10, 20};
+    drawing.Images.ImageCount = 1;
+    PrintOptions options;
+    options.Op1 = false;
+    const PrintTransform transform{10, 100, 2000, 1.1f, 0.9f};
+    PaintSettings paint;
+    testing::RecordingSurface page(3000, 4000);
+    PrintElements(page, transform, drawing, paint, options, PrintHeader{});
+    ASSERT_EQ(page.Count("StretchDraw"), 2);
+    EXPECT_EQ(page.Calls[0].Points, (std::vector<PixelPoint>{{0, 0}, {3000, 4000}}));
+    // left = Round(100 + 1.1 × 10 × 10) = 210, top = Round(2000 − 10 × 20 × 0.9) = 1820.
+    EXPECT_EQ(page.Calls[1].Points, (std::vector<PixelPoint>{{210, 1820}, {1210, 2320}}));
+    EXPECT_EQ(page.Calls[2].Name, "MoveTo") << "the elements come after";
+
+    paint.Images.BackgroundShown = false;
+    testing::RecordingSurface hidden(3000, 4000);
+    PrintElements(hidden, transform, drawing, paint, options, PrintHeader{});
+    EXPECT_EQ(hidden.Count("StretchDraw"), 1);
+    paint.Images = {true, false};
+    testing::RecordingSurface tiled(3000, 4000);
+    PrintElements(tiled, transform, drawing, paint, options, PrintHeader{});
+    // Tiles of 1,000 × 500 device pixels: Trunc(3000 / 1000) + 2 columns, Trunc(4000 / 500) + 2 rows.
+    EXPECT_EQ(tiled.Count("StretchDraw"), 5 * 10 + 1);
+    EXPECT_EQ(tiled.Calls[1].Points, (std::vector<PixelPoint>{{0, 500}, {1000, 1000}}));
+}
+
+// The fills printed with the fill switch on, the filled rectangles whatever it is, as the screen
+// shows them.
+TEST(PrintPainter, FillsPrintWhileShownAndFilledRectanglesAlways)
+{
+    Drawing drawing;
+    for (TCadData line : {Line(0, 0, 100, 0), Line(100, 0, 100, 50), Line(100, 50, 0, 0)}) {
+        line.Group = 1;
+        PutElement(drawing, line);
+    }
+    TCadData filled = Line(200, 0, 250, 30);
+    filled.Kind = kKindFilledRect;
+    PutElement(drawing, filled);
+    drawing.MemoBrush = {"1,255"};
+    PrintOptions options;
+    options.Op1 = false;
+    const PrintTransform transform{10, 100, 2000, 1, 1};
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown);
+        PaintSettings paint;
+        paint.FillsShown = shown;
+        testing::RecordingSurface page(3000, 4000);
+        PrintElements(page, transform, drawing, paint, options, PrintHeader{});
+        EXPECT_EQ(page.Count("Polygon"), shown ? 1 : 0);
+        EXPECT_EQ(page.Count("Rectangle"), 1);
+    }
+    EXPECT_EQ(drawing.MemoBrush, std::vector<std::string>{"1,255"});
+}
+
 }  // namespace
 }  // namespace vantro
