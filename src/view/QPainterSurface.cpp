@@ -1,12 +1,15 @@
 #include "view/QPainterSurface.h"
 
 #include "document/CadData.h"
-#include "view/FontFaces.h"
 
-#include <QFontMetrics>
+#include <QImage>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace vantro {
 namespace {
@@ -46,6 +49,43 @@ double ParameterAngle(double cx, double cy, double a, double b, int x, int y)
     return std::atan2(dy / b, dx / a) * 180 / std::numbers::pi;
 }
 
+// Ellipses up to this size are stamped from the pixels QPainter gave the same box once.
+constexpr int kLargestStamp = 128;
+constexpr int kStampMargin = 2;
+
+// The pixels QPainter sets for the outline of an ellipse in a box of the size at (0, 0), with the
+// surface's plain pen; an outline does not depend on where its whole-pixel box lies.
+const std::vector<QPoint>& EllipseOutline(int width, int height)
+{
+    static std::map<std::pair<int, int>, std::vector<QPoint>> outlines;
+    const auto found = outlines.find({width, height});
+    if (found != outlines.end()) return found->second;
+    QImage mask(width + 2 * kStampMargin, height + 2 * kStampMargin, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        QPen pen(Qt::black);
+        pen.setWidth(0);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QRect(kStampMargin, kStampMargin, width, height));
+    }
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            if (mask.pixel(x, y) != QColor(Qt::white).rgb()) pixels.emplace_back(x - kStampMargin, y - kStampMargin);
+    return outlines.emplace(std::pair{width, height}, std::move(pixels)).first->second;
+}
+
+// A text QPainter would lay out on one line as it stands.
+bool IsSingleLine(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20; });
+}
+
 }  // namespace
 
 QColor ToQColor(uint32_t colour)
@@ -54,8 +94,9 @@ QColor ToQColor(uint32_t colour)
                                 static_cast<int>((colour >> 16) & 0xFF)));
 }
 
-QPainterSurface::QPainterSurface(QPaintDevice& device)
-    : painter_(&device), width_(device.width()), height_(device.height())
+QPainterSurface::QPainterSurface(QPaintDevice& device, TextLayouts* layouts, SurfaceDrawing drawing)
+    : painter_(&device), width_(device.width()), height_(device.height()),
+      layouts_(layouts != nullptr ? *layouts : ownLayouts_), plain_(drawing == SurfaceDrawing::Plain)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     // Texts too are drawn without antialiasing: erasing one with the background colour must leave
@@ -65,6 +106,14 @@ QPainterSurface::QPainterSurface(QPaintDevice& device)
     painter_.setCompositionMode(CompositionOf(pen_.Mode));
     qpen_ = MakeQPen();
     ApplyPen();
+    // The painter has made the image its own by now, so its pixels stay where they are.
+    if (!plain_ && device.devType() == QInternal::Image && painter_.isActive()) {
+        auto& image = static_cast<QImage&>(device);
+        if (image.format() == QImage::Format_RGB32) {
+            pixels_ = reinterpret_cast<QRgb*>(image.bits());
+            pixelsPerLine_ = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        }
+    }
 }
 
 QPainterSurface::~QPainterSurface() { FlushLines(); }
@@ -89,6 +138,8 @@ QPen QPainterSurface::MakeQPen() const
 
 void QPainterSurface::ApplyPen()
 {
+    if (penApplied_) return;
+    penApplied_ = true;
     const uint32_t colour = pen_.Mode == PenMode::NotCopy ? (~pen_.Colour & 0xFFFFFFu) : pen_.Colour;
     qpen_.setColor(ToQColor(colour));
     painter_.setPen(qpen_);
@@ -103,7 +154,7 @@ void QPainterSurface::SetPen(const Pen& pen)
     pen_ = pen;
     if (shapeChanged) qpen_ = MakeQPen();
     if (modeChanged) painter_.setCompositionMode(CompositionOf(pen_.Mode));
-    ApplyPen();
+    penApplied_ = false;
 }
 
 void QPainterSurface::SetBrush(const Brush& brush)
@@ -115,16 +166,7 @@ void QPainterSurface::SetBrush(const Brush& brush)
     else painter_.setBrush(Qt::NoBrush);
 }
 
-void QPainterSurface::SetFont(const Font& font)
-{
-    // Fonts are made only when face or height change: a drawing's texts mostly share both.
-    if (font.Face != font_.Face || font.Height != font_.Height || !qfont_) {
-        qfont_ = FontForFace(font.Face, font.Height);
-        qfont_->setStyleStrategy(QFont::NoAntialias);
-        metrics_.emplace(*qfont_);
-    }
-    font_ = font;
-}
+void QPainterSurface::SetFont(const Font& font) { font_ = font; }
 
 void QPainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
 
@@ -135,6 +177,7 @@ void QPainterSurface::LineTo(int x, int y)
         if (pen_.Mode == PenMode::Copy) {
             pendingLines_.append(QLine(position_, to));
         } else {
+            ApplyPen();
             painter_.drawLine(position_, to);
             // A line stops short of its end pixel, so that a chain of LineTo calls in not mode
             // inverts each shared vertex once.
@@ -147,6 +190,7 @@ void QPainterSurface::LineTo(int x, int y)
 void QPainterSurface::FlushLines()
 {
     if (pendingLines_.isEmpty()) return;
+    ApplyPen();
     painter_.drawLines(pendingLines_);
     pendingLines_.clear();
 }
@@ -158,6 +202,7 @@ void QPainterSurface::Polyline(const std::vector<PixelPoint>& points)
     QPolygon polygon;
     polygon.reserve(static_cast<int>(points.size()));
     for (const PixelPoint& p : points) polygon.append(QPoint(p.X, p.Y));
+    ApplyPen();
     painter_.drawPolyline(polygon);
 }
 
@@ -168,12 +213,14 @@ void QPainterSurface::Polygon(const std::vector<PixelPoint>& points)
     QPolygon polygon;
     polygon.reserve(static_cast<int>(points.size()));
     for (const PixelPoint& p : points) polygon.append(QPoint(p.X, p.Y));
+    ApplyPen();
     painter_.drawPolygon(polygon);
 }
 
 void QPainterSurface::Rectangle(int x1, int y1, int x2, int y2)
 {
     FlushLines();
+    ApplyPen();
     painter_.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                             QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
 }
@@ -181,13 +228,34 @@ void QPainterSurface::Rectangle(int x1, int y1, int x2, int y2)
 void QPainterSurface::Ellipse(int x1, int y1, int x2, int y2)
 {
     FlushLines();
-    painter_.drawEllipse(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                               QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
+    const QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+    if (CanStamp(box)) {
+        Stamp(box);
+        return;
+    }
+    ApplyPen();
+    painter_.drawEllipse(box);
+}
+
+bool QPainterSurface::CanStamp(const QRect& box) const
+{
+    const QRect reach = box.adjusted(-kStampMargin, -kStampMargin, kStampMargin, kStampMargin);
+    return pixels_ != nullptr && pen_.Mode == PenMode::Copy && pen_.Width <= 1 && pen_.Style == kStyleSolid &&
+           !brush_.Solid && !box.isEmpty() && box.width() <= kLargestStamp && box.height() <= kLargestStamp &&
+           QRect(0, 0, width_, height_).contains(reach);
+}
+
+void QPainterSurface::Stamp(const QRect& box)
+{
+    const QRgb colour = ToQColor(pen_.Colour).rgb();
+    for (const QPoint& p : EllipseOutline(box.width(), box.height()))
+        pixels_[(box.top() + p.y()) * pixelsPerLine_ + box.left() + p.x()] = colour;
 }
 
 void QPainterSurface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     FlushLines();
+    ApplyPen();
     const QRectF box(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
     const double a = box.width() / 2;
     const double b = box.height() / 2;
@@ -205,21 +273,29 @@ void QPainterSurface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4
 void QPainterSurface::TextOut(int x, int y, const QString& text)
 {
     FlushLines();
-    if (!qfont_) SetFont(font_);
+    if (plain_ || !IsSingleLine(text)) {
+        DrawTextThroughPainter(x, y, text);
+        return;
+    }
+    const QList<QGlyphRun>& runs = layouts_.Glyphs(font_.Face, font_.Height, text);
+    painter_.setPen(ToQColor(font_.Colour));
+    penApplied_ = false;
+    painter_.setTransform(QTransform().translate(x, y).rotate(-font_.Escapement / 10.0));
+    for (const QGlyphRun& run : runs) painter_.drawGlyphRun(QPointF(0, 0), run);
+    painter_.resetTransform();
+}
+
+void QPainterSurface::DrawTextThroughPainter(int x, int y, const QString& text)
+{
     painter_.save();
-    painter_.setCompositionMode(CompositionOf(pen_.Mode));
-    painter_.setFont(*qfont_);
+    painter_.setFont(layouts_.Font(font_.Face, font_.Height));
     painter_.setPen(ToQColor(font_.Colour));
     painter_.translate(x, y);
     painter_.rotate(-font_.Escapement / 10.0);
-    painter_.drawText(0, metrics_->ascent(), text);
+    painter_.drawText(0, layouts_.Metrics(font_.Face, font_.Height).ascent(), text);
     painter_.restore();
 }
 
-int QPainterSurface::TextWidth(const QString& text)
-{
-    if (!qfont_) SetFont(font_);
-    return metrics_->horizontalAdvance(text);
-}
+int QPainterSurface::TextWidth(const QString& text) { return layouts_.Width(font_.Face, font_.Height, text); }
 
 }  // namespace vantro
