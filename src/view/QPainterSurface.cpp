@@ -96,7 +96,9 @@ QColor ToQColor(uint32_t colour)
 
 QPainterSurface::QPainterSurface(QPaintDevice& device, TextLayouts* layouts, SurfaceDrawing drawing)
     : painter_(&device), width_(device.width()), height_(device.height()),
-      layouts_(layouts != nullptr ? *layouts : ownLayouts_), plain_(drawing == SurfaceDrawing::Plain)
+      layouts_(layouts != nullptr ? *layouts : ownLayouts_),
+      // Printers and other devices lay texts out at their own resolution: they take the plain way.
+      plain_(drawing == SurfaceDrawing::Plain || device.devType() != QInternal::Image)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     // Texts too are drawn without antialiasing: erasing one with the background colour must leave
@@ -107,7 +109,7 @@ QPainterSurface::QPainterSurface(QPaintDevice& device, TextLayouts* layouts, Sur
     qpen_ = MakeQPen();
     ApplyPen();
     // The painter has made the image its own by now, so its pixels stay where they are.
-    if (!plain_ && device.devType() == QInternal::Image && painter_.isActive()) {
+    if (!plain_ && painter_.isActive()) {
         auto& image = static_cast<QImage&>(device);
         if (image.format() == QImage::Format_RGB32) {
             pixels_ = reinterpret_cast<QRgb*>(image.bits());

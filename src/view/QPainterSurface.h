@@ -11,8 +11,9 @@ namespace vantro {
 // 0x00BBGGRR to a QColor.
 QColor ToQColor(uint32_t colour);
 
-// Direct lets the surface write small ellipses into an RGB32 image itself and draw texts from
-// their stored glyphs; Plain sends everything through QPainter. Both give the same pixels.
+// On an image, Direct lets the surface write small ellipses into RGB32 pixels itself and draw
+// texts from their stored glyphs; Plain (and every other device) sends everything through
+// QPainter. Both give the same pixels.
 enum class SurfaceDrawing { Direct, Plain };
 
 class QPainterSurface final : public Surface {
