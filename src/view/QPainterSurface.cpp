@@ -80,6 +80,37 @@ const std::vector<QPoint>& EllipseOutline(int width, int height)
     return outlines.emplace(std::pair{width, height}, std::move(pixels)).first->second;
 }
 
+// QPainter's thin aliased line between whole pixels: 26.6 fixed-point ends, a 16.16 step along the
+// minor axis, pixels from the lower end up to but not including the higher one.
+template <typename Plot>
+void WalkLine(QPoint from, QPoint to, Plot plot)
+{
+    int x1 = from.x() * 64;
+    int y1 = from.y() * 64;
+    int x2 = to.x() * 64;
+    int y2 = to.y() * 64;
+    const bool steep = std::abs(x2 - x1) < std::abs(y2 - y1);
+    if (steep) {
+        std::swap(x1, y1);
+        std::swap(x2, y2);
+    }
+    if (x1 > x2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    const int64_t step = (static_cast<int64_t>(y2 - y1) << 16) / (x2 - x1);
+    int64_t minor = static_cast<int64_t>(y1) << 10;
+    const int first = (x1 + 32) >> 6;
+    const int last = (x2 + 32) >> 6;
+    const int round = step > 0 ? 32 : 0;
+    minor += ((first * 64) + round - x1) * step >> 6;
+    for (int major = first; major < last; ++major, minor += step) {
+        const int m = static_cast<int>(minor >> 16);
+        if (steep) plot(m, major);
+        else plot(major, m);
+    }
+}
+
 // A text QPainter would lay out on one line as it stands.
 bool IsSingleLine(const QString& text)
 {
@@ -192,6 +223,12 @@ void QPainterSurface::LineTo(int x, int y)
 void QPainterSurface::FlushLines()
 {
     if (pendingLines_.isEmpty()) return;
+    // QPainter joins the lines of one call at their shared pixels; a lone line is written directly.
+    if (pendingLines_.size() == 1 && CanStampLine(pendingLines_[0].p1(), pendingLines_[0].p2())) {
+        StampLine(pendingLines_[0].p1(), pendingLines_[0].p2());
+        pendingLines_.clear();
+        return;
+    }
     ApplyPen();
     painter_.drawLines(pendingLines_);
     pendingLines_.clear();
@@ -245,6 +282,19 @@ bool QPainterSurface::CanStamp(const QRect& box) const
     return pixels_ != nullptr && pen_.Mode == PenMode::Copy && pen_.Width <= 1 && pen_.Style == kStyleSolid &&
            !brush_.Solid && !box.isEmpty() && box.width() <= kLargestStamp && box.height() <= kLargestStamp &&
            QRect(0, 0, width_, height_).contains(reach);
+}
+
+bool QPainterSurface::CanStampLine(QPoint from, QPoint to) const
+{
+    const QRect canvas(0, 0, width_, height_);
+    return pixels_ != nullptr && pen_.Mode == PenMode::Copy && pen_.Width <= 1 && pen_.Style == kStyleSolid &&
+           canvas.contains(from) && canvas.contains(to);
+}
+
+void QPainterSurface::StampLine(QPoint from, QPoint to)
+{
+    const QRgb colour = ToQColor(pen_.Colour).rgb();
+    WalkLine(from, to, [this, colour](int x, int y) { pixels_[y * pixelsPerLine_ + x] = colour; });
 }
 
 void QPainterSurface::Stamp(const QRect& box)

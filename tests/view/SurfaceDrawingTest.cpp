@@ -92,5 +92,33 @@ TEST(SurfaceDrawing, StampedEllipsesMatchThePainterAtEverySize)
     }
 }
 
+// Lines written into the image must land on the pixels QPainter gives them, in every direction
+// and length; chains of lines under one pen, which QPainter joins, are left to it.
+TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
+{
+    for (int dy = -23; dy <= 23; ++dy) {
+        SCOPED_TRACE(dy);
+        QImage direct(120, 120, QImage::Format_RGB32);
+        direct.fill(0xFFC0C0C0);
+        QImage plain = direct;
+        for (auto [image, how] : {std::pair{&direct, SurfaceDrawing::Direct}, std::pair{&plain, SurfaceDrawing::Plain}}) {
+            QPainterSurface surface(*image, nullptr, how);
+            for (int dx = -23; dx <= 23; ++dx) {
+                const auto colour = static_cast<uint32_t>(0x010203 * (dx + 30));
+                surface.SetPen({colour, 1, 0, PenMode::Copy});
+                surface.MoveTo(60, 60);
+                surface.LineTo(60 + dx, 60 + dy);
+                surface.SetPen({colour + 1, 1, 0, PenMode::Copy});
+                surface.LineTo(60 + 2 * dx + 1, 60 + dy / 2);
+                surface.SetPen({colour + 2, 1, 0, PenMode::Copy});
+                surface.MoveTo(0, 119);
+                surface.LineTo(119 - dx, 119 + dy);
+                surface.LineTo(119, 119 - dy);
+            }
+        }
+        EXPECT_EQ(DifferingPixels(direct, plain), 0);
+    }
+}
+
 }  // namespace
 }  // namespace vantro
