@@ -80,10 +80,15 @@ const std::vector<QPoint>& EllipseOutline(int width, int height)
     return outlines.emplace(std::pair{width, height}, std::move(pixels)).first->second;
 }
 
+// Directions of QPainter's thin aliased lines; a line that turns back on the previous one of the
+// same call is moved by half a pixel.
+enum LineDirection { kToBottom = 1, kToTop = 2, kToRight = 4, kToLeft = 8, kVertical = 3, kHorizontal = 12 };
+
 // QPainter's thin aliased line between whole pixels: 26.6 fixed-point ends, a 16.16 step along the
-// minor axis, pixels from the lower end up to but not including the higher one.
+// minor axis, pixels from the lower end up to but not including the higher one. lastDirection
+// carries from line to line of one drawing call and starts at 0.
 template <typename Plot>
-void WalkLine(QPoint from, QPoint to, Plot plot)
+void WalkLine(QPoint from, QPoint to, int& lastDirection, Plot plot)
 {
     int x1 = from.x() * 64;
     int y1 = from.y() * 64;
@@ -94,16 +99,28 @@ void WalkLine(QPoint from, QPoint to, Plot plot)
         std::swap(x1, y1);
         std::swap(x2, y2);
     }
-    if (x1 > x2) {
+    const bool swapped = x1 > x2;
+    if (swapped) {
         std::swap(x1, x2);
         std::swap(y1, y2);
     }
+    const int direction = steep ? (swapped ? kToTop : kToBottom) : (swapped ? kToLeft : kToRight);
     const int64_t step = (static_cast<int64_t>(y2 - y1) << 16) / (x2 - x1);
     int64_t minor = static_cast<int64_t>(y1) << 10;
+    if ((lastDirection ^ (steep ? kVertical : kHorizontal)) == direction) {
+        if (swapped) {
+            x2 += 32;
+        } else {
+            x1 -= 32;
+            minor -= step >> 1;
+        }
+    }
     const int first = (x1 + 32) >> 6;
     const int last = (x2 + 32) >> 6;
-    const int round = step > 0 ? 32 : 0;
+    if (first == last) return;
+    const int64_t round = step > 0 ? 32 : 0;
     minor += ((first * 64) + round - x1) * step >> 6;
+    lastDirection = direction;
     for (int major = first; major < last; ++major, minor += step) {
         const int m = static_cast<int>(minor >> 16);
         if (steep) plot(m, major);
@@ -223,9 +240,10 @@ void QPainterSurface::LineTo(int x, int y)
 void QPainterSurface::FlushLines()
 {
     if (pendingLines_.isEmpty()) return;
-    // QPainter joins the lines of one call at their shared pixels; a lone line is written directly.
-    if (pendingLines_.size() == 1 && CanStampLine(pendingLines_[0].p1(), pendingLines_[0].p2())) {
-        StampLine(pendingLines_[0].p1(), pendingLines_[0].p2());
+    const bool onCanvas = std::all_of(pendingLines_.begin(), pendingLines_.end(),
+                                      [this](const QLine& l) { return CanStampLines(l.p1(), l.p2()); });
+    if (onCanvas) {
+        StampLines();
         pendingLines_.clear();
         return;
     }
@@ -284,17 +302,19 @@ bool QPainterSurface::CanStamp(const QRect& box) const
            QRect(0, 0, width_, height_).contains(reach);
 }
 
-bool QPainterSurface::CanStampLine(QPoint from, QPoint to) const
+bool QPainterSurface::CanStampLines(QPoint from, QPoint to) const
 {
     const QRect canvas(0, 0, width_, height_);
     return pixels_ != nullptr && pen_.Mode == PenMode::Copy && pen_.Width <= 1 && pen_.Style == kStyleSolid &&
            canvas.contains(from) && canvas.contains(to);
 }
 
-void QPainterSurface::StampLine(QPoint from, QPoint to)
+void QPainterSurface::StampLines()
 {
     const QRgb colour = ToQColor(pen_.Colour).rgb();
-    WalkLine(from, to, [this, colour](int x, int y) { pixels_[y * pixelsPerLine_ + x] = colour; });
+    int lastDirection = 0;
+    for (const QLine& l : pendingLines_)
+        WalkLine(l.p1(), l.p2(), lastDirection, [this, colour](int x, int y) { pixels_[y * pixelsPerLine_ + x] = colour; });
 }
 
 void QPainterSurface::Stamp(const QRect& box)

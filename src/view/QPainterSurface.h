@@ -54,10 +54,10 @@ private:
     void FlushLines();
     bool CanStamp(const QRect& box) const;
     void Stamp(const QRect& box);
-    // A lone thin solid line with both ends on the canvas is written into the image the way
-    // QPainter would draw it.
-    bool CanStampLine(QPoint from, QPoint to) const;
-    void StampLine(QPoint from, QPoint to);
+    // Held-back thin solid lines with all their ends on the canvas are written into the image the
+    // way one QPainter call would draw them.
+    bool CanStampLines(QPoint from, QPoint to) const;
+    void StampLines();
     void DrawTextThroughPainter(int x, int y, const QString& text);
     // The pen's width and dashes, rebuilt only when they change; the colour is set per use.
     QPen MakeQPen() const;

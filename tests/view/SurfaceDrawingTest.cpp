@@ -93,7 +93,7 @@ TEST(SurfaceDrawing, StampedEllipsesMatchThePainterAtEverySize)
 }
 
 // Lines written into the image must land on the pixels QPainter gives them, in every direction
-// and length; chains of lines under one pen, which QPainter joins, are left to it.
+// and length, alone and in chains that turn back on themselves under one pen.
 TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
 {
     for (int dy = -23; dy <= 23; ++dy) {
@@ -114,6 +114,12 @@ TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
                 surface.MoveTo(0, 119);
                 surface.LineTo(119 - dx, 119 + dy);
                 surface.LineTo(119, 119 - dy);
+                surface.SetPen({colour + 3, 1, 0, PenMode::Copy});
+                surface.MoveTo(60, 60);
+                surface.LineTo(60 + dx, 60 - dy);
+                surface.LineTo(60 - dy, 60 + dx / 2);
+                surface.LineTo(60, 60);
+                surface.LineTo(61, 60 - dx);
             }
         }
         EXPECT_EQ(DifferingPixels(direct, plain), 0);
