@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numbers>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -57,9 +57,10 @@ constexpr int kStampMargin = 2;
 // surface's plain pen; an outline does not depend on where its whole-pixel box lies.
 const std::vector<QPoint>& EllipseOutline(int width, int height)
 {
-    static std::map<std::pair<int, int>, std::vector<QPoint>> outlines;
-    const auto found = outlines.find({width, height});
-    if (found != outlines.end()) return found->second;
+    constexpr size_t kSizes = kLargestStamp + 1;
+    static std::vector<std::optional<std::vector<QPoint>>> outlines(kSizes * kSizes);
+    std::optional<std::vector<QPoint>>& outline = outlines[static_cast<size_t>(width) * kSizes + static_cast<size_t>(height)];
+    if (outline) return *outline;
     QImage mask(width + 2 * kStampMargin, height + 2 * kStampMargin, QImage::Format_RGB32);
     mask.fill(Qt::white);
     {
@@ -77,7 +78,8 @@ const std::vector<QPoint>& EllipseOutline(int width, int height)
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
             if (mask.pixel(x, y) != QColor(Qt::white).rgb()) pixels.emplace_back(x - kStampMargin, y - kStampMargin);
-    return outlines.emplace(std::pair{width, height}, std::move(pixels)).first->second;
+    outline = std::move(pixels);
+    return *outline;
 }
 
 // Directions of QPainter's thin aliased lines; a line that turns back on the previous one of the
@@ -136,10 +138,12 @@ bool IsSingleLine(const QString& text)
 
 }  // namespace
 
-QColor ToQColor(uint32_t colour)
+QColor ToQColor(uint32_t colour) { return QColor::fromRgb(ToQRgb(colour)); }
+
+QRgb ToQRgb(uint32_t colour)
 {
-    return QColor::fromRgb(qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                                static_cast<int>((colour >> 16) & 0xFF)));
+    return qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                static_cast<int>((colour >> 16) & 0xFF));
 }
 
 QPainterSurface::QPainterSurface(QPaintDevice& device, TextLayouts* layouts, SurfaceDrawing drawing)
@@ -304,14 +308,17 @@ bool QPainterSurface::CanStamp(const QRect& box) const
 
 bool QPainterSurface::CanStampLines(QPoint from, QPoint to) const
 {
-    const QRect canvas(0, 0, width_, height_);
+    const auto onCanvas = [this](QPoint p) {
+        return static_cast<unsigned>(p.x()) < static_cast<unsigned>(width_) &&
+               static_cast<unsigned>(p.y()) < static_cast<unsigned>(height_);
+    };
     return pixels_ != nullptr && pen_.Mode == PenMode::Copy && pen_.Width <= 1 && pen_.Style == kStyleSolid &&
-           canvas.contains(from) && canvas.contains(to);
+           onCanvas(from) && onCanvas(to);
 }
 
 void QPainterSurface::StampLines()
 {
-    const QRgb colour = ToQColor(pen_.Colour).rgb();
+    const QRgb colour = ToQRgb(pen_.Colour);
     int lastDirection = 0;
     for (const QLine& l : pendingLines_)
         WalkLine(l.p1(), l.p2(), lastDirection, [this, colour](int x, int y) { pixels_[y * pixelsPerLine_ + x] = colour; });
@@ -319,7 +326,7 @@ void QPainterSurface::StampLines()
 
 void QPainterSurface::Stamp(const QRect& box)
 {
-    const QRgb colour = ToQColor(pen_.Colour).rgb();
+    const QRgb colour = ToQRgb(pen_.Colour);
     for (const QPoint& p : EllipseOutline(box.width(), box.height()))
         pixels_[(box.top() + p.y()) * pixelsPerLine_ + box.left() + p.x()] = colour;
 }

@@ -8,8 +8,9 @@
 
 namespace vantro {
 
-// 0x00BBGGRR to a QColor.
+// 0x00BBGGRR to a QColor, and to the opaque pixel value of an RGB32 image.
 QColor ToQColor(uint32_t colour);
+QRgb ToQRgb(uint32_t colour);
 
 // On an image, Direct lets the surface write small ellipses into RGB32 pixels itself and draw
 // texts from their stored glyphs; Plain (and every other device) sends everything through
