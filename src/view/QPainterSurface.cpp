@@ -59,7 +59,7 @@ const std::vector<QPoint>& EllipseOutline(int width, int height)
 {
     constexpr size_t kSizes = kLargestStamp + 1;
     static std::vector<std::optional<std::vector<QPoint>>> outlines(kSizes * kSizes);
-    std::optional<std::vector<QPoint>>& outline = outlines[static_cast<size_t>(width) * kSizes + static_cast<size_t>(height)];
+    auto& outline = outlines[static_cast<size_t>(width) * kSizes + static_cast<size_t>(height)];
     if (outline) return *outline;
     QImage mask(width + 2 * kStampMargin, height + 2 * kStampMargin, QImage::Format_RGB32);
     mask.fill(Qt::white);
@@ -320,8 +320,8 @@ void QPainterSurface::StampLines()
 {
     const QRgb colour = ToQRgb(pen_.Colour);
     int lastDirection = 0;
-    for (const QLine& l : pendingLines_)
-        WalkLine(l.p1(), l.p2(), lastDirection, [this, colour](int x, int y) { pixels_[y * pixelsPerLine_ + x] = colour; });
+    const auto plot = [this, colour](int x, int y) { pixels_[y * pixelsPerLine_ + x] = colour; };
+    for (const QLine& l : pendingLines_) WalkLine(l.p1(), l.p2(), lastDirection, plot);
 }
 
 void QPainterSurface::Stamp(const QRect& box)

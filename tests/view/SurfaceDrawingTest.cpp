@@ -35,6 +35,19 @@ int DifferingPixels(const QImage& a, const QImage& b)
     return n;
 }
 
+// Draws the same calls directly and through QPainter on a blank canvas; the differing pixels.
+int DifferingAfter(int width, int height, const std::function<void(QPainterSurface&)>& draw)
+{
+    QImage direct(width, height, QImage::Format_RGB32);
+    direct.fill(0xFFC0C0C0);
+    QImage plain = direct;
+    for (auto [image, how] : {std::pair{&direct, SurfaceDrawing::Direct}, std::pair{&plain, SurfaceDrawing::Plain}}) {
+        QPainterSurface surface(*image, nullptr, how);
+        draw(surface);
+    }
+    return DifferingPixels(direct, plain);
+}
+
 struct DrawingCase {
     const char* Name;
     std::function<void(Drawing&)> Fill;
@@ -79,16 +92,13 @@ TEST(SurfaceDrawing, StampedEllipsesMatchThePainterAtEverySize)
 {
     for (int size = 1; size <= 140; ++size) {
         SCOPED_TRACE(size);
-        QImage direct(200, 200, QImage::Format_RGB32);
-        direct.fill(0xFFC0C0C0);
-        QImage plain = direct;
-        for (auto [image, how] : {std::pair{&direct, SurfaceDrawing::Direct}, std::pair{&plain, SurfaceDrawing::Plain}}) {
-            QPainterSurface surface(*image, nullptr, how);
-            surface.SetPen({0x123456, 1, 0, PenMode::Copy});
-            surface.Ellipse(30, 40, 30 + size, 40 + (size * 2) / 3 + 1);
-            surface.Ellipse(-5, 190, 15, 210);
-        }
-        EXPECT_EQ(DifferingPixels(direct, plain), 0);
+        EXPECT_EQ(DifferingAfter(200, 200,
+                                 [size](QPainterSurface& surface) {
+                                     surface.SetPen({0x123456, 1, 0, PenMode::Copy});
+                                     surface.Ellipse(30, 40, 30 + size, 40 + (size * 2) / 3 + 1);
+                                     surface.Ellipse(-5, 190, 15, 210);
+                                 }),
+                  0);
     }
 }
 
@@ -98,11 +108,7 @@ TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
 {
     for (int dy = -23; dy <= 23; ++dy) {
         SCOPED_TRACE(dy);
-        QImage direct(120, 120, QImage::Format_RGB32);
-        direct.fill(0xFFC0C0C0);
-        QImage plain = direct;
-        for (auto [image, how] : {std::pair{&direct, SurfaceDrawing::Direct}, std::pair{&plain, SurfaceDrawing::Plain}}) {
-            QPainterSurface surface(*image, nullptr, how);
+        const auto draw = [dy](QPainterSurface& surface) {
             for (int dx = -23; dx <= 23; ++dx) {
                 const auto colour = static_cast<uint32_t>(0x010203 * (dx + 30));
                 surface.SetPen({colour, 1, 0, PenMode::Copy});
@@ -121,8 +127,8 @@ TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
                 surface.LineTo(60, 60);
                 surface.LineTo(61, 60 - dx);
             }
-        }
-        EXPECT_EQ(DifferingPixels(direct, plain), 0);
+        };
+        EXPECT_EQ(DifferingAfter(120, 120, draw), 0);
     }
 }
 
