@@ -1,5 +1,6 @@
 // Hatching a large region through the hatch command, and repainting a drawing with many fills.
-#include "BenchScene.h"
+#include "SheetView.h"
+#include "SilentDialogs.h"
 #include "commands/CommandContext.h"
 #include "commands/Dispatch.h"
 #include "commands/HatchSteps.h"

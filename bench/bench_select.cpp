@@ -1,7 +1,7 @@
 // Selection on a large mixed drawing: a window dragged over part of the sheet and over all of it,
 // the first window after a change (which builds the window index), and a single pick.
-#include "BenchScene.h"
 #include "MixedDrawing.h"
+#include "SilentDialogs.h"
 #include "commands/Selection.h"
 
 #include <benchmark/benchmark.h>

@@ -74,7 +74,7 @@ bool CanvasWidget::PaintWholeDrawing(ViewState& view, const Drawing& drawing, co
         sinceTurn.restart();
     };
     {
-        QPainterSurface surface(image_);
+        QPainterSurface surface(image_, &layouts_);
         PaintDrawing(surface, view, drawing, settings, yieldTurn, background);
     }
     return ImageFitsWidget();

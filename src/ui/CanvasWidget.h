@@ -6,6 +6,7 @@
 #include "document/Drawing.h"
 #include "view/PaintSettings.h"
 #include "view/Surface.h"
+#include "view/TextLayouts.h"
 #include "view/ViewState.h"
 
 #include <QImage>
@@ -59,6 +60,7 @@ protected:
 
 private:
     QImage image_;
+    TextLayouts layouts_;  // shaped texts kept between repaints
     CanvasEvents events_;
 };
 

@@ -27,7 +27,12 @@ TEST_F(MainWindowTest, ACanvasResizedDuringARepaintIsPaintedAtItsNewSizeAfterwar
     // repaint was drawing into (a use after free under the address sanitizer), and the rest of
     // the drawing went nowhere. Run under the sanitizers.
     Drawing& drawing = window->Document();
-    for (int k = 0; k < 40000; ++k) PutElement(drawing, Circle(k % 200 - 100.0, k / 200 - 100.0, 30));
+    // Dashed circles are drawn through QPainter, slowly enough that the repaint takes several turns.
+    for (int k = 0; k < 40000; ++k) {
+        TCadData circle = Circle(k % 200 - 100.0, k / 200 - 100.0, 30);
+        circle.LineStyle = kStyleDash;
+        PutElement(drawing, circle);
+    }
     PutElement(drawing, Line(-100000, 0, 100000, 0));  // drawn last, across every canvas
     const QSize before = Canvas()->size();
     int resizedWhilePainting = 0;

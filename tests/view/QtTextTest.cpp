@@ -1,5 +1,7 @@
 #include "view/QtText.h"
 
+#include "document/Cp932.h"
+
 #include <gtest/gtest.h>
 
 namespace vantro {
@@ -17,6 +19,15 @@ TEST(QtText, UnrepresentableCharactersAreVisiblyReplaced)
 {
     EXPECT_EQ(ToCp932(QString::fromUtf8("é")), "\x81\xAC");
     EXPECT_EQ(ToQString("\x80"), QString(QChar(0xFFFD)));
+}
+
+TEST(QtText, AsciiBytesReadAsTheConverterReadsThem)
+{
+    for (int byte = 0; byte < 0x80; ++byte) {
+        SCOPED_TRACE(byte);
+        const std::string text{'a', static_cast<char>(byte), 'z'};
+        EXPECT_EQ(ToQString(text), QString::fromStdString(Cp932ToUtf8(text)));
+    }
 }
 
 }  // namespace

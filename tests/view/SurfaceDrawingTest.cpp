@@ -1,0 +1,136 @@
+#include "AnnotatedDrawing.h"
+#include "MixedDrawing.h"
+#include "SheetView.h"
+#include "view/ElementPainter.h"
+#include "view/QPainterSurface.h"
+#include "view/TextLayouts.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+namespace vantro {
+namespace {
+
+using bench::SheetOnFullHd;
+
+QImage Paint(const Drawing& drawing, ViewState view, const PaintSettings& settings, SurfaceDrawing how,
+             TextLayouts* layouts)
+{
+    QImage image(view.CanvasWidth, view.CanvasHeight, QImage::Format_RGB32);
+    image.fill(0xFFC0C0C0);
+    QPainterSurface surface(image, layouts, how);
+    PaintDrawing(surface, view, drawing, settings, [] {}, [](Surface&) {});
+    return image;
+}
+
+int DifferingPixels(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return n;
+}
+
+// Draws the same calls directly and through QPainter on a blank canvas; the differing pixels.
+int DifferingAfter(int width, int height, const std::function<void(QPainterSurface&)>& draw)
+{
+    QImage direct(width, height, QImage::Format_RGB32);
+    direct.fill(0xFFC0C0C0);
+    QImage plain = direct;
+    for (auto [image, how] : {std::pair{&direct, SurfaceDrawing::Direct}, std::pair{&plain, SurfaceDrawing::Plain}}) {
+        QPainterSurface surface(*image, nullptr, how);
+        draw(surface);
+    }
+    return DifferingPixels(direct, plain);
+}
+
+struct DrawingCase {
+    const char* Name;
+    std::function<void(Drawing&)> Fill;
+    std::function<void(ViewState&)> Move;
+};
+
+// The surface's direct drawing (stamped ellipses, texts from stored glyphs, kept from one repaint
+// to the next) against drawing everything through QPainter, on the benchmark drawings.
+TEST(SurfaceDrawing, DirectDrawingGivesThePixelsOfThePlainPainter)
+{
+    const DrawingCase cases[] = {
+        {"mixed shapes over the sheet", [](Drawing& d) { bench::FillMixed(d, 20000); }, [](ViewState&) {}},
+        {"mixed shapes zoomed in", [](Drawing& d) { bench::FillMixed(d, 20000); },
+         [](ViewState& v) { v.FitScale *= 8; }},
+        {"dimensions and texts over the sheet", [](Drawing& d) { bench::FillAnnotations(d, 2000); },
+         [](ViewState&) {}},
+        {"dimensions and texts zoomed in", [](Drawing& d) { bench::FillAnnotations(d, 2000); },
+         [](ViewState& v) { v.FitScale *= 3; }},
+    };
+    SetEps(0.001f);
+    PaintSettings settings;
+    settings.Annotations.DimensionFace = settings.Annotations.TextFace = "IPAGothic";
+    for (const DrawingCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Drawing drawing;
+        c.Fill(drawing);
+        ViewState view = SheetOnFullHd();
+        c.Move(view);
+        const QImage plain = Paint(drawing, view, settings, SurfaceDrawing::Plain, nullptr);
+        TextLayouts layouts;
+        const QImage first = Paint(drawing, view, settings, SurfaceDrawing::Direct, &layouts);
+        const QImage again = Paint(drawing, view, settings, SurfaceDrawing::Direct, &layouts);
+        EXPECT_EQ(DifferingPixels(plain, first), 0);
+        EXPECT_EQ(DifferingPixels(plain, again), 0);
+    }
+    SetEps(kInitialEps);
+}
+
+// Ellipses that reach the canvas edge, and those drawn in not mode or with a brush, are left to
+// QPainter; the stamped ones must not differ from them at any size.
+TEST(SurfaceDrawing, StampedEllipsesMatchThePainterAtEverySize)
+{
+    for (int size = 1; size <= 140; ++size) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(DifferingAfter(200, 200,
+                                 [size](QPainterSurface& surface) {
+                                     surface.SetPen({0x123456, 1, 0, PenMode::Copy});
+                                     surface.Ellipse(30, 40, 30 + size, 40 + (size * 2) / 3 + 1);
+                                     surface.Ellipse(-5, 190, 15, 210);
+                                 }),
+                  0);
+    }
+}
+
+// Lines written into the image must land on the pixels QPainter gives them, in every direction
+// and length, alone and in chains that turn back on themselves under one pen.
+TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
+{
+    for (int dy = -23; dy <= 23; ++dy) {
+        SCOPED_TRACE(dy);
+        const auto draw = [dy](QPainterSurface& surface) {
+            for (int dx = -23; dx <= 23; ++dx) {
+                const auto colour = static_cast<uint32_t>(0x010203 * (dx + 30));
+                surface.SetPen({colour, 1, 0, PenMode::Copy});
+                surface.MoveTo(60, 60);
+                surface.LineTo(60 + dx, 60 + dy);
+                surface.SetPen({colour + 1, 1, 0, PenMode::Copy});
+                surface.LineTo(60 + 2 * dx + 1, 60 + dy / 2);
+                surface.SetPen({colour + 2, 1, 0, PenMode::Copy});
+                surface.MoveTo(0, 119);
+                surface.LineTo(119 - dx, 119 + dy);
+                surface.LineTo(119, 119 - dy);
+                surface.SetPen({colour + 3, 1, 0, PenMode::Copy});
+                surface.MoveTo(60, 60);
+                surface.LineTo(60 + dx, 60 - dy);
+                surface.LineTo(60 - dy, 60 + dx / 2);
+                surface.LineTo(60, 60);
+                surface.LineTo(61, 60 - dx);
+            }
+        };
+        EXPECT_EQ(DifferingAfter(120, 120, draw), 0);
+    }
+}
+
+}  // namespace
+}  // namespace vantro
