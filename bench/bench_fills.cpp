@@ -13,7 +13,6 @@
 #include "view/FillPainter.h"
 #include "view/QPainterSurface.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -155,14 +154,3 @@ BENCHMARK(RepaintThousandFilledRegions)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vantro
-
-// The painter needs a GUI application.
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "view/QPainterSurface.h"
 #include "view/TextLayouts.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -96,14 +95,3 @@ BENCHMARK(RedrawAnnotations)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisec
 
 }  // namespace
 }  // namespace vantro
-
-// Texts need a GUI application for their fonts.
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
