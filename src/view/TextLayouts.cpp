@@ -9,7 +9,7 @@
 namespace vantro {
 namespace {
 
-// Beyond these the cache starts afresh, so a long session of zooming keeps memory bounded.
+// Beyond these the cache starts afresh, so zooming in and out all day keeps memory bounded.
 constexpr size_t kMostFonts = 64;
 constexpr int kMostTexts = 50000;
 
