@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace vantro {
 namespace {
@@ -27,6 +26,24 @@ bool ElementEndPoint(const TCadData& element, bool atStart, Point& point)
 }
 
 namespace {
+
+// Element numbers 1..count for a range-for. std::views::iota is not used: clang 14 cannot compile
+// it against GCC 12's library, and the fuzz build uses clang.
+struct AllElements {
+    struct Iterator {
+        int Index;
+        int operator*() const { return Index; }
+        Iterator& operator++()
+        {
+            ++Index;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return Index != other.Index; }
+    };
+    int Count;
+    Iterator begin() const { return {1}; }
+    Iterator end() const { return {Count + 1}; }
+};
 
 // The first of the candidates connected to the element's end, tested in the candidates' order.
 template <typename Candidates>
@@ -88,7 +105,7 @@ Chain TraceWith(const Drawing& drawing, int start, Point click, const Next& next
 ConnectedEnd FindConnectedEnd(const Drawing& drawing, int index, bool atStart, bool sameGroup)
 {
     const bool groupOnly = sameGroup && drawing[index].Group >= 1;
-    return FindConnectedIn(drawing, index, atStart, groupOnly, std::views::iota(1, drawing.Count + 1));
+    return FindConnectedIn(drawing, index, atStart, groupOnly, AllElements{drawing.Count});
 }
 
 Chain TraceChain(const Drawing& drawing, int start, Point click, bool sameGroup)
