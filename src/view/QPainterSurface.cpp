@@ -150,7 +150,8 @@ QPainterSurface::QPainterSurface(QPaintDevice& device, TextLayouts* layouts, Sur
     : painter_(&device), width_(device.width()), height_(device.height()),
       layouts_(layouts != nullptr ? *layouts : ownLayouts_),
       // Printers and other devices lay texts out at their own resolution: they take the plain way.
-      plain_(drawing == SurfaceDrawing::Plain || device.devType() != QInternal::Image)
+      plain_(drawing == SurfaceDrawing::Plain || device.devType() != QInternal::Image),
+      vector_(device.devType() == QInternal::Printer)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     // Texts too are drawn without antialiasing: erasing one with the background colour must leave
@@ -252,8 +253,25 @@ void QPainterSurface::FlushLines()
         return;
     }
     ApplyPen();
-    painter_.drawLines(pendingLines_);
+    if (vector_) DrawLineChains();
+    else painter_.drawLines(pendingLines_);
     pendingLines_.clear();
+}
+
+// Lines that continue one another go out as one polyline: a PDF page then holds each vertex once
+// instead of a move and a line per segment, and dashes run on round the vertices.
+void QPainterSurface::DrawLineChains()
+{
+    QPolygon chain;
+    for (const QLine& line : pendingLines_) {
+        if (!chain.isEmpty() && chain.last() != line.p1()) {
+            painter_.drawPolyline(chain);
+            chain.clear();
+        }
+        if (chain.isEmpty()) chain.append(line.p1());
+        chain.append(line.p2());
+    }
+    painter_.drawPolyline(chain);
 }
 
 void QPainterSurface::Polyline(const std::vector<PixelPoint>& points)

@@ -56,6 +56,7 @@ private:
     // The pen reaches the painter only before something is drawn through it.
     void ApplyPen();
     void FlushLines();
+    void DrawLineChains();
     bool CanStamp(const QRect& box) const;
     void Stamp(const QRect& box);
     // Held-back thin solid lines with all their ends on the canvas are written into the image the
@@ -77,6 +78,8 @@ private:
     TextLayouts ownLayouts_;
     TextLayouts& layouts_;
     bool plain_;
+    // A printer or PDF page, where drawn shapes are kept as vectors.
+    bool vector_;
     // The image's pixels when the device is an RGB32 image drawn directly, else null.
     QRgb* pixels_ = nullptr;
     qsizetype pixelsPerLine_ = 0;

@@ -6,6 +6,7 @@
 #include "view/TextLayouts.h"
 
 #include <QImage>
+#include <QPaintEngine>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,73 @@ TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
         };
         EXPECT_EQ(DifferingAfter(120, 120, draw), 0);
     }
+}
+
+// A page that keeps what reaches it: the point counts of polylines and the loose lines.
+class RecordingPage final : public QPaintDevice {
+public:
+    int devType() const override { return QInternal::Printer; }
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    std::vector<int> Polylines() const { return engine_.Polylines; }
+    int Lines() const { return engine_.Lines; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+        case PdmHeight: return 1000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 600;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        default: return 1;
+        }
+    }
+
+private:
+    struct Engine final : QPaintEngine {
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        Type type() const override { return QPaintEngine::User; }
+        void drawPolygon(const QPointF*, int count, PolygonDrawMode mode) override
+        {
+            if (mode == PolylineMode) Polylines.push_back(count);
+        }
+        void drawPolygon(const QPoint*, int count, PolygonDrawMode mode) override
+        {
+            if (mode == PolylineMode) Polylines.push_back(count);
+        }
+        void drawLines(const QLineF*, int count) override { Lines += count; }
+        void drawLines(const QLine*, int count) override { Lines += count; }
+        std::vector<int> Polylines;
+        int Lines = 0;
+    };
+    mutable Engine engine_;
+};
+
+// On a page, lines that continue one another go out as one polyline: each vertex is written once
+// and dashes run on round the turns.
+TEST(SurfaceDrawing, APageTakesChainedLinesAsPolylines)
+{
+    RecordingPage page;
+    {
+        QPainterSurface surface(page);
+        surface.SetPen({0, 1, 0, PenMode::Copy});
+        surface.MoveTo(0, 0);
+        for (int i = 1; i <= 72; ++i) surface.LineTo(10 * i, i % 2);
+        surface.MoveTo(500, 500);
+        surface.LineTo(600, 600);
+        surface.MoveTo(0, 900);
+        surface.LineTo(10, 900);
+        surface.LineTo(10, 910);
+    }
+    EXPECT_EQ(page.Polylines(), (std::vector<int>{73, 2, 3}));
+    EXPECT_EQ(page.Lines(), 0);
 }
 
 }  // namespace
