@@ -57,6 +57,7 @@ class ColorPanel;
 class LayerPanel;
 class TFormGet;
 class TFormPropaty;
+class TFormPrint;
 class THathiDlg;
 class TTextDialog;
 struct StepRow;
@@ -106,6 +107,9 @@ public:
     // Printing (MainWindowPrint.cpp). The printer is chosen in the system's print dialog unless a
     // test sets it up itself (false: cancelled).
     void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
+    // The paper dialog for a page size the print commands do not know; shown modally unless a test
+    // answers it (true: OK).
+    void SetPaperDialogRunner(std::function<bool(TFormPrint&)> runner) { runPaperDialog_ = std::move(runner); }
     // "ビットマップで保存(&M)": the canvas as it is now, as a BMP file.
     void SaveBitmapCommand();
 
@@ -218,6 +222,7 @@ private:
     void AddPapMenu(QMenu* file);
     void AddPrintItems(QMenu* file);
     bool ChoosePrinter();
+    PaperSize PaperOfPrinter();
     void StartPlacedPrint(double factor);
     void TypedFactorPrint();
     void PrintAsOnScreen();
@@ -342,6 +347,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::function<bool(QPrinter&)> choosePrinter_;
     PaperSize paper_;  // PaperWidth × PaperHeight, mm, as placed
+    std::function<bool(TFormPrint&)> runPaperDialog_;
 
     CanvasWidget* canvas_ = nullptr;
     LayerPanel* layerPanel_ = nullptr;

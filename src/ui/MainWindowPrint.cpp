@@ -7,6 +7,7 @@
 #include "files/FileSystem.h"
 #include "print/PrintJob.h"
 #include "ui/CanvasWidget.h"
+#include "ui/PaperDialog.h"
 #include "view/DrawingImage.h"
 #include "view/QPainterSurface.h"
 
@@ -39,16 +40,6 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
-}
-
-// A page size no paper code names is taken as the printer gives it, long side first.
-PaperSize PaperOfPrinter(const QPrinter& printer)
-{
-    if (const std::optional<PaperSize> known = PaperOfPageSize(printer.pageLayout().pageSize().id())) return *known;
-    const QSizeF mm = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
-    const int a = static_cast<int>(std::nearbyint(mm.width()));
-    const int b = static_cast<int>(std::nearbyint(mm.height()));
-    return {std::max(a, b), std::min(a, b)};
 }
 
 // An empty drawing is told and not printed.
@@ -95,8 +86,17 @@ bool TForm1::ChoosePrinter()
     const bool chosen = choosePrinter_ ? choosePrinter_(*printer_) : RunPrintDialog(*printer_, this);
     if (!chosen) return false;
     printer_->setColorMode(settings_.ColorChk == 1 ? QPrinter::GrayScale : QPrinter::Color);
-    paper_ = Oriented(PaperOfPrinter(*printer_), IsLandscape(*printer_));
+    paper_ = Oriented(PaperOfPrinter(), IsLandscape(*printer_));
     return paper_.Width > 0 && paper_.Height > 0;
+}
+
+// A page size no paper code names is asked for in the paper dialog; "中止" leaves no paper.
+PaperSize TForm1::PaperOfPrinter()
+{
+    if (const std::optional<PaperSize> known = PaperOfPageSize(printer_->pageLayout().pageSize().id())) return *known;
+    TFormPrint dialog(*dialogs_, this);
+    const bool chosen = runPaperDialog_ ? runPaperDialog_(dialog) : dialog.exec() == QDialog::Accepted;
+    return chosen ? dialog.Paper() : PaperSize{};
 }
 
 void TForm1::StartPlacedPrint(double factor)

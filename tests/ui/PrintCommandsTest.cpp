@@ -3,9 +3,12 @@
 #include "files/ScratchFolder.h"
 #include "ui/CanvasWidget.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/PaperDialog.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QRadioButton>
 
 namespace vantro::testing {
 namespace {
@@ -22,7 +25,7 @@ protected:
             printer.setOutputFileName(QString::fromStdString(Pdf().string()));
             printer.setResolution(600);
             printer.setFullPage(true);
-            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageSize(QPageSize(pageSize));
             printer.setPageOrientation(QPageLayout::Landscape);
             return true;
         });
@@ -44,6 +47,7 @@ protected:
 
     ScratchFolder folder;
     int printerChoices = 0;
+    QPageSize::PageSizeId pageSize = QPageSize::A4;
 };
 
 TEST_F(PrintCommands, ThePaperFollowsTheMouseAndARightClickErasesItBeforeGoingIdle)
@@ -77,6 +81,43 @@ TEST_F(PrintCommands, FiveTimesOnA4LandscapePlacesA59By42Rectangle)
     EXPECT_TRUE(Inverted(before, centre + QPoint(0, -half.height())));
     EXPECT_FALSE(Inverted(before, centre + QPoint(half.width() + 2, 0)));
     EXPECT_FALSE(Inverted(before, centre + QPoint(0, -half.height() - 2)));
+}
+
+// Letter is no size the print commands know: the paper dialog is asked, and its answer is the
+// paper placed; "中止" ends the command before anything is placed.
+TEST_F(PrintCommands, AnUnknownPageSizeAsksThePaperDialog)
+{
+    Drawn({Line(-50, 0, 50, 0)});
+    pageSize = QPageSize::Letter;
+    int asked = 0;
+    bool stop = false;
+    window->SetPaperDialogRunner([&](TFormPrint& dialog) {
+        ++asked;
+        if (stop) {
+            dialog.reject();
+            return false;
+        }
+        dialog.Item(TFormPrint::kUserSizeItem)->setChecked(true);
+        dialog.EditX()->setText(QStringLiteral("200"));
+        dialog.EditY()->setText(QStringLiteral("100"));
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    });
+    Trigger("Print1");
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(Mode(), 7);
+    const QImage before = CanvasImage().copy();
+    const QPoint centre(400, 300);
+    QTest::mouseMove(Canvas(), centre);
+    const QSize half = HalfPaper(200, 100);
+    EXPECT_TRUE(Inverted(before, centre + QPoint(-half.width(), 0))) << "landscape keeps the size as typed";
+    EXPECT_TRUE(Inverted(before, centre + QPoint(0, half.height())));
+    ClickCanvas(centre, Qt::RightButton);
+    stop = true;
+    Trigger("Print1");
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(Mode(), 0);
+    EXPECT_FALSE(std::filesystem::exists(Pdf()));
 }
 
 TEST_F(PrintCommands, AClickAsksAndPrintsOnePageWithoutChangingTheDrawing)
