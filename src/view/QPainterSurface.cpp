@@ -151,7 +151,10 @@ QPainterSurface::QPainterSurface(QPaintDevice& device, TextLayouts* layouts, Sur
       layouts_(layouts != nullptr ? *layouts : ownLayouts_),
       // Printers and other devices lay texts out at their own resolution: they take the plain way.
       plain_(drawing == SurfaceDrawing::Plain || device.devType() != QInternal::Image),
-      vector_(device.devType() == QInternal::Printer)
+      vector_(device.devType() == QInternal::Printer),
+      // On paper a dash keeps the length it has on a screen of 96 dpi; at a printer's pixel it
+      // would be too short to see and a centre line would print solid.
+      dashScale_(vector_ ? std::max(1.0, device.logicalDpiY() / 96.0) : 1.0)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     // Texts too are drawn without antialiasing: erasing one with the background colour must leave
@@ -182,10 +185,10 @@ QPen QPainterSurface::MakeQPen() const
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (const QList<qreal>* pattern = DashPattern(pen_.Style)) {
-        // Qt measures dashes in pen widths; the system's patterns are pixels.
+        // Qt measures dashes in pen widths; the system's patterns are pixels of the screen.
         const qreal width = std::max(1, pen_.Width);
         QList<qreal> scaled;
-        for (const qreal length : *pattern) scaled.append(length / width);
+        for (const qreal length : *pattern) scaled.append(length * dashScale_ / width);
         pen.setDashPattern(scaled);
     }
     return pen;

@@ -80,6 +80,7 @@ private:
     bool plain_;
     // A printer or PDF page, where drawn shapes are kept as vectors.
     bool vector_;
+    double dashScale_;
     // The image's pixels when the device is an RGB32 image drawn directly, else null.
     QRgb* pixels_ = nullptr;
     qsizetype pixelsPerLine_ = 0;

@@ -136,10 +136,12 @@ TEST(SurfaceDrawing, StampedLinesMatchThePainterInEveryDirection)
 // A page that keeps what reaches it: the point counts of polylines and the loose lines.
 class RecordingPage final : public QPaintDevice {
 public:
+    explicit RecordingPage(int dpi = 600) : dpi_(dpi) {}
     int devType() const override { return QInternal::Printer; }
     QPaintEngine* paintEngine() const override { return &engine_; }
     std::vector<int> Polylines() const { return engine_.Polylines; }
     int Lines() const { return engine_.Lines; }
+    QList<qreal> Dashes() const { return engine_.Dashes; }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
@@ -150,7 +152,7 @@ protected:
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return 600;
+        case PdmPhysicalDpiY: return dpi_;
         case PdmDepth: return 32;
         case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
         default: return 1;
@@ -161,7 +163,10 @@ private:
     struct Engine final : QPaintEngine {
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override {}
+        void updateState(const QPaintEngineState& state) override
+        {
+            if (state.state() & QPaintEngine::DirtyPen) Dashes = state.pen().dashPattern();
+        }
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         Type type() const override { return QPaintEngine::User; }
         void drawPolygon(const QPointF*, int count, PolygonDrawMode mode) override
@@ -176,7 +181,9 @@ private:
         void drawLines(const QLine*, int count) override { Lines += count; }
         std::vector<int> Polylines;
         int Lines = 0;
+        QList<qreal> Dashes;
     };
+    int dpi_;
     mutable Engine engine_;
 };
 
@@ -198,6 +205,23 @@ TEST(SurfaceDrawing, APageTakesChainedLinesAsPolylines)
     }
     EXPECT_EQ(page.Polylines(), (std::vector<int>{73, 2, 3}));
     EXPECT_EQ(page.Lines(), 0);
+}
+
+// A dash on paper is as long as on a screen of 96 dpi, so that centre lines print dashed.
+TEST(SurfaceDrawing, APageDrawsDashesAtTheirLengthOnAScreen)
+{
+    RecordingPage screenLike(96);
+    RecordingPage printer(600);
+    for (RecordingPage* page : {&screenLike, &printer}) {
+        QPainterSurface surface(*page);
+        surface.SetPen({0, 1, kStyleDashDot, PenMode::Copy});
+        surface.MoveTo(0, 0);
+        surface.LineTo(500, 0);
+    }
+    ASSERT_FALSE(screenLike.Dashes().isEmpty());
+    ASSERT_EQ(printer.Dashes().size(), screenLike.Dashes().size());
+    for (qsizetype i = 0; i < printer.Dashes().size(); ++i)
+        EXPECT_DOUBLE_EQ(printer.Dashes()[i], screenLike.Dashes()[i] * 600 / 96);
 }
 
 }  // namespace
