@@ -403,6 +403,7 @@ private:
     QAction* bmpWid_ = nullptr;
     QAction* bmpLine_ = nullptr;
     QAction* bmpOn_ = nullptr;
+    bool wheelRepaintQueued_ = false;  // a wheel step's repaint waits for the steps queued behind it
     bool repaintDue_ = false;  // the canvas shows something other than the drawing (a layer's preview)
     std::unique_ptr<ElementIndex> elementIndex_;
     bool previewOn_ = false;

@@ -333,8 +333,21 @@ void TForm1::CanvasWheel(bool up)
     if (command_.CommandMode == step::kPan) return;
     if (!WheelZoom(view_, up)) return;
     statusPanels_[0]->setText(QString::fromStdString(view_.SizeText));
-    if (view_.Repaint == RepaintState::Painting) view_.Repaint = RepaintState::RestartRequested;
-    else RedrawAll(true);
+    if (view_.Repaint == RepaintState::Painting) {
+        view_.Repaint = RepaintState::RestartRequested;
+        return;
+    }
+    // Wheel steps that queued up behind a long repaint zoom at once and share the one repaint
+    // that follows them, instead of repainting each view they pass through.
+    if (wheelRepaintQueued_) return;
+    wheelRepaintQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            wheelRepaintQueued_ = false;
+            RedrawAll(true);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace vantro

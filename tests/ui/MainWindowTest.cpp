@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace vantro::testing {
 namespace {
@@ -55,6 +56,28 @@ TEST_F(MainWindowTest, ACanvasResizedDuringARepaintIsPaintedAtItsNewSizeAfterwar
     const int row = window->View().OriginY;
     ASSERT_TRUE(row >= 0 && row < image.height());
     EXPECT_EQ(image.pixel(image.width() - 1, row) & 0xFFFFFF, 0u) << "the line reaches the new right edge";
+}
+
+// Wheel steps zoom at once; the canvas is repainted once, after the steps that were waiting, at
+// the last view.
+TEST_F(MainWindowTest, WheelStepsZoomAtOnceAndShareOneRepaint)
+{
+    Drawn({Line(-50, 0, 50, 0), Circle(0, 0, 20)});
+    const QImage before = Find<CanvasWidget>("PaintBox1")->Image().copy();
+    const float scale = ViewScale(window->View());
+    const QPoint at = Canvas()->rect().center();
+    for (int step = 0; step < 2; ++step) {
+        QWheelEvent wheel(at, Canvas()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Canvas(), &wheel);
+    }
+    EXPECT_GT(ViewScale(window->View()), scale * 1.2f * 1.2f) << "both steps zoomed in";
+    EXPECT_EQ(Find<CanvasWidget>("PaintBox1")->Image(), before) << "nothing repainted yet";
+    QCoreApplication::processEvents();
+    const QImage zoomed = Find<CanvasWidget>("PaintBox1")->Image().copy();
+    EXPECT_NE(zoomed, before);
+    window->RedrawAll(true);
+    EXPECT_EQ(Find<CanvasWidget>("PaintBox1")->Image(), zoomed) << "the repaint showed the last view";
 }
 
 TEST_F(MainWindowTest, TheTwoPointLineButtonStartsStepSeventeen)
