@@ -56,21 +56,19 @@ TFormPrint::TFormPrint(UserDialogs& messages, QWidget* parent) : QDialog(parent)
         grid->addWidget(items_[i], static_cast<int>(i % 4), static_cast<int>(i / 4));
     }
     rows->addWidget(group);
-    auto* userRow = new QHBoxLayout;
-    editX_ = SizeField("EditX", this);
-    editY_ = SizeField("EditY", this);
+    // The user size is typed only while its item is chosen.
+    auto* userSize = new QWidget(this);
+    auto* userRow = new QHBoxLayout(userSize);
+    userRow->setContentsMargins(0, 0, 0, 0);
+    editX_ = SizeField("EditX", userSize);
+    editY_ = SizeField("EditY", userSize);
     userRow->addWidget(editX_);
-    userRow->addWidget(new QLabel(QStringLiteral("x"), this));
+    userRow->addWidget(new QLabel(QStringLiteral("x"), userSize));
     userRow->addWidget(editY_);
     userRow->addStretch();
-    rows->addLayout(userRow);
-    // The user size is typed only while its item is chosen.
-    editX_->setVisible(false);
-    editY_->setVisible(false);
-    connect(items_[kUserSizeItem], &QRadioButton::toggled, this, [this](bool on) {
-        editX_->setVisible(on);
-        editY_->setVisible(on);
-    });
+    rows->addWidget(userSize);
+    userSize->setVisible(false);
+    connect(items_[kUserSizeItem], &QRadioButton::toggled, userSize, &QWidget::setVisible);
     connect(editX_, &QLineEdit::textEdited, this, [this] { Typed(editX_); });
     connect(editY_, &QLineEdit::textEdited, this, [this] { Typed(editY_); });
     auto* buttons = new QHBoxLayout;

@@ -28,12 +28,12 @@ TEST(PaperDialog, ItsItemsFieldsAndButtons)
         QStringLiteral("プリンターの設定から用紙サイズを認識できません")));
     EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("Button4"))->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->text(), QStringLiteral("中止"));
-    EXPECT_TRUE(dialog.EditX()->isHidden()) << "the user size is typed only for its item";
+    EXPECT_FALSE(dialog.EditX()->isVisibleTo(&dialog)) << "the user size is typed only for its item";
     dialog.Item(TFormPrint::kUserSizeItem)->setChecked(true);
-    EXPECT_FALSE(dialog.EditX()->isHidden());
-    EXPECT_FALSE(dialog.EditY()->isHidden());
+    EXPECT_TRUE(dialog.EditX()->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.EditY()->isVisibleTo(&dialog));
     dialog.Item(3)->setChecked(true);
-    EXPECT_TRUE(dialog.EditY()->isHidden());
+    EXPECT_FALSE(dialog.EditY()->isVisibleTo(&dialog));
 }
 
 // Each answer: the item chosen (-1 none), the typed user size, the message and the paper.
