@@ -88,6 +88,7 @@ bool BeginCommandState(Drawing& drawing, CommandState& state, uint16_t code)
     state.MultiSelectPending = false;
     state.CommandMode = code;
     state.WindowDragActive = false;
+    EndRefusal(drawing);
     drawing.Saved = false;
     ClearRedo(drawing);
     state.LastCommand = code;

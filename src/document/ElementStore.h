@@ -17,8 +17,12 @@ inline constexpr const char* kMemoryMessage =
 // Reserves slot Count + 1 as a zeroed record; with assignId it takes the next creation number.
 // Refused (false) at the capacity and on memory failure, which set AppendFailed and say so. While
 // it is set, appends are refused without a word until an append can succeed again: the store has
-// changed since and has room (or SetCapacity made room).
+// changed since and has room (or SetCapacity made room), or a new command began (EndRefusal).
 bool Append(Drawing& drawing, bool assignId);
+
+// A new command may append again where there is room: the standing refusal belonged to the command
+// it cancelled, whose own clean-up may have made that room.
+void EndRefusal(Drawing& drawing);
 
 // The capacity ("CadMax"), kept within its accepted range. Raising it above Count clears
 // AppendFailed.

@@ -16,6 +16,9 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <filesystem>
+#include <limits>
+
 namespace vantro {
 namespace {
 
@@ -80,7 +83,21 @@ TFormCAD2::TFormCAD2(TForm1& main, std::filesystem::path undoFolder, QWidget* pa
     qApp->installEventFilter(this);
 }
 
-TFormCAD2::~TFormCAD2() { qApp->removeEventFilter(this); }
+TFormCAD2::~TFormCAD2()
+{
+    qApp->removeEventFilter(this);
+    // Nothing reads an undo file in a later run; one per process would otherwise pile up.
+    std::error_code ignored;
+    std::filesystem::remove(UndoFile(), ignored);
+}
+
+// This store has no capacity of its own (memory is its limit), and tells a failed append through
+// the main window's dialogs.
+void TFormCAD2::TakeStoreRules()
+{
+    drawing_.Capacity = std::numeric_limits<int32_t>::max() - 1;
+    drawing_.Dialogs = &main_.Dialogs();
+}
 
 QString TFormCAD2::PanelText(int panel) const { return panels_[panel]->text(); }
 
@@ -201,7 +218,7 @@ void TFormCAD2::Reset(bool clearNames)
 {
     vantro::Reset(drawing_, clearNames ? nullptr : &settings_.LayerNames);
     if (clearNames) drawing_.Layers.Name.fill({});
-    drawing_.Capacity = kMaxCapacity;
+    TakeStoreRules();
     file_ = {};
     setWindowTitle(QStringLiteral("CadSub"));
     selectionCount_ = 0;

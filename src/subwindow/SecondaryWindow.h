@@ -68,6 +68,7 @@ private:
     void BuildEditMenu();
     void BuildViewMenus();
     void Reset(bool clearNames);
+    void TakeStoreRules();
     void MouseDown(Qt::MouseButton button, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(int x, int y);

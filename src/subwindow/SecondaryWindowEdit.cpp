@@ -4,6 +4,7 @@
 #include "commands/Selection.h"
 #include "document/ElementStore.h"
 #include "document/Groups.h"
+#include "document/TextLimit.h"
 #include "document/UndoHistory.h"
 #include "files/FileSystem.h"
 #include "subwindow/SubLayerPanel.h"
@@ -21,6 +22,8 @@ namespace vantro {
 namespace {
 
 constexpr const char* kUndoCaption = "元に戻す";
+constexpr const char* kPasteStoppedMessage =
+    "メモリーが足りないため、貼り付けられなかった図形があります。";
 
 }  // namespace
 
@@ -72,7 +75,7 @@ void TFormCAD2::UndoLast()
     drawing_ = std::move(restored);
     drawing_.Layers = std::move(layers);
     drawing_.MemoBrush = std::move(memo);
-    drawing_.Capacity = kMaxCapacity;
+    TakeStoreRules();
     selectionCount_ = 0;
     panels_[0]->clear();
     RedrawAll();
@@ -110,9 +113,12 @@ void TFormCAD2::Paste(std::optional<uint8_t> layer)
     if (clipboard_.Records.empty()) return;
     WriteUndoFile();
     SetUndo(QStringLiteral("元に戻す-貼り付け"));
-    PasteClipboard(drawing_, clipboard_, layer);
+    EndRefusal(drawing_);
+    const PasteResult pasted = PasteClipboard(drawing_, clipboard_, layer);
     ClearUndo(drawing_);
     RedrawAll();
+    if (pasted.CutTexts > 0) main_.Dialogs().ShowMessage(std::to_string(pasted.CutTexts) + kLongTextsCutSuffix);
+    if (pasted.Indices.size() < clipboard_.Records.size()) main_.Dialogs().ShowMessage(kPasteStoppedMessage);
 }
 
 void TFormCAD2::PasteKeepingLayers() { Paste(std::nullopt); }
@@ -151,11 +157,13 @@ bool TFormCAD2::OpenDrawing(const std::string& path)
         const WaitCursor wait;
         read = ReadDrawingFile(PathFromUtf8(path), drawing_, file_, &settings_.LayerNames);
     }
-    drawing_.Capacity = kMaxCapacity;
+    TakeStoreRules();
     ClearUndo(drawing_);
     layerPanel_->SetTab(0);
     if (read.SkippedElements > 0) main_.Dialogs().ShowMessage(SkippedElementsMessage(read.SkippedElements));
     if (!read.Ok) {
+        // The canvas would otherwise go on showing the drawing that is gone.
+        RedrawAll();
         main_.Dialogs().ShowMessage(read.Message);
         return false;
     }
@@ -171,7 +179,7 @@ void TFormCAD2::OpenCommand()
 }
 
 // The drawing with its own layers, fills, images and style; the main drawing's saved state is not
-// this window's business.
+// this window's business, but the file joins the recent files as every written drawing does.
 bool TFormCAD2::WriteTo(const std::string& path)
 {
     WriteResult written;
@@ -183,7 +191,10 @@ bool TFormCAD2::WriteTo(const std::string& path)
         main_.Dialogs().ShowMessage(written.Message);
         return false;
     }
+    if (written.CutStrings > 0)
+        main_.Dialogs().ShowMessage(std::to_string(written.CutStrings) + kStringsCutOnSaveSuffix);
     setWindowTitle(QString::fromStdString(path));
+    main_.RememberRecentFile(path);
     return true;
 }
 

@@ -71,7 +71,7 @@ void TForm1::ShowProperties()
 {
     const PropertySummary summary = SummariseSelection(drawing_);
     if (summary.Seen == 0) return;
-    TFormPropaty dialog(summary, drawing_.Layers, this);
+    TFormPropaty dialog(summary, drawing_.Layers, *dialogs_, this);
     const bool accepted = runProperties_ ? runProperties_(dialog) : dialog.exec() == QDialog::Accepted;
     if (accepted) {
         ApplyProperties(drawing_, *dialogs_, summary, dialog.Changes());

@@ -1,5 +1,7 @@
 #include "ui/PropertyDialog.h"
 
+#include "document/TextLimit.h"
+
 #include "ui/ColorPanel.h"
 #include "ui/ColourDialog.h"
 #include "view/QPainterSurface.h"
@@ -49,8 +51,9 @@ private:
 
 }  // namespace
 
-TFormPropaty::TFormPropaty(const PropertySummary& summary, const LayerTable& layers, QWidget* parent)
-    : QDialog(parent), colour_(summary.Colour)
+TFormPropaty::TFormPropaty(const PropertySummary& summary, const LayerTable& layers, UserDialogs& messages,
+                           QWidget* parent)
+    : QDialog(parent), messages_(messages), colour_(summary.Colour)
 {
     setObjectName(QStringLiteral("FormPropaty"));
     setWindowTitle(QString::fromStdString(summary.Caption));
@@ -117,7 +120,7 @@ TFormPropaty::TFormPropaty(const PropertySummary& summary, const LayerTable& lay
     buttons->addWidget(apply);
     buttons->addWidget(cancel);
     column->addLayout(buttons);
-    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(apply, &QPushButton::clicked, this, &TFormPropaty::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     applyColour_->setChecked(summary.ApplyColour);
@@ -156,6 +159,15 @@ void TFormPropaty::ChooseColour(uint32_t colour)
 void TFormPropaty::ShowColour()
 {
     shapeColor_->setStyleSheet(QStringLiteral("background: %1;").arg(ToQColor(colour_).name()));
+}
+
+void TFormPropaty::accept()
+{
+    if (!panel1_->isHidden() && ToCp932(edit1_->text()).size() > kMaxTextBytes) {
+        messages_.ShowMessage(kTextTooLongMessage);
+        return;
+    }
+    QDialog::accept();
 }
 
 PropertyChanges TFormPropaty::Changes() const

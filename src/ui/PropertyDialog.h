@@ -5,6 +5,7 @@
 
 #include "commands/ElementProperties.h"
 #include "document/Drawing.h"
+#include "document/UserDialogs.h"
 
 #include <QDialog>
 
@@ -21,17 +22,20 @@ class ColorPanel;
 
 class TFormPropaty final : public QDialog {
 public:
-    TFormPropaty(const PropertySummary& summary, const LayerTable& layers, QWidget* parent);
+    TFormPropaty(const PropertySummary& summary, const LayerTable& layers, UserDialogs& messages, QWidget* parent);
 
     // The choices "更新" applies.
     PropertyChanges Changes() const;
     // A swatch of the palette, as a click on it would choose it.
     void ChooseColour(uint32_t colour);
+    // "更新": refused, with the dialog kept open, for a string longer than a drawing file holds.
+    void accept() override;
 
 private:
     void BuildLabels(const PropertySummary& summary, QWidget* page);
     void ShowColour();
 
+    UserDialogs& messages_;
     uint32_t colour_ = 0;
     QLabel* shapeColor_ = nullptr;
     ColorPanel* palette_ = nullptr;

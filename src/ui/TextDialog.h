@@ -2,6 +2,7 @@
 // every text is drawn with. Its logic runs without showing it.
 #pragma once
 
+#include "document/TextLimit.h"
 #include "document/UserDialogs.h"
 #include "files/Settings.h"
 
@@ -32,7 +33,6 @@ inline constexpr std::array<NamedColour, 20> kTextColours{{
 }};
 
 inline constexpr const char* kNoTextMessage = "文字がありません！";
-inline constexpr const char* kTextTooLongMessage = "1行の文字が長すぎます！2550バイト(半角2550文字)までにして下さい。";
 
 class TTextDialog final : public QDialog {
     Q_OBJECT

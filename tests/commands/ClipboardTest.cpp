@@ -188,5 +188,48 @@ TEST(RealTimeDisplay, KindByKind)
     EXPECT_TRUE(RealTimeProperties(&text).Captions.empty());
 }
 
+// The secondary window's read-out of the element under the cursor, one kind at a time.
+TEST(ElementInformation, KindByKind)
+{
+    const auto make = [](int8_t kind, std::initializer_list<double> values) {
+        TCadData e{};
+        e.Kind = kind;
+        double* const fields[] = {&e.Cx, &e.Cy, &e.R, &e.X1, &e.Y1, &e.X2, &e.Y2, &e.Angle};
+        size_t i = 0;
+        for (const double value : values) *fields[i++] = value;
+        return e;
+    };
+    TCadData line = Line(0, 0, 3, 4);
+    line.Angle = 53.13010235;
+    const struct {
+        const char* name;
+        TCadData element;
+        const char* text;
+    } cases[] = {
+        {"line", line,
+         "<直線> 端点1(X0.0000 , Y0.0000) 端点2(X3.0000 , Y4.0000) 長さ5.0000 傾斜角53.1301"},
+        {"ellipse", make(kKindEllipse, {1, 2, 10, 30, 0.5, 120}),
+         "<楕円> 中心点(X1.0000 , Y2.0000) +長さ30.0000 -長さ120.0000 扁平率0.5000"},
+        {"arc", make(kKindArc, {0, 0, 5, 5, 0, 0, 5, 90}),
+         "<円弧> 中心点(X0.0000 , Y0.0000) 半径5.0000 端点1(X5.0000 , Y0.0000) 端点2(X0.0000 , Y5.0000) 円弧角90.0000"},
+        {"circle", make(kKindCircle, {-1.25, 0, 2}), "<円> 中心点(X-1.2500 , Y0.0000) 半径2.0000"},
+        {"point", make(kKindPoint, {1.5, -2}), "<点> 中心点(X1.50000 , Y-2.00000)"},
+        {"curve through points", make(kKindCurveThroughPoints, {0, 0, 0, 1, 2, 3, 4}),
+         "<曲線> 端点1(X1.0000 , Y2.0000) 端点2(X3.0000 , Y4.0000)"},
+        {"curve by control points", make(kKindCurveByControlPoints, {0, 0, 0, 1, 2, 3, 4}),
+         "<曲線> 端点1(X1.0000 , Y2.0000) 端点2(X3.0000 , Y4.0000)"},
+        {"a negative zero shows no sign", make(kKindCircle, {-0.00001, 0, 1}),
+         "<円> 中心点(X0.0000 , Y0.0000) 半径1.0000"},
+        {"numbers cut to 15 characters", make(kKindCircle, {123456789012.5, 0, 1}),
+         "<円> 中心点(X123456789012.50 , Y0.0000) 半径1.0000"},
+        {"a text", make(kKindText, {0, 0, 5}), ""},
+        {"a dimension", make(6, {0, 0, 5}), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ElementInfoText(c.element), c.text);
+    }
+}
+
 }  // namespace
 }  // namespace vantro::testing

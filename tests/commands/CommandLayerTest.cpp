@@ -4,6 +4,7 @@
 #include "commands/Dispatch.h"
 #include "commands/Selection.h"
 #include "commands/SelectionSteps.h"
+#include "document/ElementStore.h"
 #include "document/Layers.h"
 #include "support/Fixtures.h"
 
@@ -33,6 +34,37 @@ TEST_F(CommandTest, TheTwoPointLineByClicks)
     EXPECT_EQ(second.Result.X, "300");
     EXPECT_EQ(second.Result.Y, "200");
     EXPECT_EQ(second.Result.Focus, EntryFocus::X);
+}
+
+// A refused append cancels its command, whose candidates' removal makes room; the next command
+// used to fail in silence until something else changed the store.
+TEST_F(CommandTest, TheNextCommandDrawsAgainAfterACapacityRefusal)
+{
+    class Cancelling : public DrawingListener {
+    public:
+        explicit Cancelling(Drawing& drawing) : drawing_(drawing) {}
+        void AppendRefused() override { RemoveCandidates(drawing_); }
+
+    private:
+        Drawing& drawing_;
+    };
+    Cancelling listener(drawing);
+    drawing.Listener = &listener;
+    SetCapacity(drawing, 100);
+    for (int i = 0; i < 99; ++i) ASSERT_TRUE(Append(drawing, true));
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(Append(drawing, false));
+    drawing.CandidateCount = 2;
+    ASSERT_FALSE(Append(drawing, false));
+    ASSERT_EQ(drawing.Count, 99);
+
+    BeginCommandState(drawing, state, step::kLineFirstPoint);
+    DispatchClick(Context(), At(100, 100));
+    state.CursorPixel = {300, 400};
+    DispatchClick(Context(), {300, 400, kLeftButton});
+    EXPECT_EQ(drawing.Count, 100);
+    EXPECT_EQ(drawing[100].Kind, 1);
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{kCapacityMessage});
+    drawing.Listener = nullptr;
 }
 
 TEST_F(CommandTest, TheFirstClickShowsItsPointAndTheSecondPrompt)

@@ -1,6 +1,7 @@
 // The edit menu's clipboard, the element information dialog and the real-time display in the window.
 #include "MainWindowFixture.h"
 
+#include "document/TextLimit.h"
 #include "support/Fixtures.h"
 #include "ui/PropertyDialog.h"
 
@@ -8,8 +9,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 namespace vantro::testing {
 namespace {
@@ -139,6 +142,48 @@ TEST_F(ClipboardWindowTest, ThePropertyDialogForAWindowOfElements)
     ASSERT_TRUE(caption);
     EXPECT_EQ(*caption, QStringLiteral("要素情報 直線=2 円弧=0 円=0 点=0 楕円=0 その他=0"));
     EXPECT_EQ(window->Document()[1].Selected, 0) << "中止 drops the selection";
+}
+
+// A text in the buffer may come from a drawing that never went through a file.
+TEST_F(ClipboardWindowTest, APastedTextTooLongForAFileIsCutAndTheDrafterIsTold)
+{
+    window->Clipboard().Records = {TextElement(0, 60, 5, std::string(3000, 'x')), Line(0, 0, 1, 1)};
+    dialogs.Answers = {DialogAnswer::No};
+    OpenEditMenu();
+    Find<QAction>("menuPest2")->trigger();
+    ASSERT_EQ(window->Document().Count, 4);
+    EXPECT_EQ(window->Document()[3].Text.size(), kMaxTextBytes);
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{std::string("1") + kLongTextsCutSuffix});
+    EXPECT_EQ(window->Clipboard().Records[0].Text.size(), 3000u) << "the buffer keeps what was copied";
+}
+
+TEST(PropertyDialogTest, AStringLongerThanADrawingFileHoldsIsRefusedWithTheDialogOpen)
+{
+    const QString a = QString::fromUtf8("あ");  // two bytes in CP932
+    const struct {
+        const char* name;
+        QString string;
+        bool accepted;
+    } cases[] = {
+        {"2550 bytes", QString(2550, QLatin1Char('x')), true},
+        {"2551 bytes", QString(2551, QLatin1Char('x')), false},
+        {"1276 double-byte characters", a.repeated(1276), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PropertySummary summary;
+        summary.Seen = 1;
+        summary.ShowsString = true;
+        ScriptedDialogs messages;
+        TFormPropaty dialog(summary, LayerTable{}, messages, nullptr);
+        dialog.setResult(QDialog::Rejected);
+        dialog.findChild<QLineEdit*>("Edit1")->setText(c.string);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted);
+        const std::vector<std::string> expected =
+            c.accepted ? std::vector<std::string>{} : std::vector<std::string>{kTextTooLongMessage};
+        EXPECT_EQ(messages.Messages, expected);
+    }
 }
 
 TEST_F(ClipboardWindowTest, TheRealTimeDisplayFollowsTheMouse)

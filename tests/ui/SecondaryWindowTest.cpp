@@ -4,6 +4,7 @@
 
 #include "commands/ElementProperties.h"
 #include "document/Layers.h"
+#include "document/TextLimit.h"
 #include "files/DrawingFile.h"
 #include "files/FileSystem.h"
 #include "subwindow/SecondaryWindow.h"
@@ -166,18 +167,74 @@ TEST_F(SecondaryWindowTest, CutThenOneUndoBringsTheElementsBack)
 TEST_F(SecondaryWindowTest, TwoWindowsNeverShareAnUndoFile)
 {
     CopyThreeInMain();
-    TFormCAD2 other(*window, folder);
+    const std::filesystem::path otherFile = folder / ("CadUndo2-" + std::to_string(::getpid()));
+    {
+        TFormCAD2 other(*window, folder);
+        SubItem("menuPest2")->trigger();
+        other.PasteKeepingLayers();
+        other.Document().Count = 1;
+        SubClick(20, 0);
+        SubItem("menuDel")->trigger();
+        other.Document()[1].Selected = 1;
+        other.DeleteSelection();
+        SubItem("menuUndo")->trigger();
+        other.UndoLast();
+        EXPECT_EQ(SubDoc().Count, 3);
+        EXPECT_EQ(other.Document().Count, 1) << "each window gets back what it had";
+        EXPECT_TRUE(std::filesystem::exists(otherFile));
+    }
+    EXPECT_FALSE(std::filesystem::exists(otherFile)) << "a window's undo file goes with it";
+    EXPECT_TRUE(std::filesystem::exists(folder / "CadUndo2"));
+}
+
+TEST_F(SecondaryWindowTest, ElementsCopiedHereArePastedIntoTheMainWindow)
+{
+    CopyThreeInMain();
     SubItem("menuPest2")->trigger();
-    other.PasteKeepingLayers();
-    other.Document().Count = 1;
+    window->Clipboard().Records.clear();
     SubClick(20, 0);
-    SubItem("menuDel")->trigger();
-    other.Document()[1].Selected = 1;
-    other.DeleteSelection();
-    SubItem("menuUndo")->trigger();
-    other.UndoLast();
-    EXPECT_EQ(SubDoc().Count, 3);
-    EXPECT_EQ(other.Document().Count, 1) << "each window gets back what it had";
+    SubClick(20, 40);
+    ASSERT_EQ(sub->SelectionCount(), 2);
+    SubItem("menuCopy")->trigger();
+    ASSERT_EQ(window->Clipboard().Records.size(), 2u);
+    EXPECT_EQ(SubDoc()[1].Selected, 0) << "the copy lets the selection go here";
+
+    dialogs.Answers = {DialogAnswer::No};
+    Find<QAction>("menuPest2")->trigger();
+    ASSERT_EQ(window->Document().Count, 5);
+    for (const auto& [index, y, layer] : {std::tuple{4, 0.0, 2}, std::tuple{5, 40.0, 5}}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(window->Document()[index].Y1, y);
+        EXPECT_EQ(window->Document()[index].Layer, layer);
+        EXPECT_EQ(window->Document()[index].Selected, 0);
+    }
+    Press("SpeedButtonUNDU");
+    EXPECT_EQ(window->Document().Count, 3) << "the paste is one undo step of the main drawing";
+}
+
+// A buffer filled from a drawing that never went through a file may hold texts no file can keep.
+TEST_F(SecondaryWindowTest, LongTextsArePastedCutAndSavedCutWithAWordEachTime)
+{
+    window->Clipboard().Records = {TextElement(0, 0, 5, std::string(3000, 'x'))};
+    SubItem("menuPest2")->trigger();
+    ASSERT_EQ(SubDoc().Count, 1);
+    EXPECT_EQ(SubDoc()[1].Text.size(), kMaxTextBytes);
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{std::string("1") + kLongTextsCutSuffix});
+
+    dialogs.Messages.clear();
+    SubDoc().Layers.Name[0] = std::string(2600, 'n');
+    dialogs.Files = {SavedFile("long")};
+    ASSERT_TRUE(sub->SaveAsCommand());
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{std::string("1") + kStringsCutOnSaveSuffix});
+}
+
+// This store has no capacity of its own: a paste beyond the largest "CadMax" is taken whole.
+TEST_F(SecondaryWindowTest, APasteBeyondTheLargestCapacityIsTakenWhole)
+{
+    window->Clipboard().Records.assign(static_cast<size_t>(kMaxCapacity) + 1, Line(0, 0, 10, 0));
+    SubItem("menuPest2")->trigger();
+    EXPECT_EQ(SubDoc().Count, kMaxCapacity + 1);
+    EXPECT_TRUE(dialogs.Messages.empty());
 }
 
 TEST_F(SecondaryWindowTest, AnUndoFileCutShortIsToldAndKeepsTheDrawing)
@@ -307,6 +364,26 @@ TEST_F(SecondaryWindowTest, ClearingEmptiesTheLayerNamesAndAFailedOpenTakesThemF
     EXPECT_EQ(SubDoc().Count, 0);
 }
 
+TEST_F(SecondaryWindowTest, AFailedOpenLeavesNoOldDrawingOnTheCanvas)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    const QColor background = ToQColor(window->Preferences().FormColor);
+    const auto drawnPixels = [&] {
+        const QImage image = SubCanvas()->grab().toImage();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != background) ++drawn;
+        return drawn;
+    };
+    ASSERT_GT(drawnPixels(), 0);
+    const std::filesystem::path broken = folder / "broken.dca";
+    std::ofstream(broken, std::ios::binary) << std::string("\x0e\x01\x05", 3);
+    EXPECT_FALSE(sub->OpenDrawing(Utf8FromPath(broken)));
+    EXPECT_EQ(drawnPixels(), 0);
+}
+
 TEST_F(SecondaryWindowTest, SavingHereKeepsThisDrawingsFillsAndStyleAndLeavesTheMainDrawingAlone)
 {
     window->Document().MemoBrush = {"1,255"};
@@ -325,6 +402,8 @@ TEST_F(SecondaryWindowTest, SavingHereKeepsThisDrawingsFillsAndStyleAndLeavesThe
     ASSERT_TRUE(sub->SaveAsCommand());
     EXPECT_EQ(dialogs.FileDialogs.back().Filter, kDrawingFileFilter);
     EXPECT_FALSE(window->Document().Saved) << "the main drawing still has its unsaved work";
+    EXPECT_EQ(window->RecentFiles()[0], SavedFile("copy.dca")) << "the last file written comes first";
+    EXPECT_EQ(window->RecentFiles()[1], SavedFile("own.dca"));
 
     for (const char* name : {"own.dca", "copy.dca"}) {
         SCOPED_TRACE(name);
