@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # Qt Multimedia plays the sounds; the desktop tools are what the shortcut registrations call and
-# their tests check; the print tests read the PDFs back with poppler's tools.
+# their tests check; the print tests read the PDFs back with poppler's tools; the DXF tests read what
+# the program writes with two independent readers, ezdxf and LibreCAD.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev googletest
-          libgtest-dev libbenchmark-dev fonts-ipafont xdg-utils desktop-file-utils shared-mime-info poppler-utils "$@")
+          libgtest-dev libbenchmark-dev fonts-ipafont xdg-utils desktop-file-utils shared-mime-info poppler-utils
+          python3-ezdxf librecad "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
 #include "app/ScriptRunner.h"
+#include "app/WindowStart.h"
 #include "desktop/DesktopRegistration.h"
 #include "desktop/FirstRun.h"
 #include "files/SettingsFile.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
-#include <QTimer>
 #include <QUrl>
 
 #include <cstdlib>
@@ -57,17 +57,6 @@ int RunHeadless(int argc, char** argv, const vantro::CommandLine& line)
     return vantro::RunConvert(line, settings, std::cerr);
 }
 
-// SpeedButton20: the secondary drawing window, made on its first use and kept until the end.
-void ConnectSecondaryWindow(vantro::TForm1& window, const std::filesystem::path& folder,
-                            std::unique_ptr<vantro::TFormCAD2>& secondary)
-{
-    window.SetSecondaryWindowOpener([&window, folder, &secondary] {
-        if (!secondary) secondary = std::make_unique<vantro::TFormCAD2>(window, folder);
-        secondary->show();
-        secondary->raise();
-    });
-}
-
 int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
 {
     if (!HasDisplay()) {
@@ -86,24 +75,20 @@ int RunWindow(int argc, char** argv, const vantro::CommandLine& line)
     // A settings file that could not be read is never written: the user is told once, here.
     vantro::TForm1 window(std::move(settings), loaded.Writable ? settingsFile : std::filesystem::path());
     std::unique_ptr<vantro::TFormCAD2> secondary;
-    ConnectSecondaryWindow(window, settingsFile.parent_path(), secondary);
+    vantro::ConnectSecondaryWindow(window, settingsFile.parent_path(), secondary);
     window.show();
     // The frame is known once the window is shown; the window then fills the screen's work area.
     QCoreApplication::processEvents();
     window.FitToWorkArea();
-    if (!loaded.Message.empty()) window.Dialogs().ShowMessage(loaded.Message);
-    // The settings file written when the window closes makes the next start an ordinary one.
-    if (firstRun)
-        vantro::GreetFirstRun(window.Dialogs(), ToPath(QCoreApplication::applicationFilePath()),
-                              vantro::CurrentDesktopFolders(), [](const std::filesystem::path& file) {
-                                  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
-                              });
-    // Work a killed program left in its backup comes first; when it is taken up, it stands in for
-    // the drawing named on the command line.
-    const bool recovered = window.StartAutoSave(ProgramFolderFor(line));
-    // A drawing named on the command line is opened once the window is ready; only ".dca" counts.
-    if (!recovered && line.Input.ends_with(".dca"))
-        QTimer::singleShot(0, &window, [&window, &line] { window.OpenDrawing(line.Input); });
+    vantro::StartWindow(window, {.SettingsMessage = loaded.Message,
+                                 .FirstRun = firstRun,
+                                 .Executable = ToPath(QCoreApplication::applicationFilePath()),
+                                 .Desktop = vantro::CurrentDesktopFolders(),
+                                 .OpenReadme = [](const std::filesystem::path& file) {
+                                     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+                                 },
+                                 .ProgramFolder = ProgramFolderFor(line),
+                                 .Input = line.Input});
     return QApplication::exec();
 }
 
@@ -124,7 +109,7 @@ int RunScriptFile(int argc, char** argv, const vantro::CommandLine& line)
     if (!loaded.Message.empty()) std::cerr << "VantroCad: " << loaded.Message << '\n';
     vantro::TForm1 window(std::move(settings));
     std::unique_ptr<vantro::TFormCAD2> secondary;
-    ConnectSecondaryWindow(window, std::filesystem::temp_directory_path(), secondary);
+    vantro::ConnectSecondaryWindow(window, std::filesystem::temp_directory_path(), secondary);
     window.show();
     QCoreApplication::processEvents();
     const auto failure = vantro::RunScript(window, line.Input, *lines, std::cerr);

@@ -30,11 +30,27 @@ bool IsOutOfRunStep(uint16_t code)
 }
 
 // Commands that menus start; no tool button has them.
-constexpr uint16_t kMenuStarts[] = {step::kPartSaveSelect, step::kChainCheck, step::kFreeSelection};
+struct MenuCommand {
+    uint16_t Start;
+    const char* Caption;
+    const char* Note;
+};
+constexpr MenuCommand kMenuCommands[] = {
+    {step::kPartSaveSelect, "部分保存（ファイルメニュー）", ""},
+    {step::kChainCheck, "連続図形要素確認（設定メニュー）", ""},
+    {step::kFreeSelection, "図形選択開始（編集メニュー）",
+     "図形をクリックするか包み窓で囲んで選択します。選択した図形は編集メニューの切り取り、コピー、削除で扱います。"
+     "右クリックで選択を解除します。"},
+};
+
+bool IsMenuStart(uint16_t code)
+{
+    return std::ranges::any_of(kMenuCommands, [code](const MenuCommand& command) { return command.Start == code; });
+}
 
 bool IsCommandStart(uint16_t code)
 {
-    if (std::ranges::find(kMenuStarts, code) != std::end(kMenuStarts)) return true;
+    if (IsMenuStart(code)) return true;
     return std::ranges::any_of(ToolButtonRows(), [code](const ToolButtonRow& row) {
         return row.Start == code || (row.Right == RightButton::OtherCommand && row.RightStart == code);
     });
@@ -103,6 +119,7 @@ std::string Escaped(const std::string& text)
 
 void AppendList(std::string& html, const std::vector<std::string>& items)
 {
+    if (items.empty()) return;
     html += "<ol>\n";
     for (const std::string& item : items) html += "<li>" + Escaped(item) + "</li>\n";
     html += "</ol>\n";
@@ -117,6 +134,7 @@ void AppendEntry(std::string& html, const CommandHelp& entry)
         for (size_t i = 0; i < entry.Keys.size(); ++i) html += (i == 0 ? "" : "、") + Escaped(entry.Keys[i]);
         html += "</p>\n";
     }
+    if (!entry.Note.empty()) html += "<p>" + Escaped(entry.Note) + "</p>\n";
     if (!entry.RightPrompts.empty()) html += "<p>左ボタン:</p>\n";
     AppendList(html, entry.Prompts);
     if (!entry.RightPrompts.empty()) {
@@ -132,7 +150,7 @@ std::vector<CommandHelp> CommandHelpEntries()
     std::vector<CommandHelp> entries;
     for (const ToolButtonRow& button : ToolButtonRows()) {
         CommandHelp entry{.Hint = button.Hint, .Start = button.Start, .Keys = Keys(button),
-                          .Prompts = Prompts(button.Start, false), .RightPrompts = {}};
+                          .Prompts = Prompts(button.Start, false), .RightPrompts = {}, .Note = {}};
         if (button.Right == RightButton::OtherCommand) entry.RightPrompts = Prompts(button.RightStart, false);
         if (button.Right == RightButton::AltVariant) {
             std::vector<std::string> variant = Prompts(button.Start, true);
@@ -140,13 +158,25 @@ std::vector<CommandHelp> CommandHelpEntries()
         }
         entries.push_back(std::move(entry));
     }
+    for (const MenuCommand& command : kMenuCommands)
+        entries.push_back({.Hint = command.Caption, .Start = command.Start, .Keys = {},
+                           .Prompts = Prompts(command.Start, false), .RightPrompts = {}, .Note = command.Note});
     return entries;
 }
 
 bool HasHelpEntry(int context)
 {
-    if (context == 0) return true;
+    if (context == 0 || (context <= UINT16_MAX && IsMenuStart(static_cast<uint16_t>(context)))) return true;
     return std::ranges::any_of(ToolButtonRows(), [context](const ToolButtonRow& row) { return row.Start == context; });
+}
+
+int MenuCommandHelpContext(uint16_t code)
+{
+    for (const MenuCommand& command : kMenuCommands) {
+        const std::vector<const StepRow*> steps = CommandSteps(command.Start);
+        if (std::ranges::any_of(steps, [code](const StepRow* row) { return row->Code == code; })) return command.Start;
+    }
+    return 0;
 }
 
 std::string HelpAnchor(int context) { return "c" + std::to_string(context); }

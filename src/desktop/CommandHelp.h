@@ -1,5 +1,6 @@
 // The help built into the program: every tool button's command with its tool tip, letter keys and
-// the prompts of its steps, taken from the tables the commands run on, as one HTML page.
+// the prompts of its steps, then the commands menus start, taken from the tables the commands run
+// on, as one HTML page.
 #pragma once
 
 #include <cstdint>
@@ -9,11 +10,12 @@
 namespace vantro {
 
 struct CommandHelp {
-    std::string Hint;                      // the button's tool tip (UTF-8)
+    std::string Hint;                      // the button's tool tip, or the menu item's caption (UTF-8)
     uint16_t Start = 0;                    // its left button's start code, the help context of its entry
     std::vector<std::string> Keys;         // letter keys that start it, "W" or "Q（右ボタン）"
     std::vector<std::string> Prompts;      // the steps' prompts, in order
     std::vector<std::string> RightPrompts; // the right button's, when it does something else
+    std::string Note;                      // how a command without prompts is used
 };
 
 std::vector<CommandHelp> CommandHelpEntries();
@@ -21,6 +23,10 @@ std::vector<CommandHelp> CommandHelpEntries();
 // Context 0 is the page's top (the list of commands); any other has an entry when a command
 // starts at that code.
 bool HasHelpEntry(int context);
+
+// F1's entry for a step of a command that a menu starts: that command's start, 0 for any other
+// step. These commands have no topic of their own in "Cadhelp.chm".
+int MenuCommandHelpContext(uint16_t code);
 
 // The anchor of a context's entry in the page: "c17".
 std::string HelpAnchor(int context);

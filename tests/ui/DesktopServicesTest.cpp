@@ -48,6 +48,24 @@ TEST_F(DesktopServicesTest, F1InAStepOpensTheBuiltInHelpAtThatCommand)
     EXPECT_TRUE(dialogs.Messages.empty());
 }
 
+TEST_F(DesktopServicesTest, F1InACommandAMenuStartedOpensItsBuiltInEntry)
+{
+    Trigger("N33Renzoku");
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_NE(Help(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Help()));
+    EXPECT_EQ(Help()->Entry(), 249);
+    // The entry is near the page's end, so it need not reach the top line: it is in view.
+    QTextBrowser* text = Help()->Text();
+    QTextCursor end(text->document());
+    end.movePosition(QTextCursor::End);
+    const QTextCursor heading =
+        text->document()->find(QStringLiteral("連続図形要素確認（設定メニュー）"), end, QTextDocument::FindBackward);
+    ASSERT_FALSE(heading.isNull());
+    EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect(heading).center()));
+    EXPECT_TRUE(dialogs.Messages.empty());
+}
+
 TEST_F(DesktopServicesTest, TheHelpMenuOpensTheListOfCommands)
 {
     Press("SpeedButton300");
