@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian package into a fresh Debian 12 (debootstrap, as root), starts the program the
-# way its menu entry does, checks that drawings open with it, then removes it and lists what stayed.
+# way its menu entry does, checks that drawings open with it, then purges it and lists what stayed
+# (the settings a run wrote into the home folder are the user's, not the package's).
 # Usage: sudo scripts/check-debian-package.sh build-release/vantrocad_*.deb [root folder]
 set -euo pipefail
 deb=$(realpath "$1")
@@ -18,7 +19,7 @@ cp "$deb" "$root/tmp/vantrocad.deb"
 
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 bash -euo pipefail -c "$1"; }
 
-in_root 'apt-get update -qq && find / -xdev -path /proc -prune -o -print | sort > /tmp/before.txt'
+in_root 'apt-get update -qq'
 echo "== install"
 in_root 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/vantrocad.deb >/tmp/install.log 2>&1 || { tail -20 /tmp/install.log; exit 1; }'
 in_root 'dpkg -L vantrocad'
@@ -32,5 +33,10 @@ echo "== drawings open with the program"
 in_root 'xdg-mime query filetype /usr/share/vantrocad/samples/flange.dca
          xdg-mime query default application/x-vantrocad-drawing'
 echo "== remove"
-in_root 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq vantrocad >/dev/null && apt-get autoremove -y -qq --purge >/dev/null'
-in_root 'find / -xdev -path /proc -prune -o -print | sort > /tmp/after.txt; comm -13 /tmp/before.txt /tmp/after.txt | grep -v -e "^/var/lib/apt" -e "^/var/cache" -e "^/var/log" -e "^/var/lib/dpkg" -e "^/tmp" -e "^/root" || echo "nothing of the package stayed"'
+in_root 'dpkg -L vantrocad > /tmp/package-files.txt
+         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq vantrocad >/dev/null 2>&1
+         left=0
+         while read -r path; do [ -f "$path" ] && { echo "left: $path"; left=1; }; done < /tmp/package-files.txt
+         find / -xdev \( -path /proc -o -path /tmp -o -path /root \) -prune -o -iname "*vantrocad*" -print | grep . && left=1
+         echo "the drawing type after removal: $(xdg-mime query default application/x-vantrocad-drawing)"
+         [ $left -eq 0 ] && echo "nothing of the package stayed"'

@@ -2,6 +2,7 @@
 
 #include "commands/StepTable.h"
 #include "commands/ToolButtonTable.h"
+#include "document/ElementStore.h"
 #include "document/Layers.h"
 #include "document/UndoHistory.h"
 #include "support/Fixtures.h"
@@ -264,6 +265,31 @@ void TriggerLayerCommand(LayerPanel& panel, int row, const char* action)
     auto* item = panel.NameMenu(row)->findChild<QAction*>(QString::fromLatin1(action));
     ASSERT_NE(item, nullptr) << action;
     item->trigger();
+}
+
+// The capacity message advises raising "CadMax"; the refusal used to outlast the raise until New.
+TEST_F(MainWindowTest, ARaisedCapacityLetsTheDrafterDrawOnAfterARefusal)
+{
+    Settings settings;
+    settings.CadMax = 100;
+    Open(settings);
+    for (int i = 0; i < 101; ++i) AddLine(window->Document(), 0, i, 10, i);
+    const auto drawLine = [this] {
+        Press("SpeedButton17");
+        ClickCanvas({300, 200});
+        ClickCanvas({500, 200});
+        QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+    };
+    drawLine();
+    ASSERT_EQ(window->Document().Count, 101);
+    ASSERT_EQ(dialogs.Messages, std::vector<std::string>{kCapacityMessage});
+
+    Settings raised = window->Preferences();
+    raised.CadMax = 200;
+    window->ApplySettings(raised);
+    drawLine();
+    EXPECT_EQ(window->Document().Count, 102);
+    EXPECT_EQ(dialogs.Messages.size(), 1u);
 }
 
 // Deleting a layer after an undo used to leave redo standing: Redo then failed on the deleted
