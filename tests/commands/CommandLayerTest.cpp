@@ -4,8 +4,8 @@
 #include "commands/Dispatch.h"
 #include "commands/Selection.h"
 #include "commands/SelectionSteps.h"
-#include "document/ElementStore.h"
 #include "document/Layers.h"
+#include "support/CapacityRefusal.h"
 #include "support/Fixtures.h"
 
 #include <random>
@@ -40,22 +40,8 @@ TEST_F(CommandTest, TheTwoPointLineByClicks)
 // used to fail in silence until something else changed the store.
 TEST_F(CommandTest, TheNextCommandDrawsAgainAfterACapacityRefusal)
 {
-    class Cancelling : public DrawingListener {
-    public:
-        explicit Cancelling(Drawing& drawing) : drawing_(drawing) {}
-        void AppendRefused() override { RemoveCandidates(drawing_); }
-
-    private:
-        Drawing& drawing_;
-    };
-    Cancelling listener(drawing);
-    drawing.Listener = &listener;
-    SetCapacity(drawing, 100);
-    for (int i = 0; i < 99; ++i) ASSERT_TRUE(Append(drawing, true));
-    for (int i = 0; i < 2; ++i) ASSERT_TRUE(Append(drawing, false));
-    drawing.CandidateCount = 2;
-    ASSERT_FALSE(Append(drawing, false));
-    ASSERT_EQ(drawing.Count, 99);
+    const CancellingListener listener(drawing);
+    RefuseAfterTwoCandidates(drawing);
 
     BeginCommandState(drawing, state, step::kLineFirstPoint);
     DispatchClick(Context(), At(100, 100));
@@ -64,7 +50,6 @@ TEST_F(CommandTest, TheNextCommandDrawsAgainAfterACapacityRefusal)
     EXPECT_EQ(drawing.Count, 100);
     EXPECT_EQ(drawing[100].Kind, 1);
     EXPECT_EQ(dialogs.Messages, std::vector<std::string>{kCapacityMessage});
-    drawing.Listener = nullptr;
 }
 
 TEST_F(CommandTest, TheFirstClickShowsItsPointAndTheSecondPrompt)

@@ -1,5 +1,6 @@
 #include "document/ElementStore.h"
 #include "document/UndoHistory.h"
+#include "support/CapacityRefusal.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedDialogs.h"
 
@@ -150,23 +151,9 @@ TEST(ElementStore, ARefusedAppendSucceedsAgainOnceThereIsRoom)
 // still fail rather than add candidates to a drawing no command is waiting on.
 TEST(ElementStore, RoomMadeByTheRefusalsOwnCancellationDoesNotEndIt)
 {
-    class Cancelling : public DrawingListener {
-    public:
-        explicit Cancelling(Drawing& drawing) : drawing_(drawing) {}
-        void AppendRefused() override { RemoveCandidates(drawing_); }
-
-    private:
-        Drawing& drawing_;
-    };
     Drawing drawing;
-    Cancelling listener(drawing);
-    drawing.Listener = &listener;
-    SetCapacity(drawing, 100);
-    for (int i = 0; i < 99; ++i) ASSERT_TRUE(Append(drawing, true));
-    for (int i = 0; i < 2; ++i) ASSERT_TRUE(Append(drawing, false));
-    drawing.CandidateCount = 2;
-    ASSERT_FALSE(Append(drawing, false));
-    ASSERT_EQ(drawing.Count, 99);
+    const testing::CancellingListener listener(drawing);
+    testing::RefuseAfterTwoCandidates(drawing);
     EXPECT_FALSE(Append(drawing, false));
     EXPECT_EQ(drawing.CandidateCount, 0);
     EXPECT_EQ(drawing.Count, 99);

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QWheelEvent>
 
 #include <filesystem>
 #include <fstream>
@@ -325,6 +326,76 @@ TEST_F(SecondaryWindowTest, TheStandardViewPutsTheOriginAtTheCentreAndZoomOutSto
     sub->View().Zoom = 0.013f;
     SubItem("ViewX_Dn")->trigger();
     EXPECT_NEAR(sub->View().Zoom, 0.0104, 1e-6);
+}
+
+TEST_F(SecondaryWindowTest, TheMovesPanByTwentyPixelsAndAMiddleDragPansOnlyBeyondMado)
+{
+    const struct {
+        const char* item;
+        int dx, dy;
+    } moves[] = {{"ViewRite", 20, 0}, {"ViewLeft", -20, 0}, {"ViewUp", 0, -20}, {"ViewDn", 0, 20}};
+    for (const auto& m : moves) {
+        SCOPED_TRACE(m.item);
+        const int x = sub->View().OriginX, y = sub->View().OriginY;
+        SubItem(m.item)->trigger();
+        EXPECT_EQ(sub->View().OriginX, x + m.dx);
+        EXPECT_EQ(sub->View().OriginY, y + m.dy);
+    }
+    const int mado = window->Preferences().Mado;
+    const struct {
+        int dx, dy;
+        bool pans;
+    } drags[] = {{mado, mado, false}, {-mado, 0, false}, {mado + 1, 0, true}, {0, -(mado + 1), true}};
+    for (const auto& d : drags) {
+        SCOPED_TRACE(::testing::Message() << d.dx << "," << d.dy);
+        const int x = sub->View().OriginX, y = sub->View().OriginY;
+        const QPoint from(200, 200), to(200 + d.dx, 200 + d.dy);
+        QTest::mousePress(SubCanvas(), Qt::MiddleButton, {}, from);
+        QTest::mouseMove(SubCanvas(), to);
+        QTest::mouseRelease(SubCanvas(), Qt::MiddleButton, {}, to);
+        EXPECT_EQ(sub->View().OriginX, x + (d.pans ? d.dx : 0));
+        EXPECT_EQ(sub->View().OriginY, y + (d.pans ? d.dy : 0));
+    }
+}
+
+TEST_F(SecondaryWindowTest, TheWheelZoomsAboutTheMouse)
+{
+    const QPoint at(100, 80);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), SubCanvas()->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, {});
+    QApplication::sendEvent(SubCanvas(), &move);
+    const float zoom = sub->View().Zoom;
+    const CanvasPoint before = WorldToCanvas(sub->View(), 10, 10);
+    const QPointF global = SubCanvas()->mapToGlobal(QPointF(at));
+    QWheelEvent up(QPointF(at), global, {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(SubCanvas(), &up);
+    EXPECT_GT(sub->View().Zoom, zoom);
+    const CanvasPoint after = WorldToCanvas(sub->View(), 10, 10);
+    EXPECT_GT(std::abs(after.X - at.x()), std::abs(before.X - at.x())) << "points move away from the mouse";
+    double stillX = 0, stillY = 0, backX = 0, backY = 0;
+    CanvasToWorld(sub->View(), at.x(), at.y(), stillX, stillY);
+    QWheelEvent down(QPointF(at), global, {}, QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(SubCanvas(), &down);
+    CanvasToWorld(sub->View(), at.x(), at.y(), backX, backY);
+    EXPECT_NEAR(backX, stillX, 2 / ViewScale(sub->View())) << "the point under the mouse stays";
+    EXPECT_NEAR(backY, stillY, 2 / ViewScale(sub->View()));
+}
+
+TEST_F(SecondaryWindowTest, StayingOnTopIsAToggleAndThePlacesCoverHalvesOfTheMainCanvas)
+{
+    EXPECT_TRUE(sub->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    SubItem("VewOn")->trigger();
+    EXPECT_FALSE(sub->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(sub->isVisible()) << "changing the flag shows the window again";
+    SubItem("VewOn")->trigger();
+    EXPECT_TRUE(sub->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    const QWidget* canvas = Canvas();
+    const QRect area(canvas->mapToGlobal(QPoint(0, 0)), canvas->size());
+    SubItem("N12")->trigger();
+    EXPECT_EQ(sub->geometry(), QRect(area.x() + area.width() / 2 + 4, area.y(), area.width() / 2, area.height()));
+    SubItem("N13")->trigger();
+    EXPECT_EQ(sub->geometry(), QRect(area.x() + 4, area.y() + area.height() / 2, area.width(), area.height() / 2));
 }
 
 TEST_F(SecondaryWindowTest, AVersion269FileLeavesLayers17To96VisibleAndUnnamed)
