@@ -166,18 +166,10 @@ std::vector<CommandHelp> CommandHelpEntries()
 
 bool HasHelpEntry(int context)
 {
-    if (context == 0 || (context <= UINT16_MAX && IsMenuStart(static_cast<uint16_t>(context)))) return true;
+    if (context == 0) return true;
     return std::ranges::any_of(ToolButtonRows(), [context](const ToolButtonRow& row) { return row.Start == context; });
 }
 
-int MenuCommandHelpContext(uint16_t code)
-{
-    for (const MenuCommand& command : kMenuCommands) {
-        const std::vector<const StepRow*> steps = CommandSteps(command.Start);
-        if (std::ranges::any_of(steps, [code](const StepRow* row) { return row->Code == code; })) return command.Start;
-    }
-    return 0;
-}
 
 std::string HelpAnchor(int context) { return "c" + std::to_string(context); }
 

@@ -20,13 +20,10 @@ struct CommandHelp {
 
 std::vector<CommandHelp> CommandHelpEntries();
 
-// Context 0 is the page's top (the list of commands); any other has an entry when a command
-// starts at that code.
+// Context 0 is the page's top (the list of commands); any other has an entry when a tool button's
+// command starts at that code. The commands menus start are listed but have no help context: F1
+// gives no help in them.
 bool HasHelpEntry(int context);
-
-// F1's entry for a step of a command that a menu starts: that command's start, 0 for any other
-// step. These commands have no topic of their own in "Cadhelp.chm".
-int MenuCommandHelpContext(uint16_t code);
 
 // The anchor of a context's entry in the page: "c17".
 std::string HelpAnchor(int context);

@@ -276,7 +276,6 @@ private:
 
     // Desktop services (MainWindowDesktop.cpp)
     void ShowHelp(int context);
-    void ShowBuiltInHelp(int context);
     void PlaySound(int sound);
     void BuildShortcutMenu(QMenu* setup);
 

@@ -54,17 +54,14 @@ void TForm1::ShowHelp(int context)
     case HelpRoute::ChmViewer:
         if (StartChmViewer(*viewer, *file, context)) return;
         [[fallthrough]];
-    case HelpRoute::BuiltIn: ShowBuiltInHelp(context); return;
+    case HelpRoute::BuiltIn:
+        if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+        helpWindow_->ShowEntry(context);
+        return;
     case HelpRoute::Missing:
         dialogs_->ShowMessage("CADヘルプファイル（Cadhelp.chm）が見つかりません");
         return;
     }
-}
-
-void TForm1::ShowBuiltInHelp(int context)
-{
-    if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
-    helpWindow_->ShowEntry(context);
 }
 
 void TForm1::PlaySound(int sound)

@@ -4,7 +4,6 @@
 #include "commands/LetterKeys.h"
 #include "commands/StepTable.h"
 #include "commands/ToolButtonTable.h"
-#include "desktop/CommandHelp.h"
 #include "ui/CanvasWidget.h"
 #include "ui/ColorPanel.h"
 #include "ui/LayerPanel.h"
@@ -22,13 +21,7 @@ void TForm1::RequestHelp()
     const StepRow* row = FindStep(command_.CommandMode);
     const int context = row != nullptr ? row->HelpContext : 0;
     lastHelpContext_ = 0;
-    if (context != 0) {
-        ShowHelp(context);
-    } else if (const int entry = MenuCommandHelpContext(command_.CommandMode); entry != 0) {
-        // The help file has no topic for a command a menu starts; the built-in page has its entry.
-        lastHelpContext_ = entry;
-        ShowBuiltInHelp(entry);
-    }
+    if (context != 0) ShowHelp(context);
 }
 
 bool TForm1::HandleKeyPress(QKeyEvent* event)
