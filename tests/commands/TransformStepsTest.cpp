@@ -186,6 +186,34 @@ TEST_F(TransformSteps, MirrorCopyAboutATypedAxis)
     ExpectOneUndoRestores(before);
 }
 
+// The plain mirror replaces its elements; an arc keeps running counter-clockwise, so its ends swap.
+TEST_F(TransformSteps, MirrorReplacesTheElementsAndTurnsArcsAround)
+{
+    AddLine(drawing, 110, 10, 150, 30);
+    AddElement(drawing, ArcElement({130, 20}, 10, 0, 90));
+    ClearUndo(drawing);
+    const std::vector<TCadData> before = ElementsOf(drawing);
+    Start(kMirrorSelect);
+    ConfirmWindowOf({1, 2});
+    ASSERT_EQ(state.CommandMode, kMirrorAxisStart);
+    ClickAt(100, 0);
+    ClickAt(100, 100);
+    ASSERT_EQ(drawing.Count, 2) << "no copies";
+    EXPECT_NEAR(drawing[1].X1, 90, 1e-9);
+    EXPECT_NEAR(drawing[1].Y1, 10, 1e-9);
+    EXPECT_NEAR(drawing[1].X2, 50, 1e-9);
+    const TCadData& arc = drawing[2];
+    EXPECT_NEAR(arc.Cx, 70, 1e-9);
+    EXPECT_NEAR(arc.Cy, 20, 1e-9);
+    EXPECT_NEAR(arc.X1, 70, 1e-9) << "the end at 90° becomes the start at 90°";
+    EXPECT_NEAR(arc.Y1, 30, 1e-9);
+    EXPECT_NEAR(arc.X2, 60, 1e-9);
+    EXPECT_NEAR(arc.Y2, 20, 1e-9);
+    EXPECT_NEAR(arc.Angle, 90, 1e-9);
+    EXPECT_EQ(state.CommandMode, kMirrorSelect);
+    ExpectOneUndoRestores(before);
+}
+
 TEST_F(TransformSteps, AMirrorAxisOfNoLengthIsRefused)
 {
     AddLine(drawing, 110, 10, 150, 30);
