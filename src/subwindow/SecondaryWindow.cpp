@@ -33,6 +33,8 @@ TFormCAD2::TFormCAD2(TForm1& main, std::filesystem::path undoFolder, QWidget* pa
 {
     setObjectName(QStringLiteral("FormCAD2"));
     setWindowTitle(QStringLiteral("CadSub"));
+    // Closing the main window ends the program, this window or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     canvas_ = new CanvasWidget(this);
     setCentralWidget(canvas_);
     canvas_->SetEvents({
@@ -57,11 +59,14 @@ TFormCAD2::TFormCAD2(TForm1& main, std::filesystem::path undoFolder, QWidget* pa
         image.fill(ToQColor(settings_.FormColor));
         QPainterSurface surface(image);
         const PaintSettings paint = Paint();
-        // Only that layer, whatever the visible flags and filters.
+        // Only that layer, whatever the visible flags and filters, dimensions and texts included,
+        // each in its own colour even when selected.
         for (int i = 1; i <= drawing_.Count; ++i) {
             if (drawing_[i].Layer != layer) continue;
-            surface.SetPen(ElementPen(paint, drawing_[i], i));
-            DrawShape({surface, view_, drawing_, paint}, drawing_[i]);
+            TCadData shown = drawing_[i];
+            shown.Selected = 0;
+            surface.SetPen(ElementPen(paint, shown, 0));
+            DrawWithCurrentPen({surface, view_, drawing_, paint}, shown);
         }
         canvas_->update();
     };
@@ -159,6 +164,12 @@ void TFormCAD2::BuildEditMenu()
         for (const char* name : {"menuPest1", "menuPest2"})
             editActions_[QString::fromUtf8(name)]->setEnabled(!clipboard_.Records.empty());
     });
+    // The shortcuts must not keep the state the menu last showed: the selection and the shared
+    // buffer change meanwhile, and the commands themselves do nothing when there is nothing to do.
+    connect(edit, &QMenu::aboutToHide, this, [this] {
+        for (const char* name : {"menuCut", "menuCopy", "menuDel", "menuPest1", "menuPest2"})
+            editActions_[QString::fromUtf8(name)]->setEnabled(true);
+    });
 }
 
 void TFormCAD2::BuildViewMenus()
@@ -238,8 +249,13 @@ void TFormCAD2::PlaceBesideMain(bool sideBySide)
 {
     const QWidget* canvas = main_.findChild<QWidget*>(QStringLiteral("PaintBox1"));
     const QRect area(canvas->mapToGlobal(QPoint(0, 0)), canvas->size());
-    if (sideBySide) setGeometry(area.x() + area.width() / 2 + 4, area.y(), area.width() / 2, area.height());
-    else setGeometry(area.x() + 4, area.y() + area.height() / 2, area.width(), area.height() / 2);
+    const QRect place = sideBySide
+                            ? QRect(area.x() + area.width() / 2 + 4, area.y(), area.width() / 2, area.height())
+                            : QRect(area.x() + 4, area.y() + area.height() / 2, area.width(), area.height() / 2);
+    // The place is the whole window's, its frame included.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(place.size() - frame);
+    move(place.topLeft());
 }
 
 }  // namespace vantro

@@ -80,7 +80,9 @@ private:
     std::string ReadOut(int x, int y);
     bool WriteUndoFile();
     void Paste(std::optional<uint8_t> layer);
-    void SetUndo(const QString& caption);
+    bool HasSelection() const;
+    void TakeUndoLevel(const QString& caption);
+    void RemoveSelection(const QString& undoCaption);
     std::filesystem::path UndoFile() const;
     bool WriteTo(const std::string& path);
     PaintSettings Paint() const;
@@ -95,8 +97,9 @@ private:
     int selectionCount_ = 0;
     bool windowDrag_ = false;
     bool panDrag_ = false;
-    CanvasPoint anchor_{};
+    CanvasPoint anchor_{};     // the selection window's
     CanvasPoint current_{};
+    CanvasPoint panAnchor_{};
     std::filesystem::path undoFolder_;
     std::unique_ptr<QLockFile> undoLock_;
 

@@ -82,7 +82,8 @@ void TFormCAD2::MouseDown(Qt::MouseButton button, int x, int y)
         const PickContext pick = PickContextAt(view_, settings_, false, x, y);
         const int h = FindElementNear(drawing_, index_, pick, 1);
         if (h > 0) {
-            ToggleSelected(drawing_, h, false);
+            // Only the element clicked, a grouped cross circle too: the count follows one flag.
+            drawing_[h].Selected = drawing_[h].Selected == 1 ? 0 : 1;
             selectionCount_ += drawing_[h].Selected == 1 ? 1 : -1;
             DrawElement(h);
             ShowSelectionCount();
@@ -102,7 +103,7 @@ void TFormCAD2::MouseDown(Qt::MouseButton button, int x, int y)
     }
     if (button == Qt::MiddleButton) {
         panDrag_ = true;
-        anchor_ = {x, y};
+        panAnchor_ = {x, y};
         canvas_->setCursor(Qt::PointingHandCursor);
     }
 }
@@ -137,9 +138,9 @@ void TFormCAD2::MouseUp(int x, int y)
     }
     if (panDrag_) {
         panDrag_ = false;
-        if (std::abs(x - anchor_.X) > settings_.Mado || std::abs(y - anchor_.Y) > settings_.Mado) {
-            view_.OriginX += x - anchor_.X;
-            view_.OriginY += y - anchor_.Y;
+        if (std::abs(x - panAnchor_.X) > settings_.Mado || std::abs(y - panAnchor_.Y) > settings_.Mado) {
+            view_.OriginX += x - panAnchor_.X;
+            view_.OriginY += y - panAnchor_.Y;
             RedrawAll();
         }
     }
@@ -148,6 +149,8 @@ void TFormCAD2::MouseUp(int x, int y)
 void TFormCAD2::Wheel(bool up)
 {
     if (panDrag_) return;
+    // "Wheel" may have changed in the settings dialog since the window was made.
+    view_.Wheel = settings_.Wheel;
     if (WheelZoom(view_, up)) RedrawAll();
 }
 
@@ -186,7 +189,9 @@ bool TFormCAD2::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Wheel && watched != canvas_) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == this) {
-            Wheel(static_cast<QWheelEvent*>(event)->angleDelta().y() > 0);
+            // A sideways scroll has no vertical turn: it zooms neither way.
+            const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+            if (delta != 0) Wheel(delta > 0);
             return true;
         }
     }

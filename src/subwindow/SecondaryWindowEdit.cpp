@@ -48,10 +48,13 @@ bool TFormCAD2::WriteUndoFile()
     return written.Ok;
 }
 
-void TFormCAD2::SetUndo(const QString& caption)
+// The one undo level, taken before a cut, delete or paste. Undo is offered only over an undo file
+// written now: a failed write leaves the one before, and undoing to that would drop the work since.
+void TFormCAD2::TakeUndoLevel(const QString& caption)
 {
-    undo_->setText(caption);
-    undo_->setEnabled(true);
+    const bool written = WriteUndoFile();
+    undo_->setText(written ? caption : QString::fromUtf8(kUndoCaption));
+    undo_->setEnabled(written);
 }
 
 void TFormCAD2::UndoLast()
@@ -81,8 +84,17 @@ void TFormCAD2::UndoLast()
     RedrawAll();
 }
 
+bool TFormCAD2::HasSelection() const
+{
+    for (int i = 1; i <= drawing_.Count; ++i)
+        if (drawing_[i].Selected == 1) return true;
+    return false;
+}
+
 void TFormCAD2::CopySelection()
 {
+    // With nothing selected a copy would empty the buffer the main window shares.
+    if (!HasSelection()) return;
     vantro::CopySelection(drawing_, clipboard_, true);
     selectionCount_ = 0;
     panels_[0]->clear();
@@ -91,15 +103,20 @@ void TFormCAD2::CopySelection()
 
 void TFormCAD2::CutSelection()
 {
+    if (!HasSelection()) return;
     vantro::CopySelection(drawing_, clipboard_, false);
-    DeleteSelection();
-    SetUndo(QStringLiteral("元に戻す-切り取り"));
+    RemoveSelection(QStringLiteral("元に戻す-切り取り"));
 }
 
+// Nothing to delete would still take the one undo level.
 void TFormCAD2::DeleteSelection()
 {
-    WriteUndoFile();
-    SetUndo(QStringLiteral("元に戻す-削除"));
+    if (HasSelection()) RemoveSelection(QStringLiteral("元に戻す-削除"));
+}
+
+void TFormCAD2::RemoveSelection(const QString& undoCaption)
+{
+    TakeUndoLevel(undoCaption);
     DeleteSelected(drawing_);
     // This window keeps one undo level in its file, no history of its own.
     ClearUndo(drawing_);
@@ -111,8 +128,7 @@ void TFormCAD2::DeleteSelection()
 void TFormCAD2::Paste(std::optional<uint8_t> layer)
 {
     if (clipboard_.Records.empty()) return;
-    WriteUndoFile();
-    SetUndo(QStringLiteral("元に戻す-貼り付け"));
+    TakeUndoLevel(QStringLiteral("元に戻す-貼り付け"));
     EndRefusal(drawing_);
     const PasteResult pasted = PasteClipboard(drawing_, clipboard_, layer);
     ClearUndo(drawing_);

@@ -161,6 +161,7 @@ TEST_F(SecondaryWindowTest, CutThenOneUndoBringsTheElementsBack)
     EXPECT_TRUE(sub->PanelText(0).isEmpty());
     SubItem("menuUndo")->trigger();
     EXPECT_EQ(ElementsOf(SubDoc()), pasted);
+    EXPECT_EQ(window->Clipboard().Records.size(), 1u) << "the buffer still holds the cut element";
     EXPECT_FALSE(SubItem("menuUndo")->isEnabled()) << "one level only";
     EXPECT_TRUE(std::filesystem::exists(folder / "CadUndo2"));
 }
@@ -236,6 +237,117 @@ TEST_F(SecondaryWindowTest, APasteBeyondTheLargestCapacityIsTakenWhole)
     SubItem("menuPest2")->trigger();
     EXPECT_EQ(SubDoc().Count, kMaxCapacity + 1);
     EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+// The menu's enable state used to stay with the shortcuts: at the start Ctrl+C with nothing selected
+// emptied the buffer the main window shares, and Delete took the one undo level for nothing.
+TEST_F(SecondaryWindowTest, TheEditShortcutsDoNothingWithoutASelectionAndWorkOnceThereIsOne)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    SubItem("menuUndo")->trigger();
+    ASSERT_FALSE(SubItem("menuUndo")->isEnabled());
+    ASSERT_EQ(SubDoc().Count, 0);
+    SubItem("menuPest2")->trigger();
+    for (const char* name : {"menuCopy", "menuCut", "menuDel"}) {
+        SCOPED_TRACE(name);
+        SubItem(name)->trigger();
+        EXPECT_EQ(window->Clipboard().Records.size(), 3u) << "the shared buffer is kept";
+        EXPECT_EQ(SubDoc().Count, 3);
+        EXPECT_EQ(SubItem("menuUndo")->text(), QStringLiteral("元に戻す-貼り付け")) << "the paste is still undoable";
+    }
+
+    auto* edit = SubItem<QMenu>("N6");
+    emit edit->aboutToShow();
+    EXPECT_FALSE(SubItem("menuDel")->isEnabled()) << "the open menu shows there is nothing to delete";
+    emit edit->aboutToHide();
+    SubClick(20, 0);
+    sub->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sub.get()));
+    QTest::keyClick(sub.get(), Qt::Key_Delete);
+    EXPECT_EQ(SubDoc().Count, 2) << "the shortcut works once something is selected";
+}
+
+TEST_F(SecondaryWindowTest, AFailedUndoWriteOffersNoUndo)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    ASSERT_TRUE(SubItem("menuUndo")->isEnabled());
+    std::filesystem::remove(folder / "CadUndo2");
+    std::filesystem::create_directory(folder / "CadUndo2");  // no file can be put in its place
+    SubClick(20, 0);
+    SubItem("menuDel")->trigger();
+    EXPECT_EQ(SubDoc().Count, 2) << "the delete still happens";
+    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{kWriteFailedMessage});
+    EXPECT_FALSE(SubItem("menuUndo")->isEnabled());
+    EXPECT_EQ(SubItem("menuUndo")->text(), QStringLiteral("元に戻す"));
+}
+
+TEST_F(SecondaryWindowTest, AClickSelectsOnlyTheElementEvenAGroupedCrossCircle)
+{
+    TCadData marker = Circle(20, 20, 2);
+    marker.Kind = kKindCrossCircle;
+    marker.Group = 5;
+    TCadData member = Line(0, 0, 40, 0);
+    member.Group = 5;
+    window->Clipboard().Records = {marker, member};
+    SubItem("menuPest2")->trigger();
+    SubClick(22, 20);
+    EXPECT_EQ(SubDoc()[1].Selected, 1);
+    EXPECT_EQ(SubDoc()[2].Selected, 0);
+    EXPECT_EQ(sub->PanelText(0), QStringLiteral("選択数1"));
+}
+
+// The preview of one layer draws every kind on it, texts included, whatever the layer's box says.
+TEST_F(SecondaryWindowTest, TheLayerPreviewDrawsTextsOnAHiddenLayer)
+{
+    TCadData text = TextElement(0, 0, 20, "ABC");
+    text.Layer = 2;
+    text.Color = 0x20C040;  // a colour nothing else on the canvas has
+    window->Clipboard().Records = {text};
+    SubItem("menuPest2")->trigger();
+    SubDoc().Layers.Visible[1] = 0;
+    sub->RedrawAll();
+    SubItem("N11")->trigger();
+    const QColor colour = ToQColor(text.Color);
+    const auto textPixels = [&] {
+        const QImage image = SubCanvas()->grab().toImage();
+        int found = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                        std::abs(c.blue() - colour.blue()) < 60)
+                    ++found;
+            }
+        }
+        return found;
+    };
+    ASSERT_EQ(textPixels(), 0) << "the layer is hidden";
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(sub->findChild<QWidget*>(QStringLiteral("LabelName2")), &enter);
+    EXPECT_GT(textPixels(), 0);
+}
+
+TEST_F(SecondaryWindowTest, TheWheelTakesTheSettingAsItIsNowAndASidewaysScrollDoesNotZoom)
+{
+    Settings changed = window->Preferences();
+    changed.Wheel = 9;
+    window->ApplySettings(changed);
+    const float zoom = sub->View().Zoom;
+    QWidget* bar = sub->findChild<QWidget*>(QStringLiteral("StatusBar1"));
+    const QPointF at(10, 5);
+    QWheelEvent sideways(at, bar->mapToGlobal(at), {}, QPoint(120, 0), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &sideways);
+    EXPECT_FLOAT_EQ(sub->View().Zoom, zoom);
+    QWheelEvent up(at, bar->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &up);
+    EXPECT_NEAR(sub->View().Zoom, zoom * 1.9, 1e-4 * zoom) << "\"Wheel\" 9 steps by 1.9";
+}
+
+TEST_F(SecondaryWindowTest, ClosingTheMainWindowEndsTheProgramWithThisWindowOpen)
+{
+    EXPECT_FALSE(sub->testAttribute(Qt::WA_QuitOnClose));
 }
 
 TEST_F(SecondaryWindowTest, AnUndoFileCutShortIsToldAndKeepsTheDrawing)
@@ -393,9 +505,9 @@ TEST_F(SecondaryWindowTest, StayingOnTopIsAToggleAndThePlacesCoverHalvesOfTheMai
     const QWidget* canvas = Canvas();
     const QRect area(canvas->mapToGlobal(QPoint(0, 0)), canvas->size());
     SubItem("N12")->trigger();
-    EXPECT_EQ(sub->geometry(), QRect(area.x() + area.width() / 2 + 4, area.y(), area.width() / 2, area.height()));
+    EXPECT_EQ(sub->frameGeometry(), QRect(area.x() + area.width() / 2 + 4, area.y(), area.width() / 2, area.height()));
     SubItem("N13")->trigger();
-    EXPECT_EQ(sub->geometry(), QRect(area.x() + 4, area.y() + area.height() / 2, area.width(), area.height() / 2));
+    EXPECT_EQ(sub->frameGeometry(), QRect(area.x() + 4, area.y() + area.height() / 2, area.width(), area.height() / 2));
 }
 
 TEST_F(SecondaryWindowTest, AVersion269FileLeavesLayers17To96VisibleAndUnnamed)
