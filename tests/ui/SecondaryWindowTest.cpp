@@ -15,12 +15,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -327,6 +331,49 @@ TEST_F(SecondaryWindowTest, TheLayerPreviewDrawsTextsOnAHiddenLayer)
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(sub->findChild<QWidget*>(QStringLiteral("LabelName2")), &enter);
     EXPECT_GT(textPixels(), 0);
+}
+
+TEST_F(SecondaryWindowTest, TheLayerPanelShowsTabsSetsTheLayersAndTheKindFilters)
+{
+    CopyThreeInMain();
+    SubItem("menuPest2")->trigger();
+    SubDoc().Layers.Name[16] = "Seventeen";
+    SubItem("N11")->trigger();
+    auto* panel = sub->findChild<QWidget*>(QStringLiteral("PanelReyar"));
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->pos(), QPoint(0, 0));
+    sub->findChild<QTabBar*>(QStringLiteral("TabControlRey"))->setCurrentIndex(1);
+    EXPECT_EQ(sub->findChild<QLabel*>(QStringLiteral("LabelRey1"))->text(), QStringLiteral("17"));
+    EXPECT_EQ(sub->findChild<QLabel*>(QStringLiteral("LabelName1"))->text(), QStringLiteral("Seventeen"));
+
+    const auto button = [this](const char* name) { return sub->findChild<QPushButton*>(QString::fromUtf8(name)); };
+    QTest::mouseClick(button("Button1"), Qt::LeftButton);
+    EXPECT_EQ(std::ranges::count(SubDoc().Layers.Visible, 0), 96) << "全消";
+    EXPECT_FALSE(sub->findChild<QCheckBox*>(QStringLiteral("CheckBoxR1"))->isChecked());
+    QTest::mouseClick(button("Button5"), Qt::LeftButton);
+    EXPECT_EQ(std::ranges::count(SubDoc().Layers.Visible, 1), 96) << "全表";
+    sub->findChild<QTabBar*>(QStringLiteral("TabControlRey"))->setCurrentIndex(0);
+    sub->findChild<QCheckBox*>(QStringLiteral("CheckBoxR3"))->click();
+    EXPECT_EQ(SubDoc().Layers.Visible[2], 0);
+
+    QTest::mouseClick(sub->findChild<QCheckBox*>(QStringLiteral("CheckBox_Li")), Qt::LeftButton);
+    EXPECT_FALSE(SubDoc().Layers.Filters.Lines);
+    QTest::mouseClick(button("ButtonClose"), Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    SubClick(20, 0);
+    EXPECT_EQ(sub->SelectionCount(), 0) << "lines are filtered out of picking";
+}
+
+TEST_F(SecondaryWindowTest, WithReyDlgCloseAMoveOverTheCanvasClosesTheLayerPanel)
+{
+    Settings changed = window->Preferences();
+    changed.ReyDlgClose = true;
+    window->ApplySettings(changed);
+    SubItem("N11")->trigger();
+    auto* panel = sub->findChild<QWidget*>(QStringLiteral("PanelReyar"));
+    ASSERT_TRUE(panel->isVisible());
+    ReadOutAt(100, 100);
+    EXPECT_FALSE(panel->isVisible());
 }
 
 TEST_F(SecondaryWindowTest, TheWheelTakesTheSettingAsItIsNowAndASidewaysScrollDoesNotZoom)
