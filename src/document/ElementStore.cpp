@@ -39,13 +39,10 @@ bool MayAppendAgain(const Drawing& drawing)
 void SetCapacity(Drawing& drawing, int32_t capacity)
 {
     drawing.Capacity = std::clamp(capacity, kMinCapacity, kMaxCapacity);
-    EndRefusal(drawing);
-}
-
-void EndRefusal(Drawing& drawing)
-{
     if (drawing.Count <= drawing.Capacity) drawing.AppendFailed = false;
 }
+
+void EndRefusal(Drawing& drawing) { drawing.AppendFailed = false; }
 
 void SetIndexOfId(Drawing& drawing, int32_t id, int index)
 {

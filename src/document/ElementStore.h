@@ -17,11 +17,12 @@ inline constexpr const char* kMemoryMessage =
 // Reserves slot Count + 1 as a zeroed record; with assignId it takes the next creation number.
 // Refused (false) at the capacity and on memory failure, which set AppendFailed and say so. While
 // it is set, appends are refused without a word until an append can succeed again: the store has
-// changed since and has room (or SetCapacity made room), or a new command began (EndRefusal).
+// changed since and has room (or SetCapacity made room), or a new operation began (EndRefusal).
 bool Append(Drawing& drawing, bool assignId);
 
-// A new command may append again where there is room: the standing refusal belonged to the command
-// it cancelled, whose own clean-up may have made that room.
+// Called where an operation begins or ends that may be refused: the standing refusal belonged to
+// the refused operation. The next append succeeds if there is room (the refused command's own
+// clean-up may have made it) and otherwise is refused with the message again, never in silence.
 void EndRefusal(Drawing& drawing);
 
 // The capacity ("CadMax"), kept within its accepted range. Raising it above Count clears

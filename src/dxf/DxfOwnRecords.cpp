@@ -1,6 +1,7 @@
 #include "dxf/DxfOwnRecords.h"
 
 #include "document/Cp932.h"
+#include "document/TextLimit.h"
 #include "dxf/DxfValues.h"
 
 #include <array>
@@ -131,6 +132,10 @@ OwnRecord ReadOwnRecord(std::span<const RawPair> pairs, DxfTextDecoder& decoder)
     if (width < 1 || width > 4 || e.Color > 0xFFFFFF) return {};
     e.Width = static_cast<uint8_t>(width);
     values.Text(e.Text, decoder);
+    if (record.What == OwnData::Element && !CarriesText(e.Kind)) e.Text.clear();
+    // A curve's points that no drawing file could hold would be cut into another curve on saving:
+    // the entity is read as plain DXF instead.
+    if (IsCurve(e.Kind) && e.Text.size() > kMaxTextBytes) return {};
     return record;
 }
 

@@ -101,7 +101,16 @@ private:
         return true;
     }
 
+    // The active layer is shown and free, as the layer panel keeps it, or new work would land where
+    // it can be neither seen nor picked: also when the table breaks off, as what was read stays.
     bool ReadLayers()
+    {
+        const bool read = ReadLayerTable();
+        SelectActiveLayer(drawing_.Layers, drawing_.Layers.ActiveLayer, false);
+        return read;
+    }
+
+    bool ReadLayerTable()
     {
         if (!in_.ReadU32(settings_.BackgroundColor)) return false;
         LayerTable& layers = drawing_.Layers;
@@ -115,10 +124,8 @@ private:
         }
         uint8_t active = 0;
         if (!in_.ReadU8(active)) return false;
-        // A layer number outside the table makes layer 1 active rather than failing the file. The
-        // active layer is shown and free, as the layer panel keeps it, or new work would land
-        // where it can be neither seen nor picked.
-        SelectActiveLayer(layers, active >= 1 && active <= kLayerCount ? active : 1, false);
+        // A layer number outside the table makes layer 1 active rather than failing the file.
+        layers.ActiveLayer = active >= 1 && active <= kLayerCount ? active : 1;
         return true;
     }
 

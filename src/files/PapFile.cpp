@@ -1,5 +1,6 @@
 #include "files/PapFile.h"
 
+#include "document/ElementStore.h"
 #include "files/FileSystem.h"
 #include "geometry/Primitives.h"
 
@@ -154,6 +155,7 @@ void ReadRecords(LineCursor& in, Drawing& drawing, PapReadResult& result)
         e.Id = drawing[drawing.Count].Id;
         drawing[drawing.Count] = std::move(e);
     }
+    EndRefusal(drawing);
     result.Ok = true;
 }
 

@@ -116,6 +116,7 @@ MergeResult MergeElementBytes(std::string_view bytes, Drawing& drawing)
     }
     // Many merges can carry the group numbers far up; they are brought back as after a read.
     KeepGroupNumbersInRange(drawing);
+    EndRefusal(drawing);
     if (result.Added > 0) drawing.Saved = false;
     if (!result.Ok) result.Message = kMergeReadErrorMessage;
     return result;

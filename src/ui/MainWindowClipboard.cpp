@@ -6,6 +6,7 @@
 #include "commands/ElementProperties.h"
 #include "commands/Selection.h"
 #include "document/TextLimit.h"
+#include "document/ElementStore.h"
 #include "document/UndoHistory.h"
 #include "ui/CanvasWidget.h"
 #include "ui/PropertyDialog.h"
@@ -48,6 +49,7 @@ void TForm1::PasteFromClipboard(bool keepLayers)
     if (clipboard_.Records.empty()) return;
     CancelCommand();
     ClearRedo(drawing_);
+    EndRefusal(drawing_);
     const std::optional<uint8_t> layer = keepLayers ? std::nullopt : std::optional(drawing_.Layers.ActiveLayer);
     const PasteResult pasted = PasteClipboard(drawing_, clipboard_, layer);
     RedrawAll(true);

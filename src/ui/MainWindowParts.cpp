@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "commands/StepTable.h"
+#include "document/UndoHistory.h"
 #include "files/FileSystem.h"
 #include "files/PartFile.h"
 #include "ui/WaitCursor.h"
@@ -43,6 +44,8 @@ bool TForm1::MergeFile(const std::string& path)
         const WaitCursor wait;
         result = MergeElementFile(PathFromUtf8(path), drawing_);
     }
+    // The merged elements carry no undo records; a redo could no longer find its elements.
+    if (result.Added > 0) ClearRedo(drawing_);
     RedrawAll(true);
     if (!result.Ok) dialogs_->ShowMessage(result.Message);
     if (result.Skipped > 0) dialogs_->ShowMessage(SkippedMergeMessage(result.Skipped));

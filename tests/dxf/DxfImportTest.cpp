@@ -1,5 +1,6 @@
 #include "dxf/DxfImport.h"
 
+#include "document/TextLimit.h"
 #include "document/UndoHistory.h"
 #include "dxf/DxfTestData.h"
 #include "geometry/Primitives.h"
@@ -27,6 +28,41 @@ void ExpectPoint(double x, double y, Point expected)
 {
     EXPECT_NEAR(x, expected.X, 1e-9);
     EXPECT_NEAR(y, expected.Y, 1e-9);
+}
+
+// This program's own record may say a LINE is a free curve and carry its points as text; points that
+// no drawing file could hold would be cut into another curve by the next save, so the entity is
+// read as the plain line it also is. A record of a kind without text brings no text.
+TEST(DxfImport, AnOwnRecordsTextIsKeptOnlyWhereADrawingFileCanHoldIt)
+{
+    const auto lineWithOwnRecord = [](int kind, const std::string& text) {
+        std::string body = "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n10\n21\n0\n1001\nVANTROCAD\n1000\nELEMENT\n1070\n" +
+                           std::to_string(kind) + "\n1071\n0\n1070\n1\n";
+        for (const double value : {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 10.0, 0.0}) body += "1040\n" + std::to_string(value) + "\n";
+        for (size_t at = 0; at < text.size(); at += 100) body += "1000\n" + text.substr(at, 100) + "\n";
+        return Entities(body);
+    };
+    std::string points;
+    while (points.size() <= kMaxTextBytes) points += "1.5,2.5,";
+    const struct {
+        const char* name;
+        int kind;
+        std::string text;
+        int8_t readKind;
+        size_t textBytes;
+    } cases[] = {
+        {"a curve whose points a file holds", kKindCurveThroughPoints, "0,0,5,5,10,0", kKindCurveThroughPoints, 12},
+        {"a curve with more", kKindCurveThroughPoints, points, kKindLine, 0},
+        {"a line with a text", kKindLine, "stray", kKindLine, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing drawing;
+        ASSERT_TRUE(Import(lineWithOwnRecord(c.kind, c.text), drawing).Ok);
+        ASSERT_EQ(drawing.Count, 1);
+        EXPECT_EQ(drawing[1].Kind, c.readKind);
+        EXPECT_EQ(drawing[1].Text.size(), c.textBytes);
+    }
 }
 
 TEST(DxfImport, LinesArcsCirclesPointsWithTheirAttributes)

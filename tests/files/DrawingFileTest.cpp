@@ -494,6 +494,24 @@ TEST(DrawingFileVersions, TheActiveLayerIsShownAndFreeWhateverTheFileSays)
     }
 }
 
+// A layer table that breaks off keeps what was read; layer 1, active after the reset, was left
+// hidden and locked as its entry said.
+TEST(DrawingFileVersions, TheActiveLayerIsShownAndFreeWhenTheLayerTableBreaksOff)
+{
+    Fixture fixture = BuildFixture(FixtureOptions{});
+    const size_t layer1 = fixture.stageStart[2] + 4;  // after the background colour
+    fixture.bytes[layer1] = 0;                        // hidden
+    fixture.bytes[layer1 + 1] = 1;                    // locked
+    fixture.bytes.resize(layer1 + 7 + 3);             // inside layer 2's entry
+    Drawing drawing;
+    DrawingFileSettings settings;
+    ASSERT_FALSE(Read(fixture.bytes, drawing, settings).Ok);
+    EXPECT_EQ(drawing.Count, 2) << "the elements read stay";
+    EXPECT_EQ(drawing.Layers.ActiveLayer, 1);
+    EXPECT_TRUE(IsLayerVisible(drawing.Layers, 1));
+    EXPECT_FALSE(IsLayerLocked(drawing.Layers, 1));
+}
+
 // A group number at the top of the range made the next new group overflow.
 TEST(DrawingFileVersions, GroupNumbersBeyondTheLimitAreRenumberedOnReading)
 {

@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace vantro::testing {
 namespace {
@@ -68,6 +70,24 @@ TEST_F(MainWindowParts, LoadPartMergesOntoTheActiveLayerAndMarksTheDrawingUnsave
     EXPECT_FALSE(d.Saved) << "closing must ask about the merged elements";
     EXPECT_EQ(dialogs.FileDialogs.at(0), (ScriptedDialogs::FileDialog{folder.Path().string(), kMergeFileFilter}));
     EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+// Merged elements carry no undo records, so a redo standing from before could not be replayed.
+TEST_F(MainWindowParts, MergingAPartDiscardsRedo)
+{
+    Drawing part;
+    PutElement(part, Line(0, 0, 10, 0));
+    part[1].Selected = 1;
+    ASSERT_TRUE(WritePartFile(folder / "one.dpa", part).Ok);
+    Press("SpeedButton17");
+    ClickCanvas({300, 200});
+    ClickCanvas({500, 200});
+    QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+    Press("SpeedButtonUNDU");
+    ASSERT_TRUE(Find<QToolButton>("SpeedButtonREDU")->isEnabled());
+    ASSERT_TRUE(window->MergeFile(PathFor("one.dpa")));
+    EXPECT_FALSE(Find<QToolButton>("SpeedButtonREDU")->isEnabled());
+    EXPECT_TRUE(window->Document().History.RedoRecords.empty());
 }
 
 TEST_F(MainWindowParts, AShortPartFileSaysReadErrorAndKeepsWhatWasRead)

@@ -292,6 +292,23 @@ TEST_F(MainWindowTest, ARaisedCapacityLetsTheDrafterDrawOnAfterARefusal)
     EXPECT_EQ(dialogs.Messages.size(), 1u);
 }
 
+// Above the capacity every command is refused with the message, not only the first.
+TEST_F(MainWindowTest, EveryCommandAboveTheCapacityIsToldWhyItDrawsNothing)
+{
+    for (int i = 0; i < 150; ++i) AddLine(window->Document(), 0, i, 10, i);
+    SetCapacity(window->Document(), 100);  // as a lowered "CadMax" leaves it
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        Press("SpeedButton17");
+        ClickCanvas({300, 200});
+        ClickCanvas({500, 200});
+        QTest::keyClick(Find<QLineEdit>("EditX"), Qt::Key_Escape);
+        EXPECT_EQ(window->Document().Count, 150);
+        EXPECT_EQ(dialogs.Messages.size(), static_cast<size_t>(attempt));
+    }
+    EXPECT_EQ(dialogs.Messages.back(), kCapacityMessage);
+}
+
 // Deleting a layer after an undo used to leave redo standing: Redo then failed on the deleted
 // elements, cleared both histories, and the deleted lines could never come back.
 TEST_F(MainWindowTest, RedoAfterALayerDeleteChangesNothingAndUndoStillBringsTheLinesBack)
