@@ -1,5 +1,6 @@
 #include "ui/DimensionControls.h"
 
+#include "document/TextLimit.h"
 #include "view/QtText.h"
 
 #include <QButtonGroup>
@@ -17,6 +18,11 @@
 
 namespace vantro {
 namespace {
+
+// Both fields full of double-byte characters, with the marks put around them, still make a
+// dimension text a drawing file holds whole.
+constexpr int kDimensionFieldCharacters = 600;
+static_assert(2 * 2 * kDimensionFieldCharacters + 8 <= kMaxTextBytes);
 
 template <typename W>
 W* Named(W* widget, const char* name)
@@ -39,6 +45,7 @@ DimensionControls::DimensionControls(QFrame& panelDim, QFrame& panelDim2, const 
     QObject::connect(radius_, &QCheckBox::clicked, diameter_, [this](bool on) { if (on) diameter_->setChecked(false); });
     tolerance_ = Named(new QLineEdit(&panelDim), "EditKousa");
     memo_ = Named(new QLineEdit(&panelDim), "EditCome");
+    for (QLineEdit* field : {tolerance_, memo_}) field->setMaxLength(kDimensionFieldCharacters);
     // One row, in the entry fields' place.
     auto* row = new QHBoxLayout(&panelDim);
     row->setContentsMargins(0, 0, 0, 0);

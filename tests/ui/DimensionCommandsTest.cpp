@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "document/Cp932.h"
+#include "document/TextLimit.h"
 #include "support/Fixtures.h"
 
 #include <QCheckBox>
@@ -36,6 +37,24 @@ protected:
         Press(button);
     }
 };
+
+// The tolerance and the memo once made a dimension text longer than a drawing file holds, cut
+// without a word at the next save.
+TEST_F(DimensionCommandsTest, ToleranceAndMemoTogetherFitADrawingFile)
+{
+    Lines({{0, 0, 30, 10}});
+    Press("SpeedButton150");
+    const QString many = QString::fromUtf8("あ").repeated(2000);
+    Find<QLineEdit>("EditKousa")->setText(many);
+    Find<QLineEdit>("EditCome")->setText(many);
+    ClickAt(0, 0);
+    ClickAt(30, 10);
+    ClickAt(15, 30);
+    const Drawing& d = window->Document();
+    ASSERT_EQ(d.Count, 2);
+    EXPECT_GT(d[2].Text.size(), 2000u);
+    EXPECT_LE(d[2].Text.size(), kMaxTextBytes);
+}
 
 TEST_F(DimensionCommandsTest, AHorizontalDimensionBetweenTwoSnapPoints)
 {
