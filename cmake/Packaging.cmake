@@ -8,6 +8,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "VantroCad draws and edits lines, arcs, circles, ellipses, free curves, texts, dimensions, fills and "
     "hatching on a sheet measured in millimetres, in 96 layers and numbered groups. It keeps drawings in "
     "its own .dca files, exchanges them as DXF, prints them at scale and saves the view as a bitmap.")
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -78,7 +78,7 @@ std::string MimeTypeXml()
            "    <comment>VantroCAD drawing</comment>\n"
            "    <comment xml:lang=\"ja\">VantroCADファイル</comment>\n"
            "    <icon name=\"" + std::string(kIconName) + "\"/>\n"
-           "    <glob pattern=\"*.dca\"/>\n"
+           "    <glob pattern=\"*.dca\" case-sensitive=\"true\"/>\n"
            "  </mime-type>\n"
            "</mime-info>\n";
 }

@@ -76,6 +76,11 @@ RegistrationReport RegisterDesktopLauncher(const std::filesystem::path& executab
     if (!report.Written.empty())
         std::filesystem::permissions(launcher, perms::owner_exec | perms::group_exec | perms::others_exec,
                                      std::filesystem::perm_options::add, error);
+    // A launcher the desktop will not start is no launcher.
+    if (error) {
+        report.Written.clear();
+        report.NotWritten.push_back(launcher);
+    }
     return report;
 }
 

@@ -16,7 +16,8 @@ void GreetFirstRun(UserDialogs& dialogs, const std::filesystem::path& executable
 {
     if (dialogs.Ask(kFirstRunQuestion, QuestionButtons::YesNo) != DialogAnswer::Yes) return;
     const RegistrationReport report = RegisterDesktopLauncher(executable, folders);
-    dialogs.ShowMessage(kFirstRunGreeting);
+    // The greeting says the launcher is there only when it is.
+    dialogs.ShowMessage(report.NotWritten.empty() ? kFirstRunGreeting : kFirstRunGreetingWithoutLauncher);
     if (const std::string problems = ReportMessage(report); !problems.empty()) dialogs.ShowMessage(problems);
     // As on the desktop the program comes from, a readme that cannot be opened is not reported.
     if (const auto readme = FindProgramFile(executable.parent_path(), kReadmeFileName)) openFile(*readme);

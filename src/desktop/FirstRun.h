@@ -17,6 +17,9 @@ inline constexpr const char* kFirstRunGreeting =
     "この度はVantroCadを、ダウンロードいただき有り難うございました\r\n"
     "デスクトップにショートカットアイコンを登録しました\r\n"
     "VantroReadmeを表示します、必ずお読みください。";
+inline constexpr const char* kFirstRunGreetingWithoutLauncher =
+    "この度はVantroCadを、ダウンロードいただき有り難うございました\r\n"
+    "VantroReadmeを表示します、必ずお読みください。";
 
 bool IsFirstRun(const std::filesystem::path& settingsFile);
 

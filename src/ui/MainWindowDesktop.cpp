@@ -50,7 +50,9 @@ void TForm1::ShowHelp(int context)
     lastHelpContext_ = context;
     const auto file = FindProgramFile(ExecutableDir(), kHelpFileName);
     const auto viewer = FindChmViewer();
-    switch (ChooseHelpRoute(file.has_value(), viewer.has_value(), HasHelpEntry(context))) {
+    // A viewer that cannot open a topic would show the file's start; the built-in help shows the command.
+    const bool viewerServes = viewer && (viewer->TakesContext || context == 0 || !HasHelpEntry(context));
+    switch (ChooseHelpRoute(file.has_value(), viewerServes, HasHelpEntry(context))) {
     case HelpRoute::ChmViewer:
         if (StartChmViewer(*viewer, *file, context)) return;
         [[fallthrough]];

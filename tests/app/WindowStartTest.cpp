@@ -63,7 +63,9 @@ TEST_F(WindowStartTest, OnTheFirstRunTheGreetingComesBeforeTheNamedDrawingOpens)
 
 TEST_F(WindowStartTest, OnlyADrawingFileNamedOnTheCommandLineIsOpened)
 {
-    for (const std::string& input : {std::string(), (programFolder.Path() / "drawing.dxf").string()}) {
+    // The drawing type is registered case-sensitive to match: "X.DCA" is not one.
+    const std::string upperCase = kFlange.substr(0, kFlange.size() - 3) + "DCA";
+    for (const std::string& input : {std::string(), (programFolder.Path() / "drawing.dxf").string(), upperCase}) {
         SCOPED_TRACE(input);
         EXPECT_FALSE(StartWindow(window, Start(input)));
         QApplication::processEvents();

@@ -55,7 +55,7 @@ TEST(DesktopEntries, TheMimeTypeGlobsDrawingFiles)
 {
     const std::string xml = MimeTypeXml();
     EXPECT_NE(xml.find("<mime-type type=\"application/x-vantrocad-drawing\">"), std::string::npos);
-    EXPECT_NE(xml.find("<glob pattern=\"*.dca\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<glob pattern=\"*.dca\" case-sensitive=\"true\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<comment xml:lang=\"ja\">VantroCADファイル</comment>"), std::string::npos);
 }
 

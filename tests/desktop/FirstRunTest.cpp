@@ -34,6 +34,23 @@ TEST(FirstRun, YesRegistersTheLauncherGreetsAndOpensTheReadme)
     EXPECT_EQ(opened, std::vector{desktop.ProgramFolder() / "VantroReadme.txt"});
 }
 
+// The greeting once said the launcher was made even when it could not be written.
+TEST(FirstRun, ALauncherThatCouldNotBeWrittenIsNotClaimed)
+{
+    TemporaryDesktop desktop;
+    desktop.AddProgramFile("VantroReadme.txt", "readme");
+    DesktopFolders folders = CurrentDesktopFolders();
+    folders.Desktop = desktop.ProgramFolder() / "VantroReadme.txt" / "Desktop";  // under a file: no folder there
+    ScriptedDialogs dialogs;
+    dialogs.Answers = {DialogAnswer::Yes};
+    int opened = 0;
+    GreetFirstRun(dialogs, desktop.Executable(), folders, [&opened](const auto&) { ++opened; });
+    ASSERT_EQ(dialogs.Messages.size(), 2u);
+    EXPECT_EQ(dialogs.Messages[0], kFirstRunGreetingWithoutLauncher);
+    EXPECT_NE(dialogs.Messages[1].find("VantroCad.desktop"), std::string::npos) << dialogs.Messages[1];
+    EXPECT_EQ(opened, 1) << "the readme still opens";
+}
+
 TEST(FirstRun, NoLeavesTheDesktopAlone)
 {
     TemporaryDesktop desktop;
