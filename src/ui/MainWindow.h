@@ -241,6 +241,9 @@ private:
     void ApplyLayout(int layout);
     void SetLabelR(const StepRow& row);
     void ApplyPreset(const ToolButtonRow& row);
+    // Undo or Redo, then what the running command must do about it.
+    void StepHistory(void (*step)(Drawing&));
+    void RestartPickingCommand();
     void SetEditShortcutsEnabled(bool enabled);
     void FocusEntry(QLineEdit* field);
 

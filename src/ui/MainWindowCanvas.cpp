@@ -110,16 +110,8 @@ void TForm1::ConnectViewButtons()
         CancelCommand();
         NewDrawingCommand(drawing_, *dialogs_, &settings_.LayerNames);
     });
-    on("SpeedButtonUNDU", [this] {
-        Undo(drawing_);
-        PlaySound(kSoundUndo);
-        RedrawAll(true);
-    });
-    on("SpeedButtonREDU", [this] {
-        Redo(drawing_);
-        PlaySound(kSoundUndo);
-        RedrawAll(true);
-    });
+    on("SpeedButtonUNDU", [this] { StepHistory(Undo); });
+    on("SpeedButtonREDU", [this] { StepHistory(Redo); });
     on("SpeedButtonOp", [this] {
         panelOp_->adjustSize();
         panelOp_->move(speedButtonOp_->mapTo(this, QPoint(speedButtonOp_->width(), 0)));

@@ -118,6 +118,28 @@ void TForm1::CancelCommand()
     panelCad2_->setFocus();
 }
 
+void TForm1::StepHistory(void (*step)(Drawing&))
+{
+    const uint64_t before = drawing_.Generation;
+    step(drawing_);
+    PlaySound(kSoundUndo);
+    if (drawing_.Generation != before) RestartPickingCommand();
+    RedrawAll(true);
+}
+
+// Picks and selections name elements by their place in the store, which undo and redo move: the
+// running command starts again rather than edit another element than the one picked.
+void TForm1::RestartPickingCommand()
+{
+    const bool holds = command_.FirstPick != 0 || command_.SecondPick != 0 || command_.SelectionCount != 0;
+    const StepRow* start = FindStep(command_.LastCommand);
+    if (command_.CommandMode == step::kIdle || !holds || start == nullptr) return;
+    const bool alt = command_.AltVariant;
+    StartCommand(start->Code, start->Layout);
+    command_.AltVariant = alt;
+    SetPrompt(QString::fromUtf8(EntryPrompt(*start, alt)));
+}
+
 void TForm1::PressToolButton(const ToolButtonRow& row, bool right)
 {
     const bool other = right && row.Right == RightButton::OtherCommand;

@@ -309,6 +309,31 @@ TEST_F(MainWindowTest, EveryCommandAboveTheCapacityIsToldWhyItDrawsNothing)
     EXPECT_EQ(dialogs.Messages.back(), kCapacityMessage);
 }
 
+// The first pick is a place in the store; an undo in between once moved another line into it, and
+// the fillet was made on that one.
+TEST_F(MainWindowTest, AnUndoBetweenTwoPicksStartsTheCommandAgain)
+{
+    Drawing& d = window->Document();
+    AddLine(d, 0, 0, 50, 0);
+    AddLine(d, 0, 0, 0, 50);
+    AddLine(d, 10, 80, 60, 80);
+    Delete(d, 1, true);
+    window->RedrawAll(true);
+    Press("SpeedButton211");
+    ClickAt(35, 80);
+    ASSERT_EQ(Mode(), 212);
+    ASSERT_EQ(window->Command().FirstPick, 2);
+    Press("SpeedButtonUNDU");
+    ASSERT_EQ(d.Count, 3) << "the deleted line is back in first place";
+    EXPECT_EQ(Mode(), 211);
+    EXPECT_EQ(window->Command().FirstPick, 0);
+    EXPECT_EQ(d[2].Selected, 0) << "nothing stays marked as picked";
+
+    Press("SpeedButtonUNDU");
+    EXPECT_EQ(d.Count, 2);
+    EXPECT_EQ(Mode(), 211) << "an undo without a pick leaves the command as it is";
+}
+
 // Deleting a layer after an undo used to leave redo standing: Redo then failed on the deleted
 // elements, cleared both histories, and the deleted lines could never come back.
 TEST_F(MainWindowTest, RedoAfterALayerDeleteChangesNothingAndUndoStillBringsTheLinesBack)
