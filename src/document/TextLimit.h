@@ -19,9 +19,10 @@ bool CutToTextLimit(std::string& text);
 // Whatever adds elements from outside (DXF import, paste) calls it for what it added.
 int CutLongTexts(Drawing& drawing, int first);
 
-// Told after CutLongTexts cut some: the count, then this.
-// Told where a drafter types a line longer than that, while it can still be shortened.
+// Told where a drafter types a line longer than kMaxTextBytes, while it can still be shortened.
 inline constexpr const char* kTextTooLongMessage = "1行の文字が長すぎます！2550バイト(半角2550文字)までにして下さい。";
+
+// Told after CutLongTexts cut some: the count, then this.
 inline constexpr const char* kLongTextsCutSuffix = "個のテキストが長すぎるため、2550バイトまでに切り詰めました。";
 
 }  // namespace vantro

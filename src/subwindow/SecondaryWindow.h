@@ -80,7 +80,6 @@ private:
     std::string ReadOut(int x, int y);
     bool WriteUndoFile();
     void Paste(std::optional<uint8_t> layer);
-    bool HasSelection() const;
     void TakeUndoLevel(const QString& caption);
     void RemoveSelection(const QString& undoCaption);
     std::filesystem::path UndoFile() const;

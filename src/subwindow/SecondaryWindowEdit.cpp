@@ -84,17 +84,10 @@ void TFormCAD2::UndoLast()
     RedrawAll();
 }
 
-bool TFormCAD2::HasSelection() const
-{
-    for (int i = 1; i <= drawing_.Count; ++i)
-        if (drawing_[i].Selected == 1) return true;
-    return false;
-}
-
 void TFormCAD2::CopySelection()
 {
     // With nothing selected a copy would empty the buffer the main window shares.
-    if (!HasSelection()) return;
+    if (CountSelected(drawing_) == 0) return;
     vantro::CopySelection(drawing_, clipboard_, true);
     selectionCount_ = 0;
     panels_[0]->clear();
@@ -103,7 +96,7 @@ void TFormCAD2::CopySelection()
 
 void TFormCAD2::CutSelection()
 {
-    if (!HasSelection()) return;
+    if (CountSelected(drawing_) == 0) return;
     vantro::CopySelection(drawing_, clipboard_, false);
     RemoveSelection(QStringLiteral("元に戻す-切り取り"));
 }
@@ -111,7 +104,7 @@ void TFormCAD2::CutSelection()
 // Nothing to delete would still take the one undo level.
 void TFormCAD2::DeleteSelection()
 {
-    if (HasSelection()) RemoveSelection(QStringLiteral("元に戻す-削除"));
+    if (CountSelected(drawing_) > 0) RemoveSelection(QStringLiteral("元に戻す-削除"));
 }
 
 void TFormCAD2::RemoveSelection(const QString& undoCaption)

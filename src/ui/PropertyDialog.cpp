@@ -1,7 +1,6 @@
 #include "ui/PropertyDialog.h"
 
 #include "document/TextLimit.h"
-
 #include "ui/ColorPanel.h"
 #include "ui/ColourDialog.h"
 #include "view/QPainterSurface.h"

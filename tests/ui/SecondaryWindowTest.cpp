@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <unistd.h>
 
 namespace vantro::testing {
@@ -88,6 +89,20 @@ protected:
         return sub->PanelText(1);
     }
     Drawing& SubDoc() { return sub->Document(); }
+    // How many pixels of the canvas as it shows now pass the test.
+    int CanvasPixels(const std::function<bool(const QColor&)>& counted) const
+    {
+        const QImage image = SubCanvas()->grab().toImage();
+        int found = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (counted(image.pixelColor(x, y))) ++found;
+        return found;
+    }
+    int PixelsOtherThan(const QColor& background) const
+    {
+        return CanvasPixels([&](const QColor& c) { return c != background; });
+    }
 
     // Three lines on layers 2, 3 and 5 copied through the main window's own menu.
     void CopyThreeInMain()
@@ -315,17 +330,11 @@ TEST_F(SecondaryWindowTest, TheLayerPreviewDrawsTextsOnAHiddenLayer)
     SubItem("N11")->trigger();
     const QColor colour = ToQColor(text.Color);
     const auto textPixels = [&] {
-        const QImage image = SubCanvas()->grab().toImage();
-        int found = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                        std::abs(c.blue() - colour.blue()) < 60)
-                    ++found;
-            }
-        }
-        return found;
+        return CanvasPixels([&](const QColor& c) {
+            return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                       std::abs(c.blue() - colour.blue()) <
+                   60;
+        });
     };
     ASSERT_EQ(textPixels(), 0) << "the layer is hidden";
     QEvent enter(QEvent::Enter);
@@ -461,13 +470,7 @@ TEST_F(SecondaryWindowTest, TheReadOutShowsEndPointsElementsOrThePosition)
 
 TEST_F(SecondaryWindowTest, AnEmptyDrawingPaintsNothingButTheBackground)
 {
-    const QImage image = SubCanvas()->grab().toImage();
-    const QColor background = ToQColor(window->Preferences().FormColor);
-    int other = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != background) ++other;
-    EXPECT_EQ(other, 0) << "not even the origin marker";
+    EXPECT_EQ(PixelsOtherThan(ToQColor(window->Preferences().FormColor)), 0) << "not even the origin marker";
 }
 
 TEST_F(SecondaryWindowTest, TheStandardViewPutsTheOriginAtTheCentreAndZoomOutStopsNearTheLimit)
@@ -599,19 +602,11 @@ TEST_F(SecondaryWindowTest, AFailedOpenLeavesNoOldDrawingOnTheCanvas)
     CopyThreeInMain();
     SubItem("menuPest2")->trigger();
     const QColor background = ToQColor(window->Preferences().FormColor);
-    const auto drawnPixels = [&] {
-        const QImage image = SubCanvas()->grab().toImage();
-        int drawn = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y) != background) ++drawn;
-        return drawn;
-    };
-    ASSERT_GT(drawnPixels(), 0);
+    ASSERT_GT(PixelsOtherThan(background), 0);
     const std::filesystem::path broken = folder / "broken.dca";
     std::ofstream(broken, std::ios::binary) << std::string("\x0e\x01\x05", 3);
     EXPECT_FALSE(sub->OpenDrawing(Utf8FromPath(broken)));
-    EXPECT_EQ(drawnPixels(), 0);
+    EXPECT_EQ(PixelsOtherThan(background), 0);
 }
 
 TEST_F(SecondaryWindowTest, SavingHereKeepsThisDrawingsFillsAndStyleAndLeavesTheMainDrawingAlone)
